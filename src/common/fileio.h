@@ -1,0 +1,42 @@
+// Whole-file reading and writing of document paths (Shift_JIS, "\" or "/"),
+// byte for byte. Writes replace a file through a temporary file in the same
+// folder and a rename, so a file is always either its old or its new self.
+#pragma once
+
+#include <string>
+
+#include "common/stringlist.h"
+
+namespace lexicana {
+
+// Result codes of the whole-file functions.
+enum FileResult : int { FileOk = 100, FileCannotOpen = 105 };
+
+// The whole content of the file, every byte. 100, or 105 (text empty).
+int ReadFileToString(const std::string& path, std::string& text);
+
+// Creates or replaces the file with exactly the bytes of text, through a
+// temporary file and a rename that keeps the permission bits of an existing
+// file. 100, or 105 when it cannot be written (the file is then unchanged;
+// a read-only file is refused, not replaced).
+int WriteStringToFile(const std::string& path, const std::string& text);
+
+// Same as WriteStringToFile, but on failure fills error with a readable
+// reason (UTF-8) and returns false.
+bool SaveFileAtomically(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+
+// True when a file (not a folder) exists at the path.
+bool FileExists(const std::string& path);
+// True when a folder exists at the path.
+bool DirectoryExists(const std::string& path);
+
+// Line lists: loaded from a text split at CR LF, LF or CR; saved with CR LF
+// after every line. Loading throws std::runtime_error when the file cannot
+// be read; saving throws when it cannot be written.
+TStringList LoadLines(const std::string& path);
+void SaveLines(const std::string& path, const TStringList& lines);
+// The lines of a text split at CR LF, LF or CR (a final line end adds no
+// empty line).
+TStringList SplitLines(const std::string& text);
+
+}  // namespace lexicana

@@ -1,0 +1,16 @@
+#include "conversion/document.h"
+
+namespace lexicana {
+
+TDocument::TDocument(TGlobal& global, IDocumentUi* ui)
+    : global_(global)
+    , ui_(ui ? ui : &defaultUi_)
+{
+}
+
+void TDocument::SetUi(IDocumentUi* ui)
+{
+    ui_ = ui ? ui : &defaultUi_;
+}
+
+}  // namespace lexicana

@@ -1,0 +1,95 @@
+// TDocument: the glossary being edited, without any window. It owns the
+// record table and the line lists of the conversion table and the set file,
+// refers to TGlobal, and offers the file operations of the main window with
+// their result codes and messages. Questions go to the message sink; file
+// dialogs and window updates go to an IDocumentUi.
+#pragma once
+
+#include <string>
+
+#include "common/stringlist.h"
+#include "data/global.h"
+#include "data/recordtable.h"
+
+namespace lexicana {
+
+// What the document needs of the user interface. Every method has a
+// default that fits a program without a window (dialogs are cancelled).
+class IDocumentUi {
+public:
+    virtual ~IDocumentUi() = default;
+
+    // Save dialog of the item data file (filters "CSV形式(*.csv)" and
+    // "全てのファイル(*.*)", default extension "csv", asks before
+    // overwriting). false when cancelled; filterIndex is 1-based.
+    virtual bool AskItemFileSaveName(const std::string& currentName, std::string& path, int& filterIndex)
+    {
+        (void)currentName, (void)path, (void)filterIndex;
+        return false;
+    }
+    // Save dialog of the set file (default extension "lxs", asks before
+    // overwriting). false when cancelled.
+    virtual bool AskSetFileSaveName(const std::string& currentName, std::string& path)
+    {
+        (void)currentName, (void)path;
+        return false;
+    }
+
+    // Notifications.
+    virtual void UpdateCaption() {}
+    virtual void ShowCellPosition() {}
+    // Make (col, row) the current cell so the text pane and status follow.
+    virtual void SelectCell(int col, int row) { (void)col, (void)row; }
+    virtual void SetBusyCursor(bool busy) { (void)busy; }
+    // A set file was opened or saved: the recent-files list takes it.
+    virtual void AddRecentFile(const std::string& path) { (void)path; }
+    // Let pending window events run (long loops call it).
+    virtual void ProcessEvents() {}
+};
+
+class TDocument {
+public:
+    // ui may be null (no window): the defaults of IDocumentUi apply.
+    TDocument(TGlobal& global, IDocumentUi* ui = nullptr);
+
+    TGlobal& Global() { return global_; }
+    const TGlobal& Global() const { return global_; }
+    TRecordTable& Grid() { return grid_; }
+    const TRecordTable& Grid() const { return grid_; }
+    IDocumentUi& Ui() { return *ui_; }
+    void SetUi(IDocumentUi* ui);
+
+    TStringList TableFileLines;
+    TStringList HeadTableLines;
+    TStringList MainTableLines;
+    TStringList FootTableLines;
+    TStringList SetFileLines;
+
+    // Conversion table: 200 read, 105 cannot be opened (message shown),
+    // -2 other failure (reported).
+    int ReadTableFile(const std::string& path);
+
+    // Item data file: OpenItemFile 0 / -2 / -1; WriteItemFile 100 / -2;
+    // SaveAsDlg 104 cancelled / 100 / -2; SaveDlg as those. Only 100 is a
+    // completed save.
+    int OpenItemFile(const std::string& path, int kind);
+    int WriteItemFile(const std::string& path, int kind);
+    int SaveAsDlg();
+    int SaveDlg();
+
+    // Set file: ReadLxsFile 0 / 2 csv empty / 3 ctb empty / -2 / -1;
+    // WriteLxsFile 0 / 1 cannot be created / -2 / -1; LxsSaveAsDlg 0 / 1
+    // cancelled / -2; LxsSaveDlg the result of those.
+    int ReadLxsFile(const std::string& path);
+    int WriteLxsFile(const std::string& path);
+    int LxsSaveAsDlg();
+    int LxsSaveDlg();
+
+private:
+    TGlobal& global_;
+    IDocumentUi defaultUi_;
+    IDocumentUi* ui_;
+    TRecordTable grid_;
+};
+
+}  // namespace lexicana

@@ -1,0 +1,36 @@
+// The item data file: the record table as text lines, in the comma form
+// (quoted fields) or the tab form, with cell line breaks and backslashes
+// escaped so that no line of the file holds a raw line break of a cell.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/recordtable.h"
+
+namespace lexicana {
+
+// "\" -> "\\", CR -> "\r", LF -> "\n"; double-byte characters copied whole.
+std::string EscapeCellText(std::string_view text);
+// The inverse: "\r" CR, "\n" LF, "\\" backslash, "\x" x; a final lone
+// backslash stays.
+std::string UnescapeCellText(std::string_view text);
+// text in quotes when quoting, else text.
+std::string QuoteField(std::string_view text, bool quoting);
+
+// The cells of one line of the comma form (the reading state machine).
+std::vector<std::string> ParseCommaLine(std::string_view line);
+// The cells of one line of the tab form (inverse of the tab writer).
+std::vector<std::string> ParseTabLine(std::string_view line);
+
+// Fills grid from the file (separator ',' with quoting, or '\t' without).
+// Returns 0; on failure reports with location "StrLoadFromFile", leaves the
+// grid unchanged and returns -2.
+int StrLoadFromFile(TRecordTable& grid, const std::string& path, char separator, bool quoting, int minColCount);
+// Writes grid to the file (trimming cells of columns 1 and up in the grid),
+// replacing it through a temporary file. Returns 0; on failure reports with
+// location "StrSaveToFile", leaves the file as it was and returns -2.
+int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, bool quoting);
+
+}  // namespace lexicana

@@ -1,0 +1,71 @@
+// TRecordTable: the content of the record grid. Row 0 holds the column
+// headings, column 0 the row numbers, records are rows 1 and up and data
+// columns 1 and up. Cells are Shift_JIS byte strings (a cell may hold several
+// lines separated by CR LF). The window shows it through a Qt model; the core
+// uses only cells, counts, headings and widths.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lexicana {
+
+// Told about changes so that a view can follow them. Every method has an
+// empty default.
+class IRecordTableObserver {
+public:
+    virtual ~IRecordTableObserver() = default;
+    virtual void TableReset() {}                       // sizes or many cells changed
+    virtual void CellChanged(int /*col*/, int /*row*/) {}
+    virtual void RowsInserted(int /*row*/, int /*count*/) {}
+    virtual void RowsRemoved(int /*row*/, int /*count*/) {}
+    virtual void RowMoved(int /*from*/, int /*to*/) {}
+    virtual void UpdatesSuspended(bool /*suspended*/) {}  // BeginUpdate / EndUpdate
+};
+
+class TRecordTable {
+public:
+    static constexpr int kDefaultColWidth = 64;
+
+    // colCount columns and rowCount rows of empty cells.
+    explicit TRecordTable(int colCount = 5, int rowCount = 2);
+
+    int ColCount() const;
+    int RowCount() const;
+    // Resize keeping the cells that stay; new cells are empty, new columns
+    // get the default width.
+    void SetColCount(int count);
+    void SetRowCount(int count);
+
+    const std::string& Cell(int col, int row) const;
+    void SetCell(int col, int row, std::string value);
+
+    int ColWidth(int col) const;
+    void SetColWidth(int col, int width);
+
+    // Whole rows (every column, column 0 included).
+    const std::vector<std::string>& Row(int row) const;
+    void SetRow(int row, std::vector<std::string> cells);  // resized to ColCount
+    void InsertRow(int row);                // empty row inserted before row
+    void DeleteRow(int row);
+    void MoveRow(int from, int to);         // the row at from ends up at index to
+    void ExchangeRows(int a, int b);
+    void CopyRow(int from, int to);         // row to becomes a copy of row from
+
+    // Column 0 of rows 1.. gets "1", "2", ...
+    void NumberRows();
+    // Empties every cell of rows 1.. (headings and sizes stay).
+    void ClearRecords();
+
+    // Redraw suspension, nested; observers hear the outermost pair.
+    void BeginUpdate();
+    void EndUpdate();
+    int UpdateCount() const;
+
+    void SetObserver(IRecordTableObserver* observer);
+
+private:
+    // ...implementation
+};
+
+}  // namespace lexicana

@@ -1,0 +1,66 @@
+#include "data/settingstable.h"
+
+#include <array>
+
+#include "data/global.h"
+
+namespace lexicana {
+
+namespace {
+
+constexpr SettingDef Str(const char* name, std::string TGlobal::* m, const char* def)
+{
+    return {name, SettingKind::String, m, nullptr, nullptr, def, 0};
+}
+constexpr SettingDef Flag(const char* name, bool TGlobal::* m, bool def)
+{
+    return {name, SettingKind::Flag, nullptr, m, nullptr, "", def ? 1 : 0};
+}
+constexpr SettingDef Int(const char* name, int TGlobal::* m, int def)
+{
+    return {name, SettingKind::Integer, nullptr, nullptr, m, "", def};
+}
+
+const std::array<SettingDef, 15> kSettings = {
+    Str("Editor", &TGlobal::Editor, "notepad.exe"),
+    Str("HTMLEditor", &TGlobal::HTMLEditor, ""),
+    Str("EditorParam", &TGlobal::EditorParam, "\"%1\""),
+    Str("HTMLEditorParam", &TGlobal::HTMLEditorParam, "\"%1\""),
+    Str("FileRecordDialogFilter", &TGlobal::FileRecordDialogFilter, "*.html"),
+    Flag("FullPath", &TGlobal::FullPath, false),
+    Flag("StartupRead", &TGlobal::StartupRead, false),
+    Flag("SaveCSVatConv", &TGlobal::SaveCSVatConv, false),
+    Flag("WaitEditor", &TGlobal::WaitEditor, false),
+    Flag("WaitHTMLEditor", &TGlobal::WaitHTMLEditor, false),
+    Flag("RepDirectVert", &TGlobal::RepDirectVert, true),
+    Flag("PopupOperatePosition", &TGlobal::PopupOperatePosition, false),
+    Flag("UseLocalHelp", &TGlobal::UseLocalHelp, true),
+    Int("KanjiCode", &TGlobal::KanjiCode, -1),
+    Int("NewLineCode", &TGlobal::NewLineCode, -1),
+};
+
+}  // namespace
+
+std::span<const SettingDef> PersistedSettings()
+{
+    return kSettings;
+}
+
+void ApplySettingDefaults(TGlobal& g)
+{
+    for (const SettingDef& s : kSettings) {
+        switch (s.kind) {
+        case SettingKind::String:
+            g.*(s.stringMember) = s.defaultString;
+            break;
+        case SettingKind::Flag:
+            g.*(s.flagMember) = s.defaultValue != 0;
+            break;
+        case SettingKind::Integer:
+            g.*(s.intMember) = s.defaultValue;
+            break;
+        }
+    }
+}
+
+}  // namespace lexicana
