@@ -29,7 +29,7 @@ public:
 StderrSink g_defaultSink;
 IMessageSink* g_sink = &g_defaultSink;
 
-}  // namespace
+} // namespace
 
 MessageIcon IconOfFlags(int flags)
 {
@@ -97,7 +97,7 @@ void ShowError(const std::string& text)
 
 int ShowMessageBox(const std::string& text, const std::string& caption, int flags)
 {
-    MessageRequest request{text, caption, flags, true};
+    MessageRequest request { text, caption, flags, true };
     return g_sink->Show(request);
 }
 
@@ -108,8 +108,8 @@ void ShowLastSystemError()
 
 void ShowLastSystemError(int errorCode)
 {
-    MessageRequest request{std::strerror(errorCode), "Error", MbOk | MbIconInformation, false};
+    MessageRequest request { std::strerror(errorCode), "Error", MbOk | MbIconInformation, false };
     g_sink->Show(request);
 }
 
-}  // namespace lexicana
+} // namespace lexicana

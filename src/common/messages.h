@@ -36,7 +36,7 @@ struct MessageRequest {
     std::string text;
     std::string caption;
     int flags = 0;
-    bool ownedByMainWindow = true;  // false for the system-error box
+    bool ownedByMainWindow = true; // false for the system-error box
     MessageIcon icon() const { return IconOfFlags(flags); }
     MessageButtons buttons() const { return ButtonsOfFlags(flags); }
 };
@@ -70,4 +70,4 @@ void ShowLastSystemError(int errorCode);
 // The text ReportError shows, exposed for callers that need it verbatim.
 std::string ErrorReportText(const std::string& message, const std::string& location);
 
-}  // namespace lexicana
+} // namespace lexicana

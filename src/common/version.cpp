@@ -7,7 +7,7 @@ namespace lexicana {
 namespace {
 // "不明" (unknown) in Shift_JIS.
 constexpr const char* kUnknownSjis = "\x95\x73\x96\xbe";
-}  // namespace
+} // namespace
 
 std::string GetProductVersion()
 {
@@ -21,4 +21,4 @@ std::string GetLegalNotice()
            "will be useful, but without any warranty.";
 }
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -11,4 +11,4 @@ std::string GetProductVersion();
 // The legal notice shown by the about box (Shift_JIS).
 std::string GetLegalNotice();
 
-}  // namespace lexicana
+} // namespace lexicana

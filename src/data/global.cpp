@@ -1,7 +1,5 @@
 #include "data/global.h"
 
-#include <exception>
-
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/version.h"
@@ -9,9 +7,11 @@
 #include "platform/programinfo.h"
 #include "platform/settingsstore.h"
 
+#include <exception>
+
 namespace lexicana {
 
-const char* const kUntitledName = "\x96\xb3\x91\xe8";  // "無題"
+const char* const kUntitledName = "\x96\xb3\x91\xe8"; // "無題"
 
 TGlobal::TGlobal(bool loadSettings)
 {
@@ -130,4 +130,4 @@ int TGlobal::ShowMessageBox(const std::string& text, const std::string& caption,
     return lexicana::ShowMessageBox(text, caption, flags);
 }
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -3,10 +3,10 @@
 // table last read and the document flags. Strings are Shift_JIS byte strings.
 #pragma once
 
+#include "common/stringlist.h"
+
 #include <string>
 #include <vector>
-
-#include "common/stringlist.h"
 
 namespace lexicana {
 
@@ -65,8 +65,8 @@ public:
     std::string PlaceholderA = "{\\a}";
     std::string ProgramPath;
     std::string TableFileName;
-    std::string SetFileName;   // "無題" (untitled)
-    std::string ItemFileName;  // "無題" (untitled)
+    std::string SetFileName; // "無題" (untitled)
+    std::string ItemFileName; // "無題" (untitled)
     std::string RepFileName;
     std::string HTMLDir;
     std::string Editor;
@@ -129,4 +129,4 @@ public:
 // The untitled document name "無題" in Shift_JIS.
 extern const char* const kUntitledName;
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -1,24 +1,24 @@
 #include "data/settingstable.h"
 
-#include <array>
-
 #include "data/global.h"
+
+#include <array>
 
 namespace lexicana {
 
 namespace {
 
-constexpr SettingDef Str(const char* name, std::string TGlobal::* m, const char* def)
+constexpr SettingDef Str(const char* name, std::string TGlobal::*m, const char* def)
 {
-    return {name, SettingKind::String, m, nullptr, nullptr, def, 0};
+    return { name, SettingKind::String, m, nullptr, nullptr, def, 0 };
 }
-constexpr SettingDef Flag(const char* name, bool TGlobal::* m, bool def)
+constexpr SettingDef Flag(const char* name, bool TGlobal::*m, bool def)
 {
-    return {name, SettingKind::Flag, nullptr, m, nullptr, "", def ? 1 : 0};
+    return { name, SettingKind::Flag, nullptr, m, nullptr, "", def ? 1 : 0 };
 }
-constexpr SettingDef Int(const char* name, int TGlobal::* m, int def)
+constexpr SettingDef Int(const char* name, int TGlobal::*m, int def)
 {
-    return {name, SettingKind::Integer, nullptr, nullptr, m, "", def};
+    return { name, SettingKind::Integer, nullptr, nullptr, m, "", def };
 }
 
 const std::array<SettingDef, 15> kSettings = {
@@ -39,7 +39,7 @@ const std::array<SettingDef, 15> kSettings = {
     Int("NewLineCode", &TGlobal::NewLineCode, -1),
 };
 
-}  // namespace
+} // namespace
 
 std::span<const SettingDef> PersistedSettings()
 {
@@ -63,4 +63,4 @@ void ApplySettingDefaults(TGlobal& g)
     }
 }
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -14,11 +14,11 @@ enum class SettingKind { String, Flag, Integer };
 struct SettingDef {
     const char* name;
     SettingKind kind;
-    std::string TGlobal::* stringMember;
-    bool TGlobal::* flagMember;
-    int TGlobal::* intMember;
-    const char* defaultString;  // String
-    int defaultValue;           // Flag (0/1) and Integer
+    std::string TGlobal::*stringMember;
+    bool TGlobal::*flagMember;
+    int TGlobal::*intMember;
+    const char* defaultString; // String
+    int defaultValue; // Flag (0/1) and Integer
 };
 
 // The options in the order they are read and written.
@@ -27,4 +27,4 @@ std::span<const SettingDef> PersistedSettings();
 // Sets every persisted option of g to its default.
 void ApplySettingDefaults(TGlobal& g);
 
-}  // namespace lexicana
+} // namespace lexicana

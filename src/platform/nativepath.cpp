@@ -1,9 +1,9 @@
 #include "platform/nativepath.h"
 
-#include <QFile>
-
 #include "common/sjis.h"
 #include "platform/qsjis.h"
+
+#include <QFile>
 
 namespace lexicana {
 
@@ -25,7 +25,8 @@ std::string NativeFileName(const std::string& documentPath)
 
 bool DocumentPathFromNative(const std::string& nativeName, std::string& documentPath)
 {
-    QString name = QFile::decodeName(QByteArray(nativeName.data(), static_cast<qsizetype>(nativeName.size())));
+    QString name
+        = QFile::decodeName(QByteArray(nativeName.data(), static_cast<qsizetype>(nativeName.size())));
     auto bytes = SjisFromQString(name);
     if (!bytes)
         return false;
@@ -33,4 +34,4 @@ bool DocumentPathFromNative(const std::string& nativeName, std::string& document
     return true;
 }
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -16,4 +16,4 @@ std::string NativeFileName(const std::string& documentPath);
 // name holds a character without a Shift_JIS code.
 bool DocumentPathFromNative(const std::string& nativeName, std::string& documentPath);
 
-}  // namespace lexicana
+} // namespace lexicana

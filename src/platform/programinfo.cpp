@@ -1,9 +1,9 @@
 #include "platform/programinfo.h"
 
+#include "platform/qsjis.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
-
-#include "platform/qsjis.h"
 
 namespace lexicana {
 
@@ -24,7 +24,7 @@ std::string ToDocument(const QString& text)
     return bytes ? *bytes : text.toStdString();
 }
 
-}  // namespace
+} // namespace
 
 std::string RunningProgramPath()
 {
@@ -41,4 +41,4 @@ std::string RunningProgramFolder()
     return ToDocument(QFileInfo(ProgramFile()).absolutePath());
 }
 
-}  // namespace lexicana
+} // namespace lexicana

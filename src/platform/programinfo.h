@@ -12,4 +12,4 @@ std::string RunningProgramFileName();
 // Folder of the running program, without a final separator ("/" for the root).
 std::string RunningProgramFolder();
 
-}  // namespace lexicana
+} // namespace lexicana

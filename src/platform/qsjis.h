@@ -14,4 +14,4 @@ QString QStringFromSjis(std::string_view sjis);
 // code; the characters without a code are then put into unencodable.
 std::optional<std::string> SjisFromQString(const QString& text, QString* unencodable = nullptr);
 
-}  // namespace lexicana
+} // namespace lexicana

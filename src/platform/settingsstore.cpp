@@ -1,9 +1,9 @@
 #include "platform/settingsstore.h"
 
+#include "platform/qsjis.h"
+
 #include <QSettings>
 #include <stdexcept>
-
-#include "platform/qsjis.h"
 
 namespace lexicana {
 
@@ -28,10 +28,10 @@ const char* StatusText(QSettings::Status status)
                                             : "設定ファイルにアクセスできません";
 }
 
-}  // namespace
+} // namespace
 
 struct TSettingsKey::Impl {
-    QSettings settings{QSettings::NativeFormat, QSettings::UserScope, "Orvane", "Lexicana"};
+    QSettings settings { QSettings::NativeFormat, QSettings::UserScope, "Orvane", "Lexicana" };
     QString group;
 
     QString Key(const std::string& name) const
@@ -42,8 +42,8 @@ struct TSettingsKey::Impl {
     void Check() const
     {
         if (settings.status() != QSettings::NoError)
-            throw std::runtime_error(std::string(StatusText(settings.status())) + ": "
-                                     + settings.fileName().toStdString());
+            throw std::runtime_error(
+                std::string(StatusText(settings.status())) + ": " + settings.fileName().toStdString());
     }
     QVariant Value(const std::string& name) const
     {
@@ -89,7 +89,8 @@ std::string TSettingsKey::ReadString(const std::string& name) const
     QString bad;
     auto bytes = SjisFromQString(v.toString(), &bad);
     if (!bytes)
-        throw std::runtime_error("設定値 " + name + " にShift_JISで表せない文字があります: " + bad.toStdString());
+        throw std::runtime_error(
+            "設定値 " + name + " にShift_JISで表せない文字があります: " + bad.toStdString());
     return *bytes;
 }
 
@@ -129,4 +130,4 @@ void TSettingsKey::Close()
     impl_->Check();
 }
 
-}  // namespace lexicana
+} // namespace lexicana

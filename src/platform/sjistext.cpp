@@ -1,16 +1,16 @@
 #include "platform/sjistext.h"
 
+#include "platform/qsjis.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
-
-#include "platform/qsjis.h"
 
 namespace lexicana {
 
 namespace {
 // Code page 932 with its NEC and IBM extensions, as Windows uses it.
 constexpr const char* kCodec = "windows-31j";
-}  // namespace
+} // namespace
 
 QString QStringFromSjis(std::string_view sjis)
 {
@@ -30,7 +30,8 @@ std::optional<std::string> SjisFromQString(const QString& text, QString* unencod
             qsizetype n = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
             QString ch = text.mid(i, n);
             QStringEncoder one(kCodec);
-            (void)one(ch);
+            QByteArray ignored = one(ch);
+            (void)ignored;
             if (one.hasError() && !unencodable->contains(ch))
                 unencodable->append(ch);
             i += n;
@@ -47,8 +48,8 @@ std::string SjisToUtf8(std::string_view sjis)
 bool Utf8ToSjis(std::string_view utf8, std::string& out, std::string* unencodable)
 {
     QString bad;
-    auto bytes = SjisFromQString(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
-                                 unencodable ? &bad : nullptr);
+    auto bytes = SjisFromQString(
+        QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())), unencodable ? &bad : nullptr);
     if (!bytes) {
         if (unencodable)
             *unencodable = bad.toStdString();
@@ -65,4 +66,4 @@ std::string SjisOf(std::string_view utf8)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-}  // namespace lexicana
+} // namespace lexicana

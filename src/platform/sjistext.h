@@ -20,4 +20,4 @@ bool Utf8ToSjis(std::string_view utf8, std::string& out, std::string* unencodabl
 // texts); unencodable characters become "?".
 std::string SjisOf(std::string_view utf8);
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <stdexcept>
-
 #include "common/messages.h"
 #include "support/recordingsink.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace lexicana;
 using lexicana::test::RecordingSink;

@@ -37,4 +37,4 @@ RecordingSink& RecordingSink::Answer(int buttonId)
     return *this;
 }
 
-}  // namespace lexicana::test
+} // namespace lexicana::test

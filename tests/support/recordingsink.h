@@ -3,18 +3,18 @@
 // path can be tested without a window.
 #pragma once
 
+#include "common/messages.h"
+
 #include <deque>
 #include <string>
 #include <vector>
-
-#include "common/messages.h"
 
 namespace lexicana::test {
 
 class RecordingSink final : public IMessageSink {
 public:
     RecordingSink();
-    ~RecordingSink() override;  // restores the sink that was installed before
+    ~RecordingSink() override; // restores the sink that was installed before
 
     int Show(const MessageRequest& request) override;
 
@@ -33,4 +33,4 @@ private:
     IMessageSink* previous_;
 };
 
-}  // namespace lexicana::test
+} // namespace lexicana::test

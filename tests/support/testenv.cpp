@@ -40,4 +40,4 @@ std::string TempDir::read(const std::string& path)
     return std::string(all.constData(), static_cast<std::size_t>(all.size()));
 }
 
-}  // namespace lexicana::test
+} // namespace lexicana::test

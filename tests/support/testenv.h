@@ -29,4 +29,4 @@ private:
     std::string path_;
 };
 
-}  // namespace lexicana::test
+} // namespace lexicana::test

@@ -1,12 +1,12 @@
 // Test entry point: a QCoreApplication for the Qt-based units, and a settings
 // location in a temporary folder so that no test ever reads or writes the
 // user's real settings.
+#include "support/testenv.h"
+
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include "support/testenv.h"
 
 namespace {
 QTemporaryDir* g_settingsDir = nullptr;
@@ -17,7 +17,7 @@ QString SettingsFolder()
 {
     return g_settingsDir->path();
 }
-}  // namespace lexicana::test
+} // namespace lexicana::test
 
 int main(int argc, char** argv)
 {
@@ -26,8 +26,8 @@ int main(int argc, char** argv)
     g_settingsDir = &settingsDir;
     qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", (settingsDir.path() + "/data").toLocal8Bit());
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
-        for (auto scope : {QSettings::UserScope, QSettings::SystemScope})
+    for (auto format : { QSettings::NativeFormat, QSettings::IniFormat })
+        for (auto scope : { QSettings::UserScope, QSettings::SystemScope })
             QSettings::setPath(format, scope, settingsDir.path());
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
