@@ -3,9 +3,9 @@
 // folder and a rename, so a file is always either its old or its new self.
 #pragma once
 
-#include <string>
-
 #include "common/stringlist.h"
+
+#include <string>
 
 namespace lexicana {
 
@@ -39,4 +39,4 @@ void SaveLines(const std::string& path, const TStringList& lines);
 // empty line).
 TStringList SplitLines(const std::string& text);
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -1,6 +1,7 @@
 // Path helpers for document paths (Shift_JIS). A stand-alone "\" and "/" are
 // both folder separators (a 0x5C trail byte is not); a drive prefix ("C:") or
-// a leading "/" or "\" makes a path absolute. Paths made relative keep the
+// a leading "/" makes a path absolute (ResolveRelativePath also keeps a path
+// with a leading "\": a root or network path). Paths made relative keep the
 // separator style of their base.
 #pragma once
 
@@ -15,16 +16,18 @@ bool HasDrivePrefix(std::string_view path);
 bool IsFolderSeparatorAt(std::string_view path, std::size_t pos);
 // True when the path ends with a folder separator (a stand-alone "\" or "/").
 bool EndsWithFolderSeparator(std::string_view path);
-// The separator a path uses: "\" when it holds a stand-alone backslash and
-// no "/", else "/".
+// The separator a path uses: "\" when it holds a stand-alone backslash or
+// begins with a drive prefix, and holds no "/"; else "/".
 char SeparatorStyleOf(std::string_view path);
 
 // Prefixes path with folder (no separator inserted) unless path is absolute
 // (a drive prefix or a leading "/").
 void MakeAbsolutePath(const std::string& folder, std::string& path);
 
-// base + relative with parent steps ("..\" or "../") collapsed; relative is
-// returned unchanged when it is absolute (drive prefix, leading "\" or "/").
+// base + relative with parent steps ("..\" or "../" as a whole path
+// component) collapsed, each removing the folder in front of it; collapsing
+// stops at a step with no folder in front. relative is returned unchanged
+// when it is absolute (drive prefix, leading "\" or "/").
 std::string ResolveRelativePath(const std::string& base, const std::string& relative);
 
 // path relative to the folder of base (baseIsFolder false: base is a file)
@@ -40,4 +43,4 @@ std::string ExtractFileName(const std::string& path);
 // (in the separator style of folder).
 std::string IncludeTrailingSeparator(const std::string& folder);
 
-}  // namespace lexicana
+} // namespace lexicana

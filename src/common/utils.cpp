@@ -1,9 +1,9 @@
 #include "common/utils.h"
 
-#include <exception>
-
 #include "common/messages.h"
 #include "common/sjis.h"
+
+#include <exception>
 
 namespace lexicana {
 
@@ -117,4 +117,4 @@ int StrsToStr(const TStringList& list, std::string& text)
     }
 }
 
-}  // namespace lexicana
+} // namespace lexicana

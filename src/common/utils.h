@@ -3,11 +3,11 @@
 // character, and a trail byte is never taken for a backslash or delimiter.
 #pragma once
 
+#include "common/stringlist.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
-
-#include "common/stringlist.h"
 
 namespace lexicana {
 
@@ -40,4 +40,4 @@ int StrToStrs(const std::string& text, TStringList& list);
 // location "StrsToStr" and gives -2.
 int StrsToStr(const TStringList& list, std::string& text);
 
-}  // namespace lexicana
+} // namespace lexicana

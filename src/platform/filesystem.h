@@ -1,0 +1,26 @@
+// Whole-file access of the core through QtCore. Every function takes a
+// document path (Shift_JIS, "\" or "/" separated) and hands the file system
+// its native name (NativeFileName). Callers see only the standard library.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lexicana {
+
+// Reads every byte of the file in blocks of 32768 bytes, without any
+// translation. False (bytes empty) when it cannot be opened or read.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+
+// Replaces the file with exactly bytes through a temporary file in the same
+// folder and a rename; an existing file keeps its permission bits. An
+// existing read-only file, a folder or a missing folder is refused and left
+// untouched. On failure error (when given) receives a UTF-8 reason.
+bool SaveFileBytes(const std::string& path, std::string_view bytes, std::string* error);
+
+// True when a file (not a folder) exists at the path.
+bool PathIsFile(const std::string& path);
+// True when a folder exists at the path.
+bool PathIsFolder(const std::string& path);
+
+} // namespace lexicana
