@@ -1,0 +1,394 @@
+// Reading of the conversion table file: the grid's columns, headings and
+// widths, the sort/name/word columns, the markers and templates of TGlobal,
+// the per-column link flags and the head, record and foot templates.
+#include "common/fileio.h"
+#include "common/messages.h"
+#include "common/utils.h"
+#include "conversion/document.h"
+#include "conversion/keytext.h"
+#include "platform/sjistext.h"
+
+#include <climits>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace lexicana {
+
+namespace {
+
+// The most data columns a table may ask for. Far above any glossary, and low
+// enough that a mistyped Count cannot exhaust memory for every record row.
+constexpr int kMaxDataColumns = 1000;
+
+enum class Section { None, Column, Title, Width, Tag, Link, HeadTable, MainTable, FootTable };
+
+Section SectionOfHeader(const TGlobal& g, std::string_view line)
+{
+    // Tested in this order; both spellings of the record template section
+    // fill the same list.
+    const std::pair<const std::string*, Section> names[] = {
+        { &g.SectionColumn, Section::Column },
+        { &g.SectionTitle, Section::Title },
+        { &g.SectionWidth, Section::Width },
+        { &g.SectionTag, Section::Tag },
+        { &g.SectionLink, Section::Link },
+        { &g.SectionHeadTable, Section::HeadTable },
+        { &g.SectionMainConversionTable, Section::MainTable },
+        { &g.SectionMainConvertionTable, Section::MainTable },
+        { &g.SectionFootTable, Section::FootTable },
+    };
+    for (const auto& [name, section] : names)
+        if (EqualsIgnoreCase(line, *name))
+            return section;
+    return Section::None;
+}
+
+// Any line that begins with "[" ends a section, tested before comment
+// removal and also inside a template block.
+bool EndsSection(const std::string& line)
+{
+    return !line.empty() && line[0] == '[';
+}
+
+// Blanks and control characters (bytes up to 0x20) removed from both ends.
+std::string_view TrimControls(std::string_view text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ')
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ')
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+[[noreturn]] void ThrowNotInteger(std::string_view text)
+{
+    throw std::runtime_error("'" + SjisToUtf8(text) + "' は有効な整数値ではありません");
+}
+
+// A decimal integer with optional leading blanks and sign; anything else
+// (trailing text, an empty text, a value outside int) throws.
+int ParseTableInteger(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size())
+        ThrowNotInteger(text);
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            ThrowNotInteger(text);
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            ThrowNotInteger(text);
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX || value < INT_MIN)
+        ThrowNotInteger(text);
+    return static_cast<int>(value);
+}
+
+// 1 true, 0 false, -1 neither (compared after trimming, case ignored).
+int ParseFlag(std::string_view value)
+{
+    std::string_view v = TrimControls(value);
+    if (EqualsIgnoreCase(v, "true"))
+        return 1;
+    if (EqualsIgnoreCase(v, "false"))
+        return 0;
+    return -1;
+}
+
+// One read of a table into a document. Headings and link flags that name a
+// column the grid (or the flag array) does not have yet are kept aside and
+// applied when the column exists, so that "[Title]" or "[Link]" may come
+// before the Count that creates the column, and nothing is ever written
+// outside the grid or the flag array.
+class TableReader {
+public:
+    explicit TableReader(TDocument& doc)
+        : doc_(doc)
+        , g_(doc.Global())
+        , grid_(doc.Grid())
+        , pendingColCount_(doc.Grid().ColCount())
+    {
+    }
+
+    void ApplyDefaults();
+    void Scan(TStringList& lines);
+    // Settles the column count (only after a complete read), the headings
+    // kept aside and a flag array covering every column of the grid.
+    void Finish(bool complete);
+
+private:
+    std::size_t ReadKeySection(Section section, TStringList& lines, std::size_t first);
+    std::size_t ReadTemplateSection(TStringList& target, const TStringList& lines, std::size_t first);
+    void ApplyKey(Section section, std::string_view key, std::string_view value);
+    void ApplyColumnKey(std::string_view key, std::string_view value);
+    void ApplyTitle(std::string_view key, std::string_view value);
+    void ApplyWidth(std::string_view key, std::string_view value);
+    void ApplyTag(std::string_view key, std::string_view value);
+    void ApplyLink(std::string_view key, std::string_view value);
+    void ApplyLateTitles();
+
+    TDocument& doc_;
+    TGlobal& g_;
+    TRecordTable& grid_;
+    int pendingColCount_;
+    std::map<int, std::string> lateTitles_;
+    std::map<int, unsigned char> lateLinkFlags_;
+};
+
+void TableReader::ApplyDefaults()
+{
+    g_.SetTableDefaults();
+    doc_.HeadTableLines.clear();
+    doc_.MainTableLines.clear();
+    doc_.FootTableLines.clear();
+    g_.LinkColumns.clear();
+}
+
+void TableReader::Scan(TStringList& lines)
+{
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        lines[i] = CutAtFirst(lines[i], ";");
+        const Section section = SectionOfHeader(g_, lines[i]);
+        switch (section) {
+        case Section::None:
+            ++i;
+            break;
+        case Section::HeadTable:
+            i = ReadTemplateSection(doc_.HeadTableLines, lines, i + 1);
+            break;
+        case Section::MainTable:
+            i = ReadTemplateSection(doc_.MainTableLines, lines, i + 1);
+            break;
+        case Section::FootTable:
+            i = ReadTemplateSection(doc_.FootTableLines, lines, i + 1);
+            break;
+        case Section::Link:
+            // Every "[Link]" starts again from all flags off.
+            g_.LinkColumns.assign(static_cast<std::size_t>(pendingColCount_), 0);
+            lateLinkFlags_.clear();
+            i = ReadKeySection(section, lines, i + 1);
+            break;
+        default:
+            i = ReadKeySection(section, lines, i + 1);
+            break;
+        }
+    }
+}
+
+std::size_t TableReader::ReadKeySection(Section section, TStringList& lines, std::size_t first)
+{
+    std::size_t j = first;
+    for (; j < lines.size() && !EndsSection(lines[j]); ++j) {
+        lines[j] = CutAtFirst(lines[j], ";");
+        std::string_view key, value;
+        SplitKeyValue(lines[j], key, value);
+        if (!key.empty())
+            ApplyKey(section, key, value);
+    }
+    return j;
+}
+
+std::size_t TableReader::ReadTemplateSection(TStringList& target, const TStringList& lines, std::size_t first)
+{
+    target.clear();
+    bool inBlock = false;
+    std::size_t j = first;
+    for (; j < lines.size() && !EndsSection(lines[j]); ++j) {
+        const std::string& line = lines[j];
+        if (EqualsIgnoreCase(line, g_.BlockStart))
+            inBlock = true;
+        else if (EqualsIgnoreCase(line, g_.BlockEnd))
+            inBlock = false;
+        else if (inBlock)
+            target.push_back(line);
+    }
+    return j;
+}
+
+void TableReader::ApplyKey(Section section, std::string_view key, std::string_view value)
+{
+    switch (section) {
+    case Section::Column:
+        ApplyColumnKey(key, value);
+        break;
+    case Section::Title:
+        ApplyTitle(key, value);
+        break;
+    case Section::Width:
+        ApplyWidth(key, value);
+        break;
+    case Section::Tag:
+        ApplyTag(key, value);
+        break;
+    case Section::Link:
+        ApplyLink(key, value);
+        break;
+    default:
+        break;
+    }
+}
+
+void TableReader::ApplyColumnKey(std::string_view key, std::string_view value)
+{
+    if (EqualsIgnoreCase(key, "Count")) {
+        int count = ParseTableInteger(value);
+        if (count > kMaxDataColumns)
+            throw std::runtime_error("[Column] の Count の値 " + std::to_string(count)
+                + " が大きすぎます（上限 " + std::to_string(kMaxDataColumns) + "）");
+        // Fewer than one data column would leave nothing to edit.
+        if (count < 1)
+            count = 1;
+        pendingColCount_ = count + 1;
+        grid_.SetColCount(std::max(pendingColCount_, g_.MinColCount));
+        ApplyLateTitles();
+    } else if (EqualsIgnoreCase(key, "Sort")) {
+        g_.SortCol = ParseTableInteger(value);
+    } else if (EqualsIgnoreCase(key, "LinkedName")) {
+        g_.LinkedNameCol = ParseTableInteger(value);
+    } else if (EqualsIgnoreCase(key, "LinkedWord")) {
+        g_.LinkedWordCol = ParseTableInteger(value);
+    }
+}
+
+void TableReader::ApplyTitle(std::string_view key, std::string_view value)
+{
+    const int col = ParseTableInteger(key);
+    if (col < 0)
+        return;
+    if (col < grid_.ColCount())
+        grid_.SetCell(col, 0, std::string(value));
+    else
+        lateTitles_[col] = std::string(value);
+}
+
+void TableReader::ApplyWidth(std::string_view key, std::string_view value)
+{
+    const int col = ParseTableInteger(key);
+    const int width = ParseTableInteger(value);
+    if (col < 0 || col >= grid_.ColCount())
+        throw std::runtime_error("[Width] の列番号 " + std::to_string(col) + " はグリッドの列の範囲（0～"
+            + std::to_string(grid_.ColCount() - 1) + "）外です");
+    grid_.SetColWidth(col, width);
+}
+
+void TableReader::ApplyTag(std::string_view key, std::string_view value)
+{
+    const std::pair<const char*, std::string TGlobal::*> tags[] = {
+        { "Start", &TGlobal::PartStartMarker },
+        { "End", &TGlobal::PartEndMarker },
+        { "Anchor", &TGlobal::LinkTemplate },
+        { "AnchorName", &TGlobal::AnchorTemplate },
+        { "OuterRecordStart", &TGlobal::OuterRecordStart },
+        { "OuterRecordEnd", &TGlobal::OuterRecordEnd },
+        { "OuterFileRecordStart", &TGlobal::OuterFileRecordStart },
+        { "OuterFileRecordEnd", &TGlobal::OuterFileRecordEnd },
+        { "OuterDateStart", &TGlobal::OuterDateStart },
+        { "OuterDateEnd", &TGlobal::OuterDateEnd },
+        { "OuterTimeStart", &TGlobal::OuterTimeStart },
+        { "OuterTimeEnd", &TGlobal::OuterTimeEnd },
+        { "OuterVersionStart", &TGlobal::OuterVersionStart },
+        { "OuterVersionEnd", &TGlobal::OuterVersionEnd },
+        { "OuterLXVersionStart", &TGlobal::OuterLXVersionStart },
+        { "OuterLXVersionEnd", &TGlobal::OuterLXVersionEnd },
+        { "OuterLinkStart", &TGlobal::OuterLinkStart },
+        { "OuterLinkEnd", &TGlobal::OuterLinkEnd },
+    };
+    for (const auto& [name, member] : tags) {
+        if (EqualsIgnoreCase(key, name)) {
+            g_.*member = std::string(value);
+            return;
+        }
+    }
+}
+
+void TableReader::ApplyLink(std::string_view key, std::string_view value)
+{
+    const int flag = ParseFlag(value);
+    if (EqualsIgnoreCase(key, "LinkToSelf")) {
+        if (flag >= 0)
+            g_.LinkToSelf = flag == 1;
+        return;
+    }
+    if (flag < 0)
+        return;
+    const int col = ParseTableInteger(key);
+    if (col < 0)
+        return;
+    if (static_cast<std::size_t>(col) < g_.LinkColumns.size())
+        g_.LinkColumns[static_cast<std::size_t>(col)] = static_cast<unsigned char>(flag);
+    else
+        lateLinkFlags_[col] = static_cast<unsigned char>(flag);
+}
+
+void TableReader::ApplyLateTitles()
+{
+    for (auto it = lateTitles_.begin(); it != lateTitles_.end();) {
+        if (it->first < grid_.ColCount()) {
+            grid_.SetCell(it->first, 0, std::move(it->second));
+            it = lateTitles_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void TableReader::Finish(bool complete)
+{
+    if (complete)
+        grid_.SetColCount(pendingColCount_);
+    ApplyLateTitles();
+    const int cols = grid_.ColCount();
+    g_.LinkColumns.resize(static_cast<std::size_t>(cols), 0);
+    for (const auto& [col, flag] : lateLinkFlags_)
+        if (col < cols)
+            g_.LinkColumns[static_cast<std::size_t>(col)] = flag;
+}
+
+} // namespace
+
+int TDocument::ReadTableFile(const std::string& path)
+{
+    try {
+        std::string text;
+        if (lexicana::ReadFileToString(path, text) != FileOk) {
+            ShowMessageBox("テーブルファイルの読み込みに失敗しました。\nエラー内容 : ファイル \""
+                    + SjisToUtf8(path) + "\" を開けません。",
+                "テーブルファイル読み込みエラー", MbOk | MbIconWarning);
+            return 105;
+        }
+        TableFileLines = SplitLines(text);
+        TableReader reader(*this);
+        reader.ApplyDefaults();
+        try {
+            reader.Scan(TableFileLines);
+        } catch (...) {
+            // What was read so far stays; the grid and flags stay consistent.
+            reader.Finish(false);
+            throw;
+        }
+        reader.Finish(true);
+        return 200;
+    } catch (const std::exception& e) {
+        ReportError(e, "ReadTableFile");
+        return -2;
+    } catch (...) {
+        return -1;
+    }
+}
+
+} // namespace lexicana
