@@ -15,12 +15,15 @@ namespace lexicana {
 class IRecordTableObserver {
 public:
     virtual ~IRecordTableObserver() = default;
-    virtual void TableReset() {}                       // sizes or many cells changed
-    virtual void CellChanged(int /*col*/, int /*row*/) {}
-    virtual void RowsInserted(int /*row*/, int /*count*/) {}
-    virtual void RowsRemoved(int /*row*/, int /*count*/) {}
-    virtual void RowMoved(int /*from*/, int /*to*/) {}
-    virtual void UpdatesSuspended(bool /*suspended*/) {}  // BeginUpdate / EndUpdate
+    virtual void TableReset() { } // sizes or many cells changed
+    virtual void CellChanged(int /*col*/, int /*row*/) { }
+    virtual void RowsInserted(int /*row*/, int /*count*/) { }
+    virtual void RowsRemoved(int /*row*/, int /*count*/) { }
+    virtual void RowMoved(int /*from*/, int /*to*/) { }
+    // The cells of rows first .. first+count-1 changed (sizes did not).
+    virtual void RowsChanged(int /*first*/, int /*count*/) { }
+    virtual void ColWidthChanged(int /*col*/) { }
+    virtual void UpdatesSuspended(bool /*suspended*/) { } // BeginUpdate / EndUpdate
 };
 
 class TRecordTable {
@@ -29,6 +32,10 @@ public:
 
     // colCount columns and rowCount rows of empty cells.
     explicit TRecordTable(int colCount = 5, int rowCount = 2);
+    // Copies take the cells, sizes and widths, never the observer or the
+    // update count; assigning tells the target's observer TableReset.
+    TRecordTable(const TRecordTable& other);
+    TRecordTable& operator=(const TRecordTable& other);
 
     int ColCount() const;
     int RowCount() const;
@@ -37,20 +44,28 @@ public:
     void SetColCount(int count);
     void SetRowCount(int count);
 
+    // A cell outside the table reads as empty; writing one throws
+    // std::out_of_range.
     const std::string& Cell(int col, int row) const;
     void SetCell(int col, int row, std::string value);
 
     int ColWidth(int col) const;
     void SetColWidth(int col, int width);
 
-    // Whole rows (every column, column 0 included).
+    // Whole rows (every column, column 0 included). Row operations throw
+    // std::out_of_range for a row outside the table.
     const std::vector<std::string>& Row(int row) const;
-    void SetRow(int row, std::vector<std::string> cells);  // resized to ColCount
-    void InsertRow(int row);                // empty row inserted before row
+    void SetRow(int row, std::vector<std::string> cells); // resized to ColCount
+    void InsertRow(int row); // empty row inserted before row
     void DeleteRow(int row);
-    void MoveRow(int from, int to);         // the row at from ends up at index to
+    void MoveRow(int from, int to); // the row at from ends up at index to
     void ExchangeRows(int a, int b);
-    void CopyRow(int from, int to);         // row to becomes a copy of row from
+    void CopyRow(int from, int to); // row to becomes a copy of row from
+    // Rows first .. first+order.size()-1 become the rows that stood at the
+    // indexes order[0], order[1], ... (a permutation of that range).
+    void ReorderRows(int first, const std::vector<int>& order);
+    // Reverses the order of rows first .. last.
+    void ReverseRows(int first, int last);
 
     // Column 0 of rows 1.. gets "1", "2", ...
     void NumberRows();
@@ -64,8 +79,19 @@ public:
 
     void SetObserver(IRecordTableObserver* observer);
 
+    // Exchanges cells, sizes and widths with other; each table keeps its
+    // observer and update count, and both observers hear TableReset.
+    void SwapContent(TRecordTable& other);
+
 private:
-    // ...implementation
+    void CheckRow(int row) const;
+    void CheckRange(int first, int count) const;
+
+    int colCount_ = 0;
+    std::vector<std::vector<std::string>> rows_; // every row has colCount_ cells
+    std::vector<int> colWidths_;
+    int updateCount_ = 0;
+    IRecordTableObserver* observer_ = nullptr;
 };
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -1,0 +1,148 @@
+// The item data file operations of the document: choosing the form of the
+// file from its kind, loading and saving the record table, and keeping the
+// item file's name, kind and flags in TGlobal.
+#include "common/messages.h"
+#include "conversion/document.h"
+#include "data/itemfile.h"
+
+#include <stdexcept>
+
+namespace lexicana {
+
+namespace {
+
+struct ItemFileForm {
+    char separator;
+    bool quoting;
+};
+
+ItemFileForm CommaForm()
+{
+    return { ',', true };
+}
+
+ItemFileForm TabForm()
+{
+    return { '\t', false };
+}
+
+// Kind 1 reads the comma form only when the character after the last "."
+// of the path is a lower-case "c" (".csv"); kind 2 the comma form; kind 3
+// the tab form. A "." is never a trail byte, so a byte search finds it.
+ItemFileForm ReadingForm(const std::string& path, int kind)
+{
+    switch (kind) {
+    case 1: {
+        const std::size_t dot = path.rfind('.');
+        const bool comma = dot != std::string::npos && dot + 1 < path.size() && path[dot + 1] == 'c';
+        return comma ? CommaForm() : TabForm();
+    }
+    case 2:
+        return CommaForm();
+    case 3:
+        return TabForm();
+    default:
+        throw std::invalid_argument("項目データファイルの種類が不正です : " + std::to_string(kind));
+    }
+}
+
+// Kinds 1 and 3 write the comma form, kind 2 the tab form.
+ItemFileForm WritingForm(int kind)
+{
+    switch (kind) {
+    case 1:
+    case 3:
+        return CommaForm();
+    case 2:
+        return TabForm();
+    default:
+        throw std::invalid_argument("項目データファイルの種類が不正です : " + std::to_string(kind));
+    }
+}
+
+} // namespace
+
+int TDocument::OpenItemFile(const std::string& path, int kind)
+{
+    try {
+        const ItemFileForm form = ReadingForm(path, kind);
+        // A failed load has been reported and left grid, name and flags
+        // as they were.
+        if (StrLoadFromFile(grid_, path, form.separator, form.quoting, global_.MinColCount) != 0)
+            return -2;
+        global_.ItemFileUntitled = false;
+        global_.ItemDataModified = false;
+        global_.ItemFileKind = kind;
+        Ui().UpdateCaption();
+        Ui().ShowCellPosition();
+        Ui().SelectCell(1, 1);
+        return 0;
+    } catch (const std::exception& e) {
+        ReportError(e, "OpenItemFile");
+        return -2;
+    } catch (...) {
+        return -1;
+    }
+}
+
+int TDocument::WriteItemFile(const std::string& path, int kind)
+{
+    try {
+        const ItemFileForm form = WritingForm(kind);
+        // A failed save has been reported; the data stay marked modified.
+        if (StrSaveToFile(grid_, path, form.separator, form.quoting) != 0)
+            return -2;
+        global_.ItemDataModified = false;
+        Ui().UpdateCaption();
+        return 100;
+    } catch (const std::exception& e) {
+        ReportError(e, "WriteItemFile");
+        return -2;
+    } catch (...) {
+        return -1;
+    }
+}
+
+int TDocument::SaveAsDlg()
+{
+    try {
+        std::string path;
+        int filterIndex = 1;
+        if (!Ui().AskItemFileSaveName(global_.ItemFileName, path, filterIndex))
+            return 104;
+        const int result = WriteItemFile(path, filterIndex);
+        if (result != 100)
+            return result;
+        global_.ItemFileName = path;
+        global_.ItemFileKind = filterIndex;
+        global_.ItemFileUntitled = false;
+        global_.ItemDataModified = false;
+        Ui().UpdateCaption();
+        if (ShowMessageBox("項目データファイルが変更されました。\nセットファイルを更新しますか？",
+                "項目データファイル変更", MbYesNo | MbIconWarning)
+            == IdYes)
+            LxsSaveDlg();
+        return 100;
+    } catch (const std::exception& e) {
+        ReportError(e, "SaveAsDlg");
+        return -2;
+    } catch (...) {
+        return -1;
+    }
+}
+
+int TDocument::SaveDlg()
+{
+    try {
+        if (global_.ItemFileUntitled)
+            return SaveAsDlg();
+        return WriteItemFile(global_.ItemFileName, global_.ItemFileKind);
+    } catch (const std::exception& e) {
+        ReportError(e, "SaveDlg");
+        return -2;
+    } catch (...) {
+        return -1;
+    }
+}
+
+} // namespace lexicana

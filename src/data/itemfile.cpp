@@ -1,0 +1,409 @@
+#include "data/itemfile.h"
+
+#include "common/fileio.h"
+#include "common/messages.h"
+#include "common/sjis.h"
+#include "platform/sjistext.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace lexicana {
+
+namespace {
+
+// Length of the character at pos. A lead byte pairs only with a byte that
+// can follow it (0x40 and up): a stray lead byte before a CR, LF, tab, quote
+// or backslash is then one character of its own, so escaping still catches
+// that byte and no raw line break or separator can slip into a line.
+inline std::size_t CharLengthAt(std::string_view text, std::size_t pos)
+{
+    if (IsSjisLeadByte(text[pos]) && pos + 1 < text.size()
+        && static_cast<unsigned char>(text[pos + 1]) >= 0x40)
+        return 2;
+    return 1;
+}
+
+// Unescapes text; tabEscape also turns "\t" into a tab (the tab form writes a
+// tab inside a cell that way, since a raw tab separates its fields).
+std::string Unescape(std::string_view text, bool tabEscape)
+{
+    if (text.find('\\') == std::string_view::npos)
+        return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t len = CharLengthAt(text, pos);
+        if (len == 1 && text[pos] == '\\' && pos + 1 < text.size()) {
+            ++pos;
+            const char next = text[pos];
+            if (next == 'r') {
+                out += '\r';
+            } else if (next == 'n') {
+                out += '\n';
+            } else if (tabEscape && next == 't') {
+                out += '\t';
+            } else {
+                out.append(text, pos, CharLengthAt(text, pos));
+                pos += CharLengthAt(text, pos);
+                continue;
+            }
+            ++pos;
+            continue;
+        }
+        out.append(text, pos, len);
+        pos += len;
+    }
+    return out;
+}
+
+// Appends one field of a line: quotes doubled, the text escaped and, when
+// quoting, enclosed in quotes. A quote byte is never a trail byte, so
+// doubling every quote byte is doubling every quote character.
+void AppendField(std::string& out, std::string_view text, char separator, bool quoting)
+{
+    if (quoting)
+        out += '"';
+    if (quoting && !text.empty() && text.find_first_not_of('"') == std::string_view::npos) {
+        // A field made only of doubled quotes would read back with one quote
+        // too many; an escaped first quote ("\"" reads as a quote) keeps the
+        // cell as it is.
+        out += '\\';
+    }
+    const bool escapeTabs = separator == '\t';
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t len = CharLengthAt(text, pos);
+        if (len == 2) {
+            out.append(text, pos, 2);
+            pos += 2;
+            continue;
+        }
+        const char ch = text[pos++];
+        switch (ch) {
+        case '"':
+            out += "\"\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            if (escapeTabs)
+                out += "\\t";
+            else
+                out += ch;
+            break;
+        default:
+            out += ch;
+        }
+    }
+    if (quoting)
+        out += '"';
+}
+
+// The text without its trailing bytes of 0x20 or less (trail bytes are 0x40
+// and up, so this never cuts a double-byte character).
+std::string_view TrimTrailingBlanks(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && static_cast<unsigned char>(text[end - 1]) <= 0x20)
+        --end;
+    return text.substr(0, end);
+}
+
+// The comma form reader, a state machine over the bytes of the line. The
+// quote and the comma are single bytes that no trail byte equals, so the
+// line is read byte by byte. cell is scratch space reused across calls.
+void ParseCommaFields(std::string_view line, std::vector<std::string>& cells, std::string& cell)
+{
+    enum class State { FieldFirst, QuoteOpen, Plain, PlainQuote, Quoted, QuotedQuote };
+    const std::size_t size = line.size();
+    std::size_t pos = 0;
+    while (true) {
+        // FieldStart
+        cell.clear();
+        bool endedAtComma = false;
+        const std::string_view rest = line.substr(pos);
+        if (rest == "\"\"" || (rest.size() > 2 && rest[0] == '"' && rest[1] == '"' && rest[2] == ',')) {
+            // An empty field: take the two quotes and the comma, if any.
+            pos += 2;
+            if (pos < size) {
+                ++pos;
+                endedAtComma = true;
+            }
+        } else {
+            State state = State::FieldFirst;
+            bool done = false;
+            while (!done) {
+                const bool got = pos < size;
+                const char ch = got ? line[pos++] : '\0';
+                switch (state) {
+                case State::FieldFirst:
+                    if (!got) {
+                        done = true;
+                    } else if (ch == '"') {
+                        state = State::QuoteOpen;
+                    } else if (ch == ',') {
+                        endedAtComma = done = true;
+                    } else {
+                        cell += ch;
+                        state = State::Plain;
+                    }
+                    break;
+                case State::QuoteOpen:
+                    if (!got) {
+                        cell += '"';
+                        done = true;
+                    } else if (ch == '"') {
+                        cell += '"';
+                        state = State::FieldFirst;
+                    } else {
+                        cell += ch;
+                        state = State::Quoted;
+                    }
+                    break;
+                case State::Plain:
+                    if (!got) {
+                        done = true;
+                    } else if (ch == '"') {
+                        state = State::PlainQuote;
+                    } else if (ch == ',') {
+                        endedAtComma = done = true;
+                    } else {
+                        cell += ch;
+                    }
+                    break;
+                case State::PlainQuote:
+                    if (!got) {
+                        done = true; // the pending quote is dropped
+                    } else if (ch == ',') {
+                        endedAtComma = done = true;
+                    } else if (ch == '"') {
+                        cell += '"';
+                        state = State::Plain;
+                    } else {
+                        cell += '"';
+                        cell += ch;
+                        state = State::Plain;
+                    }
+                    break;
+                case State::Quoted:
+                    if (!got) {
+                        done = true;
+                    } else if (ch == '"') {
+                        state = State::QuotedQuote;
+                    } else {
+                        cell += ch;
+                    }
+                    break;
+                case State::QuotedQuote:
+                    if (!got) {
+                        done = true;
+                    } else if (ch == ',') {
+                        endedAtComma = done = true;
+                    } else if (ch == '"') {
+                        cell += '"';
+                        state = State::Quoted;
+                    } else {
+                        cell += '"';
+                        cell += ch;
+                        state = State::Quoted;
+                    }
+                    break;
+                }
+            }
+        }
+        // FieldEnd
+        cells.push_back(Unescape(cell, false));
+        if (!endedAtComma)
+            return;
+    }
+}
+
+// The reader of the unquoted form: fields split at every raw separator byte,
+// doubled quotes undoubled, escapes undone.
+void ParseSeparatedFields(
+    std::string_view line, char separator, std::vector<std::string>& cells, std::string& cell)
+{
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = line.find(separator, start);
+        const std::string_view field = line.substr(start, end == std::string_view::npos ? end : end - start);
+        cell.clear();
+        for (std::size_t i = 0; i < field.size(); ++i) {
+            cell += field[i];
+            if (field[i] == '"' && i + 1 < field.size() && field[i + 1] == '"')
+                ++i;
+        }
+        cells.push_back(Unescape(cell, separator == '\t'));
+        if (end == std::string_view::npos)
+            return;
+        start = end + 1;
+    }
+}
+
+std::string ReadFailureText(const std::string& path)
+{
+    const std::string name = SjisToUtf8(path);
+    if (!FileExists(path))
+        return "ファイルが見つかりません : " + name;
+    return "ファイルを読み込めません : " + name;
+}
+
+} // namespace
+
+std::string EscapeCellText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + 8);
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t len = CharLengthAt(text, pos);
+        const char ch = text[pos];
+        if (len == 1 && ch == '\\')
+            out += "\\\\";
+        else if (len == 1 && ch == '\r')
+            out += "\\r";
+        else if (len == 1 && ch == '\n')
+            out += "\\n";
+        else
+            out.append(text, pos, len);
+        pos += len;
+    }
+    return out;
+}
+
+std::string UnescapeCellText(std::string_view text)
+{
+    return Unescape(text, false);
+}
+
+std::string QuoteField(std::string_view text, bool quoting)
+{
+    if (!quoting)
+        return std::string(text);
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    out += text;
+    out += '"';
+    return out;
+}
+
+std::vector<std::string> ParseCommaLine(std::string_view line)
+{
+    std::vector<std::string> cells;
+    std::string cell;
+    ParseCommaFields(line, cells, cell);
+    return cells;
+}
+
+std::vector<std::string> ParseTabLine(std::string_view line)
+{
+    std::vector<std::string> cells;
+    std::string cell;
+    ParseSeparatedFields(line, '\t', cells, cell);
+    return cells;
+}
+
+int StrLoadFromFile(
+    TRecordTable& grid, const std::string& path, char separator, bool quoting, int minColCount)
+{
+    try {
+        std::string text;
+        if (ReadFileToString(path, text) != FileOk)
+            throw std::runtime_error(ReadFailureText(path));
+
+        std::vector<std::vector<std::string>> rows;
+        rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+        std::size_t colCount = static_cast<std::size_t>(std::max(minColCount, 1));
+        std::string scratch;
+        const std::string_view all = text;
+        std::size_t start = 0;
+        // Lines end at CR LF, LF or CR; a final line end adds no empty line.
+        while (start < all.size()) {
+            std::size_t end = all.find_first_of("\r\n", start);
+            if (end == std::string_view::npos)
+                end = all.size();
+            std::vector<std::string> cells;
+            cells.reserve(colCount);
+            if (quoting)
+                ParseCommaFields(all.substr(start, end - start), cells, scratch);
+            else
+                ParseSeparatedFields(all.substr(start, end - start), separator, cells, scratch);
+            colCount = std::max(colCount, cells.size());
+            rows.push_back(std::move(cells));
+            if (end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n')
+                ++end;
+            start = end + 1;
+        }
+        // An empty file still gives the heading row.
+        if (rows.empty())
+            rows.emplace_back();
+
+        TRecordTable loaded(static_cast<int>(colCount), static_cast<int>(rows.size()));
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            loaded.SetRow(static_cast<int>(row), std::move(rows[row]));
+        const int kept = std::min(grid.ColCount(), loaded.ColCount());
+        for (int col = 0; col < kept; ++col)
+            loaded.SetColWidth(col, grid.ColWidth(col));
+        grid.SwapContent(loaded);
+        return 0;
+    } catch (const std::exception& e) {
+        ReportError(e, "StrLoadFromFile");
+        return -2;
+    }
+}
+
+int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, bool quoting)
+{
+    try {
+        struct Trim {
+            int col;
+            int row;
+            std::size_t length;
+        };
+        std::vector<Trim> trims;
+        std::string out;
+        std::size_t estimate = 0;
+        for (int row = 0; row < grid.RowCount(); ++row)
+            for (const std::string& cell : grid.Row(row))
+                estimate += cell.size() + 4;
+        out.reserve(estimate + estimate / 16);
+
+        for (int row = 0; row < grid.RowCount(); ++row) {
+            const std::vector<std::string>& cells = grid.Row(row);
+            for (std::size_t col = 0; col < cells.size(); ++col) {
+                std::string_view text = cells[col];
+                if (col > 0) {
+                    out += separator;
+                    text = TrimTrailingBlanks(text);
+                    if (text.size() != cells[col].size())
+                        trims.push_back({ static_cast<int>(col), row, text.size() });
+                }
+                AppendField(out, text, separator, quoting);
+            }
+            out += "\r\n";
+        }
+
+        std::string error;
+        if (!SaveFileAtomically(path, out, &error))
+            throw std::runtime_error(error);
+        // The grid shows the texts as saved.
+        for (const Trim& trim : trims)
+            grid.SetCell(trim.col, trim.row, grid.Cell(trim.col, trim.row).substr(0, trim.length));
+        return 0;
+    } catch (const std::exception& e) {
+        ReportError(e, "StrSaveToFile");
+        return -2;
+    }
+}
+
+} // namespace lexicana

@@ -1,0 +1,285 @@
+#include "data/recordtable.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace lexicana {
+
+namespace {
+
+const std::string& EmptyCell()
+{
+    static const std::string empty;
+    return empty;
+}
+
+} // namespace
+
+TRecordTable::TRecordTable(int colCount, int rowCount)
+    : colCount_(std::max(colCount, 0))
+    , rows_(static_cast<std::size_t>(std::max(rowCount, 0)),
+          std::vector<std::string>(static_cast<std::size_t>(std::max(colCount, 0))))
+    , colWidths_(static_cast<std::size_t>(std::max(colCount, 0)), kDefaultColWidth)
+{
+}
+
+TRecordTable::TRecordTable(const TRecordTable& other)
+    : colCount_(other.colCount_)
+    , rows_(other.rows_)
+    , colWidths_(other.colWidths_)
+{
+}
+
+TRecordTable& TRecordTable::operator=(const TRecordTable& other)
+{
+    if (this != &other) {
+        colCount_ = other.colCount_;
+        rows_ = other.rows_;
+        colWidths_ = other.colWidths_;
+        if (observer_)
+            observer_->TableReset();
+    }
+    return *this;
+}
+
+int TRecordTable::ColCount() const
+{
+    return colCount_;
+}
+
+int TRecordTable::RowCount() const
+{
+    return static_cast<int>(rows_.size());
+}
+
+void TRecordTable::SetColCount(int count)
+{
+    count = std::max(count, 0);
+    if (count == colCount_)
+        return;
+    colCount_ = count;
+    for (auto& row : rows_)
+        row.resize(static_cast<std::size_t>(count));
+    colWidths_.resize(static_cast<std::size_t>(count), kDefaultColWidth);
+    if (observer_)
+        observer_->TableReset();
+}
+
+void TRecordTable::SetRowCount(int count)
+{
+    count = std::max(count, 0);
+    const int old = RowCount();
+    if (count == old)
+        return;
+    rows_.resize(
+        static_cast<std::size_t>(count), std::vector<std::string>(static_cast<std::size_t>(colCount_)));
+    if (observer_) {
+        if (count > old)
+            observer_->RowsInserted(old, count - old);
+        else
+            observer_->RowsRemoved(count, old - count);
+    }
+}
+
+const std::string& TRecordTable::Cell(int col, int row) const
+{
+    if (col < 0 || col >= colCount_ || row < 0 || row >= RowCount())
+        return EmptyCell();
+    return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+void TRecordTable::SetCell(int col, int row, std::string value)
+{
+    if (col < 0 || col >= colCount_ || row < 0 || row >= RowCount())
+        throw std::out_of_range("cell outside the record table");
+    rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(value);
+    if (observer_)
+        observer_->CellChanged(col, row);
+}
+
+int TRecordTable::ColWidth(int col) const
+{
+    if (col < 0 || col >= colCount_)
+        return kDefaultColWidth;
+    return colWidths_[static_cast<std::size_t>(col)];
+}
+
+void TRecordTable::SetColWidth(int col, int width)
+{
+    if (col < 0 || col >= colCount_)
+        throw std::out_of_range("column outside the record table");
+    colWidths_[static_cast<std::size_t>(col)] = width;
+    if (observer_)
+        observer_->ColWidthChanged(col);
+}
+
+void TRecordTable::CheckRow(int row) const
+{
+    if (row < 0 || row >= RowCount())
+        throw std::out_of_range("row outside the record table");
+}
+
+void TRecordTable::CheckRange(int first, int count) const
+{
+    if (first < 0 || count < 0 || first > RowCount() - count)
+        throw std::out_of_range("rows outside the record table");
+}
+
+const std::vector<std::string>& TRecordTable::Row(int row) const
+{
+    CheckRow(row);
+    return rows_[static_cast<std::size_t>(row)];
+}
+
+void TRecordTable::SetRow(int row, std::vector<std::string> cells)
+{
+    CheckRow(row);
+    cells.resize(static_cast<std::size_t>(colCount_));
+    rows_[static_cast<std::size_t>(row)] = std::move(cells);
+    if (observer_)
+        observer_->RowsChanged(row, 1);
+}
+
+void TRecordTable::InsertRow(int row)
+{
+    if (row < 0 || row > RowCount())
+        throw std::out_of_range("row outside the record table");
+    rows_.insert(rows_.begin() + row, std::vector<std::string>(static_cast<std::size_t>(colCount_)));
+    if (observer_)
+        observer_->RowsInserted(row, 1);
+}
+
+void TRecordTable::DeleteRow(int row)
+{
+    CheckRow(row);
+    rows_.erase(rows_.begin() + row);
+    if (observer_)
+        observer_->RowsRemoved(row, 1);
+}
+
+void TRecordTable::MoveRow(int from, int to)
+{
+    CheckRow(from);
+    CheckRow(to);
+    if (from == to)
+        return;
+    auto first = rows_.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else
+        std::rotate(first + to, first + from, first + from + 1);
+    if (observer_)
+        observer_->RowMoved(from, to);
+}
+
+void TRecordTable::ExchangeRows(int a, int b)
+{
+    CheckRow(a);
+    CheckRow(b);
+    if (a == b)
+        return;
+    rows_[static_cast<std::size_t>(a)].swap(rows_[static_cast<std::size_t>(b)]);
+    if (observer_) {
+        observer_->RowsChanged(a, 1);
+        observer_->RowsChanged(b, 1);
+    }
+}
+
+void TRecordTable::CopyRow(int from, int to)
+{
+    CheckRow(from);
+    CheckRow(to);
+    if (from == to)
+        return;
+    rows_[static_cast<std::size_t>(to)] = rows_[static_cast<std::size_t>(from)];
+    if (observer_)
+        observer_->RowsChanged(to, 1);
+}
+
+void TRecordTable::ReorderRows(int first, const std::vector<int>& order)
+{
+    const int count = static_cast<int>(order.size());
+    CheckRange(first, count);
+    std::vector<char> seen(order.size(), 0);
+    for (int index : order) {
+        if (index < first || index >= first + count || seen[static_cast<std::size_t>(index - first)])
+            throw std::invalid_argument("row order is not a permutation of its range");
+        seen[static_cast<std::size_t>(index - first)] = 1;
+    }
+    std::vector<std::vector<std::string>> moved;
+    moved.reserve(order.size());
+    for (int index : order)
+        moved.push_back(std::move(rows_[static_cast<std::size_t>(index)]));
+    std::move(moved.begin(), moved.end(), rows_.begin() + first);
+    if (observer_ && count > 0)
+        observer_->RowsChanged(first, count);
+}
+
+void TRecordTable::ReverseRows(int first, int last)
+{
+    if (last <= first)
+        return;
+    CheckRange(first, last - first + 1);
+    std::reverse(rows_.begin() + first, rows_.begin() + last + 1);
+    if (observer_)
+        observer_->RowsChanged(first, last - first + 1);
+}
+
+void TRecordTable::NumberRows()
+{
+    if (colCount_ == 0)
+        return;
+    for (int row = 1; row < RowCount(); ++row)
+        rows_[static_cast<std::size_t>(row)][0] = std::to_string(row);
+    if (observer_ && RowCount() > 1)
+        observer_->RowsChanged(1, RowCount() - 1);
+}
+
+void TRecordTable::ClearRecords()
+{
+    for (std::size_t row = 1; row < rows_.size(); ++row)
+        for (auto& cell : rows_[row])
+            cell.clear();
+    if (observer_ && RowCount() > 1)
+        observer_->RowsChanged(1, RowCount() - 1);
+}
+
+void TRecordTable::BeginUpdate()
+{
+    if (updateCount_++ == 0 && observer_)
+        observer_->UpdatesSuspended(true);
+}
+
+void TRecordTable::EndUpdate()
+{
+    if (updateCount_ == 0)
+        return;
+    if (--updateCount_ == 0 && observer_)
+        observer_->UpdatesSuspended(false);
+}
+
+int TRecordTable::UpdateCount() const
+{
+    return updateCount_;
+}
+
+void TRecordTable::SetObserver(IRecordTableObserver* observer)
+{
+    observer_ = observer;
+}
+
+void TRecordTable::SwapContent(TRecordTable& other)
+{
+    if (this == &other)
+        return;
+    std::swap(colCount_, other.colCount_);
+    rows_.swap(other.rows_);
+    colWidths_.swap(other.colWidths_);
+    if (observer_)
+        observer_->TableReset();
+    if (other.observer_)
+        other.observer_->TableReset();
+}
+
+} // namespace lexicana
