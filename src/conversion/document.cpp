@@ -5,12 +5,18 @@ namespace lexicana {
 TDocument::TDocument(TGlobal& global, IDocumentUi* ui)
     : global_(global)
     , ui_(ui ? ui : &defaultUi_)
+    , progress_(&defaultProgress_)
 {
 }
 
 void TDocument::SetUi(IDocumentUi* ui)
 {
     ui_ = ui ? ui : &defaultUi_;
+}
+
+void TDocument::SetProgress(IConversionProgress* progress)
+{
+    progress_ = progress ? progress : &defaultProgress_;
 }
 
 }  // namespace lexicana

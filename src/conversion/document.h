@@ -9,6 +9,7 @@
 
 #include "common/stringlist.h"
 #include "data/global.h"
+#include "conversion/progress.h"
 #include "data/recordtable.h"
 
 namespace lexicana {
@@ -58,6 +59,9 @@ public:
     const TRecordTable& Grid() const { return grid_; }
     IDocumentUi& Ui() { return *ui_; }
     void SetUi(IDocumentUi* ui);
+    // The progress display of conversion runs; null restores a silent one.
+    IConversionProgress& Progress() { return *progress_; }
+    void SetProgress(IConversionProgress* progress);
 
     TStringList TableFileLines;
     TStringList HeadTableLines;
@@ -89,6 +93,8 @@ private:
     TGlobal& global_;
     IDocumentUi defaultUi_;
     IDocumentUi* ui_;
+    IConversionProgress defaultProgress_;
+    IConversionProgress* progress_;
     TRecordTable grid_;
 };
 

@@ -1,0 +1,19 @@
+// External output files: after the pages of a run, the marked blocks of
+// record count, file count, date, time and versions in the files of the
+// external output list are refreshed.
+#pragma once
+
+#include "common/stringlist.h"
+
+namespace lexicana {
+
+class TGlobal;
+
+// Applies the six marked-block values of global to every file named in
+// outputList (relative names against global.HTMLDir), in order, empty
+// lines included; failures are shown (messages 109 and 110) and the update
+// goes on. processEvents, when given, runs after every file.
+void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputList,
+    void (*processEvents)(void*) = nullptr, void* context = nullptr);
+
+}  // namespace lexicana
