@@ -3,6 +3,8 @@
 // external output list are refreshed.
 #pragma once
 
+#include <functional>
+
 #include "common/stringlist.h"
 
 namespace lexicana {
@@ -13,7 +15,7 @@ class TGlobal;
 // outputList (relative names against global.HTMLDir), in order, empty
 // lines included; failures are shown (messages 109 and 110) and the update
 // goes on. processEvents, when given, runs after every file.
-void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputList,
-    void (*processEvents)(void*) = nullptr, void* context = nullptr);
+void UpdateExternalOutputFiles(
+    const TGlobal& global, const TStringList& outputList, const std::function<void()>& processEvents = {});
 
 }  // namespace lexicana
