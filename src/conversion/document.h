@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/stringlist.h"
 #include "data/global.h"
@@ -48,6 +49,9 @@ public:
     virtual void ProcessEvents() {}
 };
 
+class FileListGrid;
+class WordLink;
+
 class TDocument {
 public:
     // ui may be null (no window): the defaults of IDocumentUi apply.
@@ -89,7 +93,29 @@ public:
     int LxsSaveAsDlg();
     int LxsSaveDlg();
 
+    // Conversion runs. StartConversion is the whole-run command and
+    // ConvertOnePart the one-part command (row: any row of the part); both
+    // refuse to start inside a running run (result 1) and return the
+    // outcome: 201 when "HTMLファイルの書き換えが正常に終了しました。" was
+    // shown, another code when the run was refused, stopped or cancelled.
+    int StartConversion();
+    int ConvertOnePart(int row);
+    // The run itself (Converting set and progress open by the caller);
+    // onlyRow 0 for every part, else the grid row of the one file record.
+    int RunConversion(int onlyRow);
+    // 201 done, 206 cancelled, a page code, -2 reported.
+    int WriteToHTML(const std::string& htmlBaseDir, const FileListGrid& parts, const TStringList& outputList,
+        int onlyRow);
+    // 203 done, 206 cancelled, a page code (message shown), -2.
+    int HTMLFileOperation(const FileListGrid& parts, const TStringList& outputList, const WordLink& links,
+        int onlyRow);
+    // Rewrites the page of parts entry index: 0, 106, 107, 108, 300, 301, -1, -2.
+    int MakeOnePage(const FileListGrid& parts, const WordLink& links, const std::vector<unsigned char>& columnUsed,
+        int index);
+    bool IsRunning() const { return running_; }
+
 private:
+    bool running_ = false;
     TGlobal& global_;
     IDocumentUi defaultUi_;
     IDocumentUi* ui_;
