@@ -13,9 +13,9 @@ namespace lexicana {
 namespace {
 
 // Length of the character at pos. A lead byte pairs only with a byte that
-// can follow it (0x40 and up): a stray lead byte before a CR, LF, tab, quote
-// or backslash is then one character of its own, so escaping still catches
-// that byte and no raw line break or separator can slip into a line.
+// can follow it (0x40 and up): a stray lead byte before a CR, LF, tab or
+// quote is then one character of its own, so escaping and quote doubling
+// still catch that byte and no raw line break or separator slips into a line.
 inline std::size_t CharLengthAt(std::string_view text, std::size_t pos)
 {
     if (IsSjisLeadByte(text[pos]) && pos + 1 < text.size()
@@ -45,8 +45,10 @@ std::string Unescape(std::string_view text, bool tabEscape)
             } else if (tabEscape && next == 't') {
                 out += '\t';
             } else {
-                out.append(text, pos, CharLengthAt(text, pos));
-                pos += CharLengthAt(text, pos);
+                // Any other character after the backslash stands for itself.
+                const std::size_t escaped = CharLengthAt(text, pos);
+                out.append(text, pos, escaped);
+                pos += escaped;
                 continue;
             }
             ++pos;
@@ -118,17 +120,26 @@ std::string_view TrimTrailingBlanks(std::string_view text)
     return text.substr(0, end);
 }
 
+// The field text as stored: escapes undone when the text has a backslash.
+std::string FinishCell(std::string&& cell, bool tabEscape)
+{
+    if (cell.find('\\') == std::string::npos)
+        return std::move(cell);
+    return Unescape(cell, tabEscape);
+}
+
 // The comma form reader, a state machine over the bytes of the line. The
 // quote and the comma are single bytes that no trail byte equals, so the
-// line is read byte by byte. cell is scratch space reused across calls.
-void ParseCommaFields(std::string_view line, std::vector<std::string>& cells, std::string& cell)
+// line is read byte by byte; runs of bytes that only append are copied as
+// one block.
+void ParseCommaFields(std::string_view line, std::vector<std::string>& cells)
 {
     enum class State { FieldFirst, QuoteOpen, Plain, PlainQuote, Quoted, QuotedQuote };
     const std::size_t size = line.size();
     std::size_t pos = 0;
     while (true) {
         // FieldStart
-        cell.clear();
+        std::string cell;
         bool endedAtComma = false;
         const std::string_view rest = line.substr(pos);
         if (rest == "\"\"" || (rest.size() > 2 && rest[0] == '"' && rest[1] == '"' && rest[2] == ',')) {
@@ -142,6 +153,21 @@ void ParseCommaFields(std::string_view line, std::vector<std::string>& cells, st
             State state = State::FieldFirst;
             bool done = false;
             while (!done) {
+                if (state == State::Quoted) {
+                    // Everything up to the next quote belongs to the field.
+                    std::size_t quote = line.find('"', pos);
+                    if (quote == std::string_view::npos)
+                        quote = size;
+                    cell.append(line, pos, quote - pos);
+                    pos = quote;
+                } else if (state == State::Plain) {
+                    // Everything up to the next quote or comma.
+                    std::size_t stop = pos;
+                    while (stop < size && line[stop] != '"' && line[stop] != ',')
+                        ++stop;
+                    cell.append(line, pos, stop - pos);
+                    pos = stop;
+                }
                 const bool got = pos < size;
                 const char ch = got ? line[pos++] : '\0';
                 switch (state) {
@@ -221,7 +247,7 @@ void ParseCommaFields(std::string_view line, std::vector<std::string>& cells, st
             }
         }
         // FieldEnd
-        cells.push_back(Unescape(cell, false));
+        cells.push_back(FinishCell(std::move(cell), false));
         if (!endedAtComma)
             return;
     }
@@ -229,20 +255,24 @@ void ParseCommaFields(std::string_view line, std::vector<std::string>& cells, st
 
 // The reader of the unquoted form: fields split at every raw separator byte,
 // doubled quotes undoubled, escapes undone.
-void ParseSeparatedFields(
-    std::string_view line, char separator, std::vector<std::string>& cells, std::string& cell)
+void ParseSeparatedFields(std::string_view line, char separator, std::vector<std::string>& cells)
 {
     std::size_t start = 0;
     while (true) {
-        std::size_t end = line.find(separator, start);
+        const std::size_t end = line.find(separator, start);
         const std::string_view field = line.substr(start, end == std::string_view::npos ? end : end - start);
-        cell.clear();
-        for (std::size_t i = 0; i < field.size(); ++i) {
-            cell += field[i];
-            if (field[i] == '"' && i + 1 < field.size() && field[i + 1] == '"')
-                ++i;
+        std::string cell;
+        if (field.find('"') == std::string_view::npos) {
+            cell.assign(field);
+        } else {
+            cell.reserve(field.size());
+            for (std::size_t i = 0; i < field.size(); ++i) {
+                cell += field[i];
+                if (field[i] == '"' && i + 1 < field.size() && field[i + 1] == '"')
+                    ++i;
+            }
         }
-        cells.push_back(Unescape(cell, separator == '\t'));
+        cells.push_back(FinishCell(std::move(cell), separator == '\t'));
         if (end == std::string_view::npos)
             return;
         start = end + 1;
@@ -252,6 +282,8 @@ void ParseSeparatedFields(
 std::string ReadFailureText(const std::string& path)
 {
     const std::string name = SjisToUtf8(path);
+    if (DirectoryExists(path))
+        return "フォルダーはファイルとして読み込めません : " + name;
     if (!FileExists(path))
         return "ファイルが見つかりません : " + name;
     return "ファイルを読み込めません : " + name;
@@ -300,16 +332,14 @@ std::string QuoteField(std::string_view text, bool quoting)
 std::vector<std::string> ParseCommaLine(std::string_view line)
 {
     std::vector<std::string> cells;
-    std::string cell;
-    ParseCommaFields(line, cells, cell);
+    ParseCommaFields(line, cells);
     return cells;
 }
 
 std::vector<std::string> ParseTabLine(std::string_view line)
 {
     std::vector<std::string> cells;
-    std::string cell;
-    ParseSeparatedFields(line, '\t', cells, cell);
+    ParseSeparatedFields(line, '\t', cells);
     return cells;
 }
 
@@ -321,10 +351,9 @@ int StrLoadFromFile(
         if (ReadFileToString(path, text) != FileOk)
             throw std::runtime_error(ReadFailureText(path));
 
-        std::vector<std::vector<std::string>> rows;
-        rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-        std::size_t colCount = static_cast<std::size_t>(std::max(minColCount, 1));
-        std::string scratch;
+        // The lines go straight into a new table, which replaces the grid's
+        // content only when the whole file has been read.
+        TRecordTable loaded(std::max(minColCount, 1), 0);
         const std::string_view all = text;
         std::size_t start = 0;
         // Lines end at CR LF, LF or CR; a final line end adds no empty line.
@@ -333,24 +362,22 @@ int StrLoadFromFile(
             if (end == std::string_view::npos)
                 end = all.size();
             std::vector<std::string> cells;
-            cells.reserve(colCount);
+            cells.reserve(static_cast<std::size_t>(loaded.ColCount()));
             if (quoting)
-                ParseCommaFields(all.substr(start, end - start), cells, scratch);
+                ParseCommaFields(all.substr(start, end - start), cells);
             else
-                ParseSeparatedFields(all.substr(start, end - start), separator, cells, scratch);
-            colCount = std::max(colCount, cells.size());
-            rows.push_back(std::move(cells));
+                ParseSeparatedFields(all.substr(start, end - start), separator, cells);
+            if (cells.size() > static_cast<std::size_t>(loaded.ColCount()))
+                loaded.SetColCount(static_cast<int>(cells.size()));
+            loaded.AppendRow(std::move(cells));
             if (end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n')
                 ++end;
             start = end + 1;
         }
         // An empty file still gives the heading row.
-        if (rows.empty())
-            rows.emplace_back();
+        if (loaded.RowCount() == 0)
+            loaded.AppendRow({});
 
-        TRecordTable loaded(static_cast<int>(colCount), static_cast<int>(rows.size()));
-        for (std::size_t row = 0; row < rows.size(); ++row)
-            loaded.SetRow(static_cast<int>(row), std::move(rows[row]));
         const int kept = std::min(grid.ColCount(), loaded.ColCount());
         for (int col = 0; col < kept; ++col)
             loaded.SetColWidth(col, grid.ColWidth(col));

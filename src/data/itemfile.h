@@ -3,11 +3,11 @@
 // escaped so that no line of the file holds a raw line break of a cell.
 #pragma once
 
+#include "data/recordtable.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "data/recordtable.h"
 
 namespace lexicana {
 
@@ -21,16 +21,21 @@ std::string QuoteField(std::string_view text, bool quoting);
 
 // The cells of one line of the comma form (the reading state machine).
 std::vector<std::string> ParseCommaLine(std::string_view line);
-// The cells of one line of the tab form (inverse of the tab writer).
+// The cells of one line of the tab form, the inverse of the tab writer:
+// split at raw tabs, doubled quotes undoubled, escapes undone ("\t" being a
+// tab inside a cell).
 std::vector<std::string> ParseTabLine(std::string_view line);
 
 // Fills grid from the file (separator ',' with quoting, or '\t' without).
 // Returns 0; on failure reports with location "StrLoadFromFile", leaves the
 // grid unchanged and returns -2.
-int StrLoadFromFile(TRecordTable& grid, const std::string& path, char separator, bool quoting, int minColCount);
+int StrLoadFromFile(
+    TRecordTable& grid, const std::string& path, char separator, bool quoting, int minColCount);
 // Writes grid to the file (trimming cells of columns 1 and up in the grid),
-// replacing it through a temporary file. Returns 0; on failure reports with
-// location "StrSaveToFile", leaves the file as it was and returns -2.
+// replacing it through a temporary file. Quotes are doubled in both forms; in
+// the tab form a tab inside a cell is written "\t". Returns 0; on failure
+// reports with location "StrSaveToFile", leaves file and grid as they were
+// and returns -2.
 int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, bool quoting);
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -141,6 +141,14 @@ void TRecordTable::SetRow(int row, std::vector<std::string> cells)
         observer_->RowsChanged(row, 1);
 }
 
+void TRecordTable::AppendRow(std::vector<std::string> cells)
+{
+    cells.resize(static_cast<std::size_t>(colCount_));
+    rows_.push_back(std::move(cells));
+    if (observer_)
+        observer_->RowsInserted(RowCount() - 1, 1);
+}
+
 void TRecordTable::InsertRow(int row)
 {
     if (row < 0 || row > RowCount())

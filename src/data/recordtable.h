@@ -56,6 +56,7 @@ public:
     // std::out_of_range for a row outside the table.
     const std::vector<std::string>& Row(int row) const;
     void SetRow(int row, std::vector<std::string> cells); // resized to ColCount
+    void AppendRow(std::vector<std::string> cells); // resized to ColCount
     void InsertRow(int row); // empty row inserted before row
     void DeleteRow(int row);
     void MoveRow(int from, int to); // the row at from ends up at index to

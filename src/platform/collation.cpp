@@ -5,10 +5,16 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <numeric>
+#include <system_error>
+#include <thread>
 
 namespace lexicana {
 
 namespace {
+
+constexpr const char* kCodec = "windows-31j";
+// Below this many bytes of text one thread computes every key.
+constexpr std::size_t kParallelBytes = 1 << 20;
 
 QCollator JapaneseCollator()
 {
@@ -25,12 +31,35 @@ QString Decode(QStringDecoder& decoder, std::string_view sjis)
     return decoder(QByteArrayView(sjis.data(), static_cast<qsizetype>(sjis.size())));
 }
 
+// The collation keys of texts[first .. last), with a collator and decoder of
+// its own (a collator must not be used by two threads at once).
+std::vector<QCollatorSortKey> SortKeys(
+    const std::vector<std::string_view>& texts, std::size_t first, std::size_t last)
+{
+    const QCollator collator = JapaneseCollator();
+    QStringDecoder decoder(kCodec);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(last - first);
+    for (std::size_t i = first; i < last; ++i)
+        keys.push_back(collator.sortKey(Decode(decoder, texts[i])));
+    return keys;
+}
+
+struct JoinOnExit {
+    std::thread& thread;
+    ~JoinOnExit()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+};
+
 } // namespace
 
 int CompareCollated(std::string_view a, std::string_view b)
 {
     static thread_local QCollator collator = JapaneseCollator();
-    static thread_local QStringDecoder decoder("windows-31j");
+    static thread_local QStringDecoder decoder(kCodec);
     const QString left = Decode(decoder, a);
     const QString right = Decode(decoder, b);
     return collator.compare(left, right);
@@ -38,16 +67,34 @@ int CompareCollated(std::string_view a, std::string_view b)
 
 std::vector<std::size_t> StableCollatedOrder(const std::vector<std::string_view>& texts)
 {
-    const QCollator collator = JapaneseCollator();
-    QStringDecoder decoder("windows-31j");
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(texts.size());
+    // Computing the keys is the costly part of a sort of long texts; a
+    // second thread computes the second half of them when there is a lot.
+    std::size_t bytes = 0;
     for (std::string_view text : texts)
-        keys.push_back(collator.sortKey(Decode(decoder, text)));
+        bytes += text.size();
+    std::size_t half = bytes >= kParallelBytes && std::thread::hardware_concurrency() > 1 ? texts.size() / 2
+                                                                                          : texts.size();
+    std::vector<QCollatorSortKey> second;
+    std::thread helper;
+    if (half < texts.size()) {
+        try {
+            helper = std::thread([&texts, &second, half] { second = SortKeys(texts, half, texts.size()); });
+        } catch (const std::system_error&) {
+            half = texts.size(); // no thread to be had: one does it all
+        }
+    }
+    std::vector<QCollatorSortKey> first;
+    {
+        JoinOnExit join { helper };
+        first = SortKeys(texts, 0, half);
+    }
+
+    auto key
+        = [&](std::size_t i) -> const QCollatorSortKey& { return i < half ? first[i] : second[i - half]; };
     std::vector<std::size_t> order(texts.size());
     std::iota(order.begin(), order.end(), std::size_t { 0 });
-    std::stable_sort(order.begin(), order.end(),
-        [&keys](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]) < 0; });
+    std::stable_sort(
+        order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a).compare(key(b)) < 0; });
     return order;
 }
 

@@ -242,6 +242,7 @@ TEST(ItemFile, FailedLoadReportsTheFileAndKeepsTheGrid)
 
     // A folder cannot be read as a file either.
     EXPECT_EQ(StrLoadFromFile(grid, dir.path(), ',', true, 4), -2);
+    EXPECT_NE(sink.last().text.find("フォルダー"), std::string::npos);
     EXPECT_EQ(grid.Cell(1, 1), "keep");
 }
 

@@ -95,6 +95,9 @@ TEST(RecordTable, RowOperationsMoveWholeRows)
     t.InsertRow(t.RowCount()); // append
     EXPECT_EQ(Column1(t), "h|a|b|c|d|");
     t.DeleteRow(5);
+    t.AppendRow({ "5", "e", "xe", "beyond" });
+    EXPECT_EQ(t.Row(5), (std::vector<std::string> { "5", "e", "xe" }));
+    t.DeleteRow(5);
 
     t.MoveRow(1, 3);
     EXPECT_EQ(Column1(t), "h|b|c|a|d");
@@ -146,6 +149,8 @@ TEST(RecordTable, ObserverHearsEveryChangeAndOnlyTheOutermostUpdatePair)
     RecordingObserver seen;
     t.SetObserver(&seen);
     t.SetCell(1, 2, "q");
+    t.AppendRow({});
+    t.DeleteRow(4);
     t.InsertRow(1);
     t.DeleteRow(1);
     t.MoveRow(1, 3);
@@ -164,9 +169,9 @@ TEST(RecordTable, ObserverHearsEveryChangeAndOnlyTheOutermostUpdatePair)
     t.EndUpdate();
     t.EndUpdate(); // unbalanced: ignored
     EXPECT_EQ(t.UpdateCount(), 0);
-    const std::vector<std::string> expected { "cell 1 2", "inserted 1 1", "removed 1 1", "moved 1 3",
-        "changed 1 1", "changed 2 1", "changed 2 1", "inserted 4 2", "removed 4 2", "width 1", "reset",
-        "changed 1 3", "suspend", "changed 1 3", "resume" };
+    const std::vector<std::string> expected { "cell 1 2", "inserted 4 1", "removed 4 1", "inserted 1 1",
+        "removed 1 1", "moved 1 3", "changed 1 1", "changed 2 1", "changed 2 1", "inserted 4 2",
+        "removed 4 2", "width 1", "reset", "changed 1 3", "suspend", "changed 1 3", "resume" };
     EXPECT_EQ(seen.events, expected);
 }
 
@@ -181,7 +186,7 @@ TEST(RecordTable, SwapAndCopyLeaveObserversWithTheirTables)
     EXPECT_EQ(Column1(copy), "h|a|b");
     EXPECT_EQ(copy.UpdateCount(), 0);
     copy.SetCell(1, 1, "changed");
-    EXPECT_TRUE(seen.events.size() == 1); // only "suspend"
+    EXPECT_EQ(seen.events.size(), 1u); // only "suspend"
 
     TRecordTable loaded(7, 2);
     loaded.SetCell(6, 1, "new");

@@ -44,3 +44,34 @@ TEST(Collation, BrokenShiftJisIsOrderedWithoutHarm)
     EXPECT_EQ(order[1], 3u);
     EXPECT_EQ(CompareCollated("a", "a"), 0);
 }
+
+TEST(Collation, LargeInputsSortTheSameAsPairwiseComparison)
+{
+    // Enough text (over 1 MB) for the keys to be computed by two threads.
+    const std::vector<std::string> pieces { SjisOf("あ"), SjisOf("カ"), SjisOf("漢字"), "a", "B", "b",
+        SjisOf("ー") };
+    std::vector<std::string> storage;
+    unsigned seed = 7;
+    for (int i = 0; i < 40000; ++i) {
+        std::string s;
+        for (int j = 0; j < 12; ++j) {
+            seed = seed * 1103515245u + 12345u;
+            s += pieces[(seed >> 16) % pieces.size()];
+        }
+        storage.push_back(s.substr(0, 4 + (seed >> 8) % 20));
+    }
+    const std::vector<std::string_view> texts(storage.begin(), storage.end());
+    const std::vector<std::size_t> order = StableCollatedOrder(texts);
+    ASSERT_EQ(order.size(), texts.size());
+    std::vector<bool> seen(texts.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        ASSERT_FALSE(seen[order[i]]);
+        seen[order[i]] = true;
+        if (i == 0)
+            continue;
+        const int c = CompareCollated(texts[order[i - 1]], texts[order[i]]);
+        ASSERT_LE(c, 0) << i;
+        if (c == 0)
+            ASSERT_LT(order[i - 1], order[i]) << i;
+    }
+}

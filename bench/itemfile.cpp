@@ -1,0 +1,149 @@
+// Speed and memory of the item data file and the record sort: generates a
+// table of 100,000 records of 10 Shift_JIS columns (about 30 MB as a file),
+// then times saving and loading it in both forms and sorting it by a
+// Japanese column. Usage: bench_itemfile [records]
+#include "data/itemfile.h"
+
+#include "data/gridsort.h"
+#include "platform/sjistext.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <malloc.h>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace lexicana;
+
+namespace {
+
+double Seconds(std::chrono::steady_clock::time_point since)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+// "VmRSS 123 MB, VmHWM 456 MB" from /proc/self/status.
+std::string Memory()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line, out;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0 || line.rfind("VmHWM:", 0) == 0) {
+            const long kb = std::stol(line.substr(6));
+            out += (out.empty() ? "" : ", ") + line.substr(0, 5) + " " + std::to_string(kb / 1024) + " MB";
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> SjisWords(const std::vector<const char*>& utf8)
+{
+    std::vector<std::string> words;
+    for (const char* w : utf8)
+        words.push_back(SjisOf(w));
+    return words;
+}
+
+TRecordTable MakeTable(int records)
+{
+    const std::vector<std::string> readings
+        = SjisWords({ "あ", "い", "う", "か", "き", "さ", "し", "た", "な", "は", "ま", "や", "ら", "わ",
+            "ア", "カ", "サ", "タ", "ナ", "ハ", "マ", "ー", "ん", "が", "ぱ" });
+    const std::vector<std::string> words = SjisWords({ "用語", "説明", "表示", "検索", "辞書", "リンク",
+        "ソフト", "能力", "構造", "データ", "ファイル", "変換", "項目", "記録", "索引", "本文", "見出し",
+        "参照", "例", "、", "。", "（注）", "Qt", "HTML", "C:\\dir", "\"quote\"", "a,b", " " });
+    std::mt19937 random(12345);
+    auto pick = [&](const std::vector<std::string>& from, int count) {
+        std::string s;
+        for (int i = 0; i < count; ++i)
+            s += from[random() % from.size()];
+        return s;
+    };
+    const int cols = 10;
+    TRecordTable table(cols, records + 1);
+    table.SetRow(0, { "No", "Word", "Code", "File", "ID", "Reading", "Text", "Note", "Source", "Extra" });
+    for (int row = 1; row <= records; ++row) {
+        std::vector<std::string> cells(cols);
+        cells[0] = std::to_string(row);
+        cells[1] = pick(readings, 2 + static_cast<int>(random() % 5));
+        if (row % 200 == 1) {
+            cells[2] = "\\@";
+            cells[3] = "page" + std::to_string(row / 200) + ".html";
+            cells[4] = "p" + std::to_string(row / 200);
+        }
+        cells[5] = pick(readings, 3 + static_cast<int>(random() % 4));
+        cells[6] = pick(words, 24 + static_cast<int>(random() % 34));
+        if (random() % 4 == 0)
+            cells[6] += "\r\n" + pick(words, 5);
+        cells[7] = pick(words, static_cast<int>(random() % 20));
+        cells[8] = pick(words, static_cast<int>(random() % 6));
+        cells[9] = random() % 3 == 0 ? pick(words, 3) : "";
+        table.SetRow(row, std::move(cells));
+    }
+    return table;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int records = argc > 1 ? std::stoi(argv[1]) : 100000;
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "lexicana_bench_itemfile";
+    std::filesystem::create_directories(dir);
+    const std::string commaPath = (dir / "items.csv").string();
+    const std::string tabPath = (dir / "items.txt").string();
+
+    std::printf("at start: %s\n", Memory().c_str());
+    auto start = std::chrono::steady_clock::now();
+    TRecordTable table = MakeTable(records);
+    std::printf("generate %d records x %d columns: %.3f s (%s)\n", records, table.ColCount(), Seconds(start),
+        Memory().c_str());
+
+    start = std::chrono::steady_clock::now();
+    if (StrSaveToFile(table, commaPath, ',', true) != 0)
+        return 1;
+    std::printf("save comma form: %.3f s, %.1f MB\n", Seconds(start),
+        static_cast<double>(std::filesystem::file_size(commaPath)) / 1e6);
+    start = std::chrono::steady_clock::now();
+    if (StrSaveToFile(table, tabPath, '\t', false) != 0)
+        return 1;
+    std::printf("save tab form:   %.3f s, %.1f MB\n", Seconds(start),
+        static_cast<double>(std::filesystem::file_size(tabPath)) / 1e6);
+
+    TRecordTable loaded(5, 2);
+    start = std::chrono::steady_clock::now();
+    if (StrLoadFromFile(loaded, commaPath, ',', true, 4) != 0)
+        return 1;
+    std::printf("load comma form: %.3f s (%s)\n", Seconds(start), Memory().c_str());
+    start = std::chrono::steady_clock::now();
+    if (StrLoadFromFile(loaded, tabPath, '\t', false, 4) != 0)
+        return 1;
+    std::printf("load tab form:   %.3f s\n", Seconds(start));
+
+    bool same = loaded.RowCount() == table.RowCount();
+    for (int row = 0; same && row < table.RowCount(); ++row)
+        same = loaded.Row(row) == table.Row(row);
+    std::printf("loaded table equals the saved one: %s\n", same ? "yes" : "NO");
+
+    start = std::chrono::steady_clock::now();
+    QsortGrid(loaded, 1, loaded.RowCount() - 1, 1);
+    std::printf("sort by Japanese column 1: %.3f s\n", Seconds(start));
+    start = std::chrono::steady_clock::now();
+    QuickSortGrid(loaded, 1, loaded.RowCount() - 1, 6, false);
+    std::printf("sort descending by Japanese column 6 (long texts): %.3f s\n", Seconds(start));
+    TGlobal global(false);
+    start = std::chrono::steady_clock::now();
+    MoveFileRecordsAhead(loaded, global);
+    loaded.NumberRows();
+    std::printf("file-record pass and renumbering: %.3f s\n", Seconds(start));
+
+    std::printf("memory with two tables held: %s\n", Memory().c_str());
+    table = TRecordTable();
+    malloc_trim(0);
+    std::printf("memory with the loaded table only: %s\n", Memory().c_str());
+    std::filesystem::remove_all(dir);
+    return same ? 0 : 1;
+}
