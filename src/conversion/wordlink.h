@@ -1,0 +1,85 @@
+// WordLink: the word-link table of a conversion run. It holds the linkable
+// word of every normal record with the HTML link to that record and turns
+// occurrences of those words in a text into links (longest words first).
+#pragma once
+
+#include "conversion/strgrid.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexicana {
+
+class WordLinkAutomaton;
+
+// One node of the word list.
+struct RepStrs {
+    std::string word; // the text to look for
+    std::string link; // the text that replaces an occurrence
+    int row = 0; // grid row of the record the word belongs to
+    std::unique_ptr<RepStrs> next;
+};
+
+// A stretch of a text, as the protected-region markers divide it.
+struct TextSegment {
+    std::size_t begin;
+    std::size_t end;
+    bool linked; // false inside a protected region
+};
+
+// Divides text at the protected-region markers "\[" and "\]" (which are
+// left out of every segment). Segments outside regions are linked.
+std::vector<TextSegment> SplitProtectedRegions(std::string_view text);
+
+class WordLink {
+public:
+    // Makes a node; replaceable in tests to simulate exhausted memory.
+    using NodeMaker = std::unique_ptr<RepStrs> (*)(std::string word, std::string link, int row);
+
+    // linkTable has 4 columns per normal record: file name of its part,
+    // LinkedNameCol cell, LinkedWordCol cell, grid row as decimal text.
+    // A node that cannot be allocated is reported ("メモリが足りません")
+    // and its word left out.
+    WordLink(const StrGrid& linkTable, const std::string& filePlaceholder, const std::string& namePlaceholder,
+        const std::string& wordPlaceholder, const std::string& linkTemplate, NodeMaker makeNode = nullptr);
+    ~WordLink();
+    WordLink(const WordLink&) = delete;
+    WordLink& operator=(const WordLink&) = delete;
+
+    // Whether a record's own word links to the record itself.
+    void SetLinkToSelf(bool linkToSelf) { linkToSelf_ = linkToSelf; }
+    bool LinkToSelf() const { return linkToSelf_; }
+
+    // The text with the words of the table replaced by their links; row is
+    // the grid row of the record the text belongs to.
+    std::string ApplyWordLinks(const std::string& text, int row) const;
+    // The same result by walking the list word by word: the definition of
+    // the results, slow (every word is searched in every piece).
+    std::string ApplyWordLinksReference(const std::string& text, int row) const;
+
+    // The list, longest word first.
+    const RepStrs* First() const { return first_.get(); }
+    int WordCount() const { return count_; }
+    // Bytes held by the fast matcher.
+    std::size_t AutomatonMemoryBytes() const;
+    int AutomatonNodeCount() const;
+
+private:
+    const std::string& Replacement(const RepStrs& node, int row) const;
+    void LinkSegment(std::string_view text, int row, std::string& out) const;
+    void LinkSegmentReference(std::string_view text, int row, std::string& out) const;
+
+    std::unique_ptr<RepStrs> first_;
+    std::vector<const RepStrs*> nodes_; // the list as an array (list index -> node)
+    int count_ = 0;
+    std::unique_ptr<WordLinkAutomaton> automaton_;
+    std::string filePlaceholder_;
+    std::string namePlaceholder_;
+    std::string wordPlaceholder_;
+    std::string linkTemplate_;
+    bool linkToSelf_ = false;
+};
+
+} // namespace lexicana

@@ -1,0 +1,181 @@
+// Differential test of the word-link table: the fast matcher and the list
+// walk must give byte-identical texts on many random cases built to make
+// words overlap, nest, repeat and straddle double-byte characters.
+#include "conversion/wordlink.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace lexicana {
+namespace {
+
+std::string Visible(const std::string& bytes)
+{
+    static const char* hex = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : bytes) {
+        if (c >= 0x20 && c < 0x7f && c != '\\') {
+            out += static_cast<char>(c);
+        } else {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    return out;
+}
+
+class CaseMaker {
+public:
+    explicit CaseMaker(unsigned seed)
+        : random_(seed)
+    {
+    }
+
+    int Below(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+    bool Chance(int percent) { return Below(100) < percent; }
+
+    // Pieces texts and words are made of. The double-byte characters
+    // have trail bytes that are themselves lead bytes (0x82, 0x81, 0xe0),
+    // a backslash (0x5c) or a bracket, so that runs of lead bytes and
+    // misread markers come up often; the lone bytes split characters.
+    std::string Token(int mode)
+    {
+        static const std::vector<std::string> ascii = { "a", "b" };
+        static const std::vector<std::string> sjis = { "a", "b", "\x82\xa0", "\x82\x82", "\x81\x40",
+            "\x81\x81", "\xe0\x5c", "\x82\xe0", "\x95\x5b", "\x82", "\x81", "\xa0", "\x40", "\xe0" };
+        static const std::vector<std::string> runs
+            = { "a", "a", "a", "\x81", "\x81", "\x81", "\x82\xa0", "b" };
+        const auto& set = mode == 0 ? ascii : mode == 1 ? sjis : runs;
+        return set[static_cast<std::size_t>(Below(static_cast<int>(set.size())))];
+    }
+
+    std::string Word(int mode, const std::string& sample)
+    {
+        if (mode != 0 && !sample.empty() && Chance(30)) {
+            // Any stretch of bytes: may start on a trail byte or end on a lead byte.
+            const int from = Below(static_cast<int>(sample.size()));
+            const int length = 1 + Below(std::min(6, static_cast<int>(sample.size()) - from));
+            return sample.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(length));
+        }
+        std::string word;
+        const int tokens = 1 + Below(mode == 2 ? 8 : 4);
+        for (int k = 0; k < tokens; ++k)
+            word += Token(mode);
+        return word;
+    }
+
+    std::string Text(int mode, const std::vector<std::string>& words, int maxTokens)
+    {
+        std::string text;
+        const int tokens = Below(maxTokens + 1);
+        for (int k = 0; k < tokens; ++k) {
+            const int pick = Below(100);
+            if (pick < 40 && !words.empty())
+                text += words[static_cast<std::size_t>(Below(static_cast<int>(words.size())))];
+            else if (pick < 44)
+                text += "\\[";
+            else if (pick < 48)
+                text += "\\]";
+            else if (pick < 50)
+                text += "\\";
+            else
+                text += Token(mode);
+        }
+        return text;
+    }
+
+private:
+    std::mt19937 random_;
+};
+
+struct Outcome {
+    int cases = 0;
+    int failures = 0;
+    long long linkedBytes = 0;
+};
+
+// One random table and a few texts; returns false after a mismatch.
+void RunCase(CaseMaker& make, int mode, int maxEntries, int maxTokens, Outcome& outcome)
+{
+    const std::string sample = make.Text(mode, {}, 12);
+    const int entries = 1 + make.Below(maxEntries);
+    std::vector<std::string> words;
+    StrGrid table(4, entries);
+    for (int k = 0; k < entries; ++k) {
+        std::string word;
+        if (!words.empty() && make.Chance(20))
+            word = words[static_cast<std::size_t>(make.Below(static_cast<int>(words.size())))];
+        else if (!make.Chance(4))
+            word = make.Word(mode, sample);
+        words.push_back(word);
+        table.Cell(0, k) = "f" + std::to_string(k % 3);
+        table.Cell(1, k) = std::to_string(k);
+        table.Cell(2, k) = word;
+        table.Cell(3, k) = std::to_string(1 + make.Below(4));
+    }
+    WordLink links(table, "{\\FILE}", "{\\NAME}", "{\\WORD}", "<{\\NAME}:{\\WORD}>");
+    links.SetLinkToSelf(make.Chance(50));
+    for (int t = 0; t < 4; ++t) {
+        const std::string text = make.Text(mode, words, maxTokens);
+        const int row = make.Below(5);
+        const std::string fast = links.ApplyWordLinks(text, row);
+        const std::string reference = links.ApplyWordLinksReference(text, row);
+        ++outcome.cases;
+        outcome.linkedBytes += static_cast<long long>(fast.size() - std::min(fast.size(), text.size()));
+        if (fast != reference && ++outcome.failures <= 5) {
+            std::string list;
+            for (const RepStrs* node = links.First(); node != nullptr; node = node->next.get())
+                list += " [" + Visible(node->word) + " row " + std::to_string(node->row) + "]";
+            ADD_FAILURE() << "mode " << mode << " self " << links.LinkToSelf() << " row " << row
+                          << "\n words:" << list << "\n text:      " << Visible(text)
+                          << "\n fast:      " << Visible(fast) << "\n reference: " << Visible(reference);
+        }
+    }
+}
+
+TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkOnSmallAlphabets)
+{
+    CaseMaker make(20240601);
+    Outcome outcome;
+    for (int k = 0; k < 4000; ++k)
+        RunCase(make, 0, 8, 20, outcome);
+    EXPECT_EQ(outcome.failures, 0);
+    EXPECT_GT(outcome.linkedBytes, 0);
+}
+
+TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkOnShiftJisAndMarkers)
+{
+    CaseMaker make(77);
+    Outcome outcome;
+    for (int k = 0; k < 6000; ++k)
+        RunCase(make, 1, 10, 24, outcome);
+    EXPECT_EQ(outcome.failures, 0);
+    EXPECT_GT(outcome.linkedBytes, 0);
+}
+
+TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkOnRunsOfOneByte)
+{
+    // Runs of 'a' and of the lead byte 0x81 against words that are runs
+    // of different lengths: many nested and overlapping occurrences, and
+    // character boundaries that move with every claim.
+    CaseMaker make(5);
+    Outcome outcome;
+    for (int k = 0; k < 1500; ++k)
+        RunCase(make, 2, 12, 40, outcome);
+    EXPECT_EQ(outcome.failures, 0);
+}
+
+TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkOnLargerTables)
+{
+    CaseMaker make(99);
+    Outcome outcome;
+    for (int k = 0; k < 40; ++k)
+        RunCase(make, 1 + k % 2, 300, 400, outcome);
+    EXPECT_EQ(outcome.failures, 0);
+}
+
+} // namespace
+} // namespace lexicana
