@@ -258,6 +258,29 @@ int main(int argc, char** argv)
         Degenerate(("0x81 '@' x 512K, words on the trail bytes, " + std::to_string(longest)).c_str(), pairs,
             trails, longest <= 30);
     }
+    // A longer word cut across every run, so that the long words of the
+    // positions before it no longer fit there.
+    {
+        std::vector<std::string> runs;
+        for (int k = 1; k <= 1000; ++k)
+            runs.push_back(std::string(static_cast<std::size_t>(k), 'a'));
+        runs.push_back(std::string(500, 'a') + "c" + std::string(500, 'a'));
+        std::string blocks;
+        while (blocks.size() < mb)
+            blocks += std::string(999, 'a') + "c";
+        Degenerate("blocks a^999 c, words a .. a^1000, a^500 c a^500", blocks, runs, true);
+        std::vector<std::string> kana;
+        for (int k = 1; k <= 30; ++k) {
+            std::string word;
+            for (int c = 0; c < k; ++c)
+                word += "\x82\xa0";
+            kana.push_back(word);
+        }
+        std::string text;
+        while (text.size() < mb)
+            text += "\x82\xa0";
+        Degenerate("0x82 0xa0 x 512K, words of 1 .. 30 such characters", text, kana, true);
+    }
     std::printf("peak resident %.1f MB\n", static_cast<double>(PeakResidentKilobytes()) / 1e3);
     return identical ? 0 : 1;
 }
