@@ -71,7 +71,8 @@ TEST(Collation, LargeInputsSortTheSameAsPairwiseComparison)
             continue;
         const int c = CompareCollated(texts[order[i - 1]], texts[order[i]]);
         ASSERT_LE(c, 0) << i;
-        if (c == 0)
+        if (c == 0) {
             ASSERT_LT(order[i - 1], order[i]) << i;
+        }
     }
 }
