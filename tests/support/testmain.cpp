@@ -1,9 +1,16 @@
-// Test entry point: a QCoreApplication for the Qt-based units, and a settings
+// Test entry point: a QCoreApplication for the Qt-based units (a
+// QApplication for the window tests), and a settings
 // location in a temporary folder so that no test ever reads or writes the
 // user's real settings.
 #include "support/testenv.h"
 
+#ifdef LEXICANA_TEST_GUI
+#include <QApplication>
+using TestApplication = QApplication;
+#else
 #include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -29,7 +36,7 @@ int main(int argc, char** argv)
     for (auto format : { QSettings::NativeFormat, QSettings::IniFormat })
         for (auto scope : { QSettings::UserScope, QSettings::SystemScope })
             QSettings::setPath(format, scope, settingsDir.path());
-    QCoreApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
