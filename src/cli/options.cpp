@@ -1,0 +1,156 @@
+#include "cli/options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace lexicana {
+
+namespace {
+
+std::string Lower(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+// A grid row: a whole decimal number of 1 or more.
+std::optional<int> RowOfText(const std::string& text)
+{
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < 1)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<int> KanjiCodeOfName(const std::string& name)
+{
+    const std::string n = Lower(name);
+    if (n == "sjis" || n == "shift_jis")
+        return 5;
+    if (n == "jis")
+        return 2;
+    if (n == "euc" || n == "euc-jp")
+        return 4;
+    if (n == "auto")
+        return -1;
+    return std::nullopt;
+}
+
+std::optional<int> NewLineCodeOfName(const std::string& name)
+{
+    const std::string n = Lower(name);
+    if (n == "crlf")
+        return 1;
+    if (n == "cr")
+        return 2;
+    if (n == "lf")
+        return 3;
+    if (n == "auto")
+        return -1;
+    return std::nullopt;
+}
+
+bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options, std::string& error)
+{
+    options = TCliOptions {};
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "-h" || arg == "--help") {
+            options.action = TCliOptions::Action::Help;
+            return true;
+        }
+        if (arg == "-v" || arg == "--version") {
+            options.action = TCliOptions::Action::Version;
+            return true;
+        }
+        // Options with a value: "--name value" or "--name=value".
+        std::string name = arg, value;
+        bool hasValue = false;
+        if (const auto eq = arg.find('='); eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+            hasValue = true;
+        }
+        if (name != "--part" && name != "--kanji" && name != "--newline") {
+            error = "不明なオプションです: " + arg;
+            return false;
+        }
+        if (!hasValue) {
+            if (i + 1 >= args.size()) {
+                error = name + " には値が必要です";
+                return false;
+            }
+            value = args[++i];
+        }
+        if (name == "--part") {
+            const auto row = RowOfText(value);
+            if (!row) {
+                error = "--part の値は 1 以上の行番号です: " + value;
+                return false;
+            }
+            options.partRow = *row;
+        } else if (name == "--kanji") {
+            options.kanjiCode = KanjiCodeOfName(value);
+            if (!options.kanjiCode) {
+                error = "--kanji の値は sjis, jis, euc, auto のどれかです: " + value;
+                return false;
+            }
+        } else {
+            options.newLineCode = NewLineCodeOfName(value);
+            if (!options.newLineCode) {
+                error = "--newline の値は crlf, cr, lf, auto のどれかです: " + value;
+                return false;
+            }
+        }
+    }
+    if (files.size() != 1) {
+        error = files.empty() ? "セットファイルを指定してください" : "セットファイルはひとつだけ指定できます";
+        return false;
+    }
+    options.setFile = files.front();
+    return true;
+}
+
+std::string CliUsageText()
+{
+    return "使い方: lexicana-convert [オプション] セットファイル\n"
+           "\n"
+           "セットファイル (.lxs) の変換を、ウィンドウを開かずに実行します。\n"
+           "\n"
+           "  --part ROW              グリッドの行 ROW を含むパートだけを変換する\n"
+           "  --kanji sjis|jis|euc|auto\n"
+           "                          出力する漢字コード (auto: ページで検出したもの)\n"
+           "  --newline crlf|cr|lf|auto\n"
+           "                          出力する改行コード (auto: ページで検出したもの)\n"
+           "  -h, --help              この説明を表示する\n"
+           "  -v, --version           バージョンを表示する\n"
+           "\n"
+           "--kanji と --newline を指定しないときは、設定に保存されたオプションを使います。\n"
+           "コマンドラインからの実行は設定を書き換えません。\n"
+           "メッセージは標準エラー出力に出ます。再実行の確認には「いいえ」と答え、\n"
+           "そのパートをスキップします。Ctrl+C で変換を中断します (ページは常に\n"
+           "変換前か変換後のどちらかの状態です)。SOURCE_DATE_EPOCH が設定されていれば\n"
+           "その時刻を日付と時刻に使います。\n"
+           "\n"
+           "終了コード: 0 変換が正常に終了した, 1 中断または失敗,\n"
+           "            2 使い方の誤りまたはセットファイルを読めない\n";
+}
+
+} // namespace lexicana

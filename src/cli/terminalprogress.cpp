@@ -1,0 +1,109 @@
+#include "cli/terminalprogress.h"
+
+#include "cli/terminalline.h"
+#include "data/global.h"
+#include "platform/sjistext.h"
+
+namespace lexicana {
+
+namespace {
+
+const char* StepName(int step)
+{
+    switch (step) {
+    case IConversionProgress::StepReadPage:
+        return "HTMLファイル読み込み";
+    case IConversionProgress::StepMakePart:
+        return "Lexicanaパートの作成";
+    case IConversionProgress::StepWriteTemp:
+        return "一時ファイルに書き込み";
+    case IConversionProgress::StepReplacePage:
+        return "元のHTMLファイルに上書き";
+    default:
+        return "準備中";
+    }
+}
+
+} // namespace
+
+TTerminalProgress::TTerminalProgress(TGlobal& global, TTerminalLine& line, std::function<bool()> interrupted)
+    : global_(global)
+    , line_(line)
+    , interrupted_(std::move(interrupted))
+{
+}
+
+void TTerminalProgress::Open(int minRow, int maxRow)
+{
+    step_ = -1;
+    fileName_.clear();
+    partId_.clear();
+    row_ = minRow;
+    lastRow_ = maxRow;
+    Refresh(true);
+}
+
+void TTerminalProgress::SelectStep(int step)
+{
+    step_ = step;
+    Refresh(false);
+}
+
+void TTerminalProgress::SetFileName(const std::string& fileName)
+{
+    fileName_ = SjisToUtf8(fileName);
+    Refresh(true);
+}
+
+void TTerminalProgress::SetPartId(const std::string& partId)
+{
+    partId_ = SjisToUtf8(partId);
+    Refresh(false);
+}
+
+void TTerminalProgress::SetRecord(int row, int lastRow)
+{
+    row_ = row;
+    lastRow_ = lastRow;
+    Refresh(false);
+}
+
+void TTerminalProgress::ProcessEvents()
+{
+    if (interrupted_ && interrupted_() && global_.Converting) {
+        global_.Converting = false;
+        cancelled_ = true;
+    }
+}
+
+void TTerminalProgress::Close()
+{
+    line_.Clear();
+}
+
+std::string TTerminalProgress::LineText() const
+{
+    std::string text = "変換中 ";
+    text += std::to_string(row_) + "/" + std::to_string(lastRow_);
+    text += " [";
+    text += StepName(step_);
+    text += "]";
+    if (!fileName_.empty())
+        text += " " + fileName_;
+    if (!partId_.empty())
+        text += " (" + partId_ + ")";
+    return text;
+}
+
+void TTerminalProgress::Refresh(bool now)
+{
+    if (!line_.Enabled())
+        return;
+    const auto t = std::chrono::steady_clock::now();
+    if (!now && t - lastDraw_ < std::chrono::milliseconds(100))
+        return;
+    lastDraw_ = t;
+    line_.Show(LineText());
+}
+
+} // namespace lexicana

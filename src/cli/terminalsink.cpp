@@ -1,0 +1,89 @@
+#include "cli/terminalsink.h"
+
+#include "cli/terminalline.h"
+
+#include <string>
+
+namespace lexicana {
+
+namespace {
+
+constexpr const char* kRetryCaption = "再実行の確認";
+
+// The text with CR LF (and lone CR) turned into LF for the terminal.
+std::string TerminalText(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                continue;
+            out += '\n';
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+const char* AnswerName(int answer)
+{
+    switch (answer) {
+    case IdYes:
+        return "はい";
+    case IdNo:
+        return "いいえ";
+    case IdCancel:
+        return "キャンセル";
+    case IdRetry:
+        return "再試行";
+    default:
+        return "OK";
+    }
+}
+
+} // namespace
+
+int NonInteractiveAnswer(const MessageRequest& request)
+{
+    switch (request.buttons()) {
+    case MessageButtons::YesNo:
+        return IdNo;
+    case MessageButtons::YesNoCancel:
+    case MessageButtons::OkCancel:
+    case MessageButtons::RetryCancel:
+        return IdCancel;
+    case MessageButtons::Ok:
+        break;
+    }
+    return IdOk;
+}
+
+TTerminalSink::TTerminalSink(std::FILE* out, TTerminalLine* line)
+    : out_(out)
+    , line_(line)
+{
+}
+
+int TTerminalSink::Show(const MessageRequest& request)
+{
+    if (line_)
+        line_->Clear();
+    std::fprintf(out_, "[%s] %s\n", request.caption.c_str(), TerminalText(request.text).c_str());
+    if (request.icon() == MessageIcon::Stop || request.icon() == MessageIcon::Warning)
+        ++problems_;
+    const int answer = NonInteractiveAnswer(request);
+    if (request.buttons() != MessageButtons::Ok) {
+        if (request.caption == kRetryCaption && answer == IdNo) {
+            ++skipped_;
+            std::fprintf(out_, "  → いいえ: このパートをスキップします (ページは変更しません)。\n");
+        } else {
+            std::fprintf(out_, "  → %s (対話できないため)\n", AnswerName(answer));
+        }
+    }
+    std::fflush(out_);
+    return answer;
+}
+
+} // namespace lexicana
