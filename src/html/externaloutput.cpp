@@ -1,0 +1,38 @@
+#include "html/externaloutput.h"
+
+#include "common/version.h"
+#include "data/global.h"
+#include "html/fileerror.h"
+#include "html/replaceexttag.h"
+#include "platform/localtime.h"
+
+#include <string>
+
+namespace lexicana {
+
+void UpdateExternalOutputFiles(
+    const TGlobal& global, const TStringList& outputList, const std::function<void()>& processEvents)
+{
+    ReplaceExtTag tags(global.HTMLDir);
+    tags.AddTag(global.OuterRecordStart, global.OuterRecordEnd, std::to_string(global.NormalRecordCount));
+    tags.AddTag(
+        global.OuterFileRecordStart, global.OuterFileRecordEnd, std::to_string(global.FileRecordCount));
+    tags.AddTag(global.OuterDateStart, global.OuterDateEnd, CurrentDateText());
+    tags.AddTag(global.OuterTimeStart, global.OuterTimeEnd, CurrentTimeText());
+    tags.AddTag(global.OuterVersionStart, global.OuterVersionEnd, GetProductVersion());
+    tags.AddTag(global.OuterLXVersionStart, global.OuterLXVersionEnd, global.VersionText);
+
+    // Every listed line, empty ones included; a failed file does not stop
+    // the update.
+    for (const std::string& name : outputList) {
+        const int result = tags.ApplyToFile(name);
+        if (result == ExtTagCannotRead)
+            ShowFileError(OutputCannotRead, name);
+        else if (result == ExtTagCannotWrite)
+            ShowFileError(OutputCannotWrite, name);
+        if (processEvents)
+            processEvents();
+    }
+}
+
+} // namespace lexicana

@@ -1,0 +1,231 @@
+#include "html/itemgeneration.h"
+
+#include "common/messages.h"
+#include "common/sjis.h"
+#include "common/utils.h"
+#include "common/version.h"
+#include "conversion/document.h"
+#include "platform/localtime.h"
+
+#include <exception>
+#include <stdexcept>
+#include <string_view>
+
+namespace lexicana {
+
+namespace {
+
+// Placeholders of head and foot lines.
+constexpr std::string_view kVersionTextPlaceholder = "{\\w}";
+constexpr std::string_view kProductVersionPlaceholder = "{\\v}";
+constexpr std::string_view kDatePlaceholder = "{\\d}";
+constexpr std::string_view kTimePlaceholder = "{\\t}";
+
+// ReplaceAll that builds into scratch and swaps, so that the buffers of the
+// lines and of scratch are reused from one record to the next instead of
+// being allocated for every replacement.
+bool ReplaceAllReusing(
+    std::string& text, std::string_view find, std::string_view replacement, std::string& scratch)
+{
+    std::size_t match = FindSjis(text, find);
+    if (match == std::string::npos)
+        return false;
+    scratch.clear();
+    std::size_t copied = 0;
+    while (match != std::string::npos) {
+        scratch.append(text, copied, match - copied);
+        scratch.append(replacement);
+        copied = match + find.size();
+        match = FindSjis(text, find, copied);
+    }
+    scratch.append(text, copied, std::string::npos);
+    text.swap(scratch);
+    return true;
+}
+
+void ReplaceInLinesView(TStringList& lines, std::string_view pattern, std::string_view replacement)
+{
+    thread_local std::string scratch;
+    for (std::string& line : lines)
+        ReplaceAllReusing(line, pattern, replacement, scratch);
+}
+
+void SetHeadingPlaceholder(std::string& placeholder, const std::string& heading)
+{
+    placeholder.assign(1, '{');
+    placeholder += heading;
+    placeholder += '}';
+}
+
+void EscapeLine(std::string& line)
+{
+    if (line.find('\\') == std::string::npos)
+        return;
+    // Rewritten in place: no escape makes the text longer.
+    const std::size_t size = line.size();
+    std::size_t write = 0;
+    bool pending = false;
+    for (std::size_t read = 0; read < size;) {
+        const char c = line[read];
+        if (SjisCharLength(line, read) == 2) {
+            line[write++] = c;
+            line[write++] = line[read + 1];
+            read += 2;
+            pending = false;
+            continue;
+        }
+        ++read;
+        if (!pending) {
+            if (c == '\\' && read < size)
+                pending = true; // the backslash itself is dropped
+            else
+                line[write++] = c;
+            continue;
+        }
+        pending = false;
+        if (c == 't')
+            line[write++] = '\t';
+        else if (c != '<' && c != '>')
+            line[write++] = c;
+    }
+    line.resize(write);
+}
+
+// Appends the lines joined with LF (StrsToStr) straight onto out.
+void AppendJoined(std::string& out, const TStringList& lines)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            out += '\n';
+        out += lines[i];
+    }
+}
+
+int PartRow(const FileListGrid& parts, int index)
+{
+    if (index < 0 || index >= parts.RowTotal())
+        throw std::out_of_range("parts table entry " + std::to_string(index) + " does not exist");
+    return std::stoi(parts.Cell(0, index));
+}
+
+} // namespace
+
+void ReplaceInLines(TStringList& lines, const std::string& pattern, const std::string& replacement)
+{
+    ReplaceInLinesView(lines, pattern, replacement);
+}
+
+void ApplyItemEscapes(TStringList& lines)
+{
+    for (std::string& line : lines)
+        EscapeLine(line);
+}
+
+void MarkUsedColumns(const TRecordTable& grid, TStringList& mainLines, ColumnFlags& columnUsed)
+{
+    const int columns = grid.ColCount();
+    columnUsed.assign(static_cast<std::size_t>(columns), 0);
+    std::string placeholder;
+    for (int i = 0; i < columns; ++i) {
+        SetHeadingPlaceholder(placeholder, grid.Cell(i, 0));
+        const std::string numeric = "{\\" + std::to_string(i) + "}";
+        for (std::string& line : mainLines) {
+            if (FindSjis(line, placeholder) != std::string::npos)
+                columnUsed[static_cast<std::size_t>(i)] = 1;
+            if (ReplaceAll(line, numeric, placeholder))
+                columnUsed[static_cast<std::size_t>(i)] = 1;
+        }
+    }
+}
+
+int MakeItem(
+    TDocument& doc, TStringList& lines, const WordLink& links, int row, const ColumnFlags& columnUsed)
+{
+    try {
+        const TRecordTable& grid = doc.Grid();
+        const TGlobal& global = doc.Global();
+        IConversionProgress& progress = doc.Progress();
+        thread_local std::string placeholder;
+        const int columns = grid.ColCount();
+        for (int i = 1; i < columns; ++i) {
+            if (static_cast<std::size_t>(i) < columnUsed.size() && columnUsed[static_cast<std::size_t>(i)]) {
+                SetHeadingPlaceholder(placeholder, grid.Cell(i, 0));
+                const std::string& cell = grid.Cell(i, row);
+                if (global.IsLinkColumn(i))
+                    ReplaceInLinesView(lines, placeholder, links.ApplyWordLinks(cell, row));
+                else
+                    ReplaceInLinesView(lines, placeholder, cell);
+            }
+            progress.ProcessEvents();
+            if (!global.Converting)
+                return 206;
+        }
+        // The anchor: a cell outside the grid (LinkedNameCol is not checked
+        // when the table is read) reads as empty text.
+        std::string anchor = global.AnchorTemplate;
+        ReplaceAll(anchor, global.PlaceholderName, grid.Cell(global.LinkedNameCol, row));
+        ReplaceInLinesView(lines, global.PlaceholderA, anchor);
+        ApplyItemEscapes(lines);
+        return 0;
+    } catch (const std::exception& e) {
+        ReportError(e, "MakeItem");
+        return -2;
+    } catch (...) {
+        return -1;
+    }
+}
+
+int HeadFootStrings(TDocument& doc, TStringList& lines)
+{
+    try {
+        // Date and time are read at the moment each one is replaced.
+        ReplaceInLinesView(lines, kVersionTextPlaceholder, doc.Global().VersionText);
+        ReplaceInLinesView(lines, kProductVersionPlaceholder, GetProductVersion());
+        ReplaceInLinesView(lines, kDatePlaceholder, CurrentDateText());
+        ReplaceInLinesView(lines, kTimePlaceholder, CurrentTimeText());
+        return 0;
+    } catch (const std::exception& e) {
+        ReportError(e, "HeadFootStrings");
+        return -2;
+    } catch (...) {
+        return -1;
+    }
+}
+
+int MakeOnePart(TDocument& doc, std::string& out, const FileListGrid& parts, const WordLink& links,
+    const ColumnFlags& columnUsed, int index)
+{
+    // Exceptions other than std::exception go to the caller.
+    try {
+        TStringList& lines = doc.TableFileLines;
+        const int first = PartRow(parts, index) + 1;
+        const int end = PartRow(parts, index + 1);
+        const int lastRow = doc.Grid().RowCount() - 1;
+
+        // Copy-assigning the templates reuses the buffers of the working list.
+        // The results of MakeItem and HeadFootStrings are not used: a failure
+        // there has been reported, and the working list goes on as it stands.
+        lines = doc.HeadTableLines;
+        HeadFootStrings(doc, lines);
+        AppendJoined(out, lines);
+
+        for (int row = first; row < end; ++row) {
+            doc.Progress().SetRecord(row, lastRow);
+            lines = doc.MainTableLines;
+            MakeItem(doc, lines, links, row, columnUsed);
+            if (!doc.Global().Converting)
+                return 206;
+            AppendJoined(out, lines);
+        }
+
+        lines = doc.FootTableLines;
+        HeadFootStrings(doc, lines);
+        AppendJoined(out, lines);
+        return 0;
+    } catch (const std::exception& e) {
+        ReportError(e, "MakeOnePart");
+        return -2;
+    }
+}
+
+} // namespace lexicana

@@ -1,0 +1,82 @@
+#include "html/replaceexttag.h"
+
+#include "common/fileio.h"
+#include "common/pathutils.h"
+
+#include <utility>
+
+namespace lexicana {
+
+void ReplaceMarkedBlocks(std::string_view content, const RepExtString& entry, std::string& out)
+{
+    out.clear();
+    const std::string_view start = entry.start;
+    const std::string_view end = entry.end;
+    if (start.empty() || end.empty()) {
+        // An empty marker would match everywhere (and an empty end marker
+        // never advances): such an entry leaves the text as it is.
+        out.assign(content);
+        return;
+    }
+    out.reserve(content.size() + entry.value.size());
+    std::size_t pos = 0; // everything before pos has been moved to out
+    while (true) {
+        const std::size_t e = content.find(end, pos);
+        if (e == std::string_view::npos)
+            break;
+        // The nearest start marker that lies wholly before the end marker,
+        // searched only in the text not yet moved, so the scan stays linear.
+        const std::string_view before = content.substr(pos, e - pos);
+        const std::size_t s = before.rfind(start);
+        if (s == std::string_view::npos) {
+            out.append(content.substr(pos, e + end.size() - pos));
+        } else {
+            out.append(before.substr(0, s + start.size()));
+            out.append(entry.value);
+            out.append(end);
+        }
+        pos = e + end.size();
+    }
+    out.append(content.substr(pos));
+}
+
+ReplaceExtTag::ReplaceExtTag(std::string baseDir)
+    : baseDir_(std::move(baseDir))
+{
+}
+
+int ReplaceExtTag::AddTag(const std::string& start, const std::string& end, const std::string& value)
+{
+    entries_.push_back(RepExtString { start, end, value });
+    return static_cast<int>(entries_.size());
+}
+
+std::string ReplaceExtTag::ResolveName(const std::string& name) const
+{
+    return ResolveRelativePath(IncludeTrailingSeparator(baseDir_), name);
+}
+
+std::string ReplaceExtTag::ApplyToText(std::string content) const
+{
+    std::string out;
+    for (const RepExtString& entry : entries_) {
+        ReplaceMarkedBlocks(content, entry, out);
+        content.swap(out);
+    }
+    return content;
+}
+
+int ReplaceExtTag::ApplyToFile(const std::string& name) const
+{
+    const std::string path = ResolveName(name);
+    std::string content;
+    if (ReadFileToString(path, content) != FileOk)
+        return ExtTagCannotRead;
+    // Written through a temporary file and a rename: the file is either its
+    // old or its new self, never half-written.
+    if (!SaveFileAtomically(path, ApplyToText(std::move(content))))
+        return ExtTagCannotWrite;
+    return ExtTagOk;
+}
+
+} // namespace lexicana
