@@ -1,0 +1,263 @@
+// The conversion run of the document: the whole-run and one-part commands,
+// the run itself (sort, re-read of the conversion table, parts, word links,
+// pages, optional save) and its closing messages. The progress display is
+// closed and Converting cleared on every outcome, and a run never starts
+// inside a running one.
+#include "common/fileio.h"
+#include "common/messages.h"
+#include "common/pathutils.h"
+#include "conversion/document.h"
+#include "conversion/filerecords.h"
+#include "conversion/wordlink.h"
+#include "data/gridsort.h"
+#include "platform/sjistext.h"
+
+#include <algorithm>
+#include <charconv>
+#include <exception>
+#include <memory>
+#include <string>
+
+namespace lexicana {
+
+namespace {
+
+constexpr const char* kPlainCaption = "Lexicana";
+
+int ParseRow(const std::string& text)
+{
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// Marks a run as going on for the object's lifetime; only the object that
+// set the flag clears it, so the run inside a command leaves it alone.
+class RunningMark {
+public:
+    explicit RunningMark(bool& flag)
+        : flag_(flag)
+        , owner_(!flag)
+    {
+        flag_ = true;
+    }
+    ~RunningMark()
+    {
+        if (owner_)
+            flag_ = false;
+    }
+    RunningMark(const RunningMark&) = delete;
+    RunningMark& operator=(const RunningMark&) = delete;
+
+private:
+    bool& flag_;
+    bool owner_;
+};
+
+// Closes the progress display and clears Converting once, at the latest
+// when the run is left.
+class ProgressCloser {
+public:
+    explicit ProgressCloser(TDocument& doc)
+        : doc_(doc)
+    {
+    }
+    ~ProgressCloser() { Close(); }
+    ProgressCloser(const ProgressCloser&) = delete;
+    ProgressCloser& operator=(const ProgressCloser&) = delete;
+    void Close()
+    {
+        if (closed_)
+            return;
+        closed_ = true;
+        doc_.Global().Converting = false;
+        doc_.Progress().Close();
+    }
+
+private:
+    TDocument& doc_;
+    bool closed_ = false;
+};
+
+// Sorts the records by the Sort column (the value from before the table is
+// read again), puts file records ahead of equal keys and renumbers the rows.
+// Returns where the record at onlyRow stands afterwards, so that the one-part
+// command converts the part the user pointed at.
+int SortRecordsForRun(TRecordTable& grid, const TGlobal& global, int onlyRow)
+{
+    const int key = global.SortCol;
+    const int lastRow = grid.RowCount() - 1;
+    if (key <= 0 || key >= grid.ColCount() || lastRow < 1)
+        return onlyRow;
+    // Numbering first lets column 0 tell each record's place before the sort;
+    // the final numbering overwrites it anyway.
+    const bool follow = onlyRow >= 1 && onlyRow <= lastRow;
+    if (follow)
+        grid.NumberRows();
+    QsortGrid(grid, 1, lastRow, key);
+    MoveFileRecordsAhead(grid, global);
+    int followed = onlyRow;
+    if (follow) {
+        const std::string tag = std::to_string(onlyRow);
+        for (int row = 1; row <= lastRow; ++row) {
+            if (grid.Cell(0, row) == tag) {
+                followed = row;
+                break;
+            }
+        }
+    }
+    grid.NumberRows();
+    return followed;
+}
+
+// The lines of the external output list; false when it cannot be read.
+bool LoadOutputList(const std::string& path, TStringList& lines)
+{
+    std::string text;
+    if (ReadFileToString(path, text) != FileOk)
+        return false;
+    lines = SplitLines(text);
+    return true;
+}
+
+} // namespace
+
+int TDocument::StartConversion()
+{
+    if (running_)
+        return 1;
+    RunningMark running(running_);
+    global_.Converting = true;
+    Progress().Open(1, grid_.RowCount() - 1);
+    return RunConversion(0);
+}
+
+int TDocument::ConvertOnePart(int row)
+{
+    if (running_)
+        return 1;
+    RunningMark running(running_);
+    const int rowCount = grid_.RowCount();
+    int first = std::min(row, rowCount - 1);
+    while (first >= 1 && !IsFileRecord(grid_, global_, first))
+        --first;
+    if (first < 1) {
+        ShowMessageBox("ファイルレコードがここより前に存在しないため変換できません。", kPlainCaption, MbOk);
+        return 1;
+    }
+    // No file record stands between first and row, so the next one after
+    // first is the next one after row.
+    int next = first + 1;
+    while (next < rowCount && !IsFileRecord(grid_, global_, next))
+        ++next;
+    global_.Converting = true;
+    Progress().Open(first, next - 1);
+    return RunConversion(first);
+}
+
+int TDocument::RunConversion(int onlyRow)
+{
+    RunningMark running(running_);
+    ProgressCloser closer(*this);
+    try {
+        FileListGrid parts;
+        TStringList outputList;
+        if (!global_.InfoOutputList.empty() && !LoadOutputList(global_.InfoOutputList, outputList)) {
+            closer.Close();
+            ShowError("外部出力ファイルリスト(\"" + SjisToUtf8(global_.InfoOutputList)
+                + "\")が読み出せません。\n" + "ファイル名が違っていないかを確認してください。");
+            return FileCannotOpen;
+        }
+
+        onlyRow = SortRecordsForRun(grid_, global_, onlyRow);
+
+        const int table = ReadTableFile(global_.TableFileName);
+        if (table != 200) {
+            closer.Close();
+            if (table != 105)
+                ShowError("テーブルファイルが正しい形式ではありません");
+            return table;
+        }
+
+        const int found = GetFileRecord(grid_, global_, parts, &Ui());
+        if (found != 0) {
+            closer.Close();
+            if (found == 1)
+                ShowMessageBox("ファイルレコードがひとつもありません", kPlainCaption, MbOk);
+            return found;
+        }
+
+        global_.HTMLBaseDir = IncludeTrailingSeparator(global_.HTMLDir);
+        const int result = WriteToHTML(global_.HTMLBaseDir, parts, outputList, onlyRow);
+        closer.Close();
+        if (result == 201)
+            ShowMessageBox("HTMLファイルの書き換えが正常に終了しました。", "完了", MbOk);
+        else
+            ShowMessageBox("HTML書き換えを中断しました。", "中断", MbIconWarning);
+        return result;
+    } catch (const std::exception& e) {
+        closer.Close();
+        ReportError(e, "RunConversion");
+        return -2;
+    } catch (...) {
+        closer.Close();
+        return -1;
+    }
+}
+
+int TDocument::WriteToHTML(
+    const std::string& htmlBaseDir, const FileListGrid& parts, const TStringList& outputList, int onlyRow)
+{
+    try {
+        global_.HTMLBaseDir = htmlBaseDir;
+        const int partCount = parts.LastRow();
+        std::unique_ptr<WordLink> links;
+        {
+            // The link table: one entry per normal record of every part, in
+            // part and row order. The counting walk sizes it once.
+            StrGrid linkTable(4, 0);
+            int count = 0;
+            for (int k = 0; k < partCount; ++k) {
+                const int end = ParseRow(parts.Cell(0, k + 1));
+                for (int row = ParseRow(parts.Cell(0, k)) + 1; row < end; ++row) {
+                    ++count;
+                    Progress().ProcessEvents();
+                    if (!global_.Converting)
+                        return 206;
+                }
+            }
+            linkTable.Resize(count);
+            int entry = 0;
+            for (int k = 0; k < partCount; ++k) {
+                const int end = ParseRow(parts.Cell(0, k + 1));
+                for (int row = ParseRow(parts.Cell(0, k)) + 1; row < end; ++row) {
+                    linkTable.Cell(0, entry) = parts.Cell(1, k);
+                    linkTable.Cell(1, entry) = grid_.Cell(global_.LinkedNameCol, row);
+                    linkTable.Cell(2, entry) = grid_.Cell(global_.LinkedWordCol, row);
+                    linkTable.Cell(3, entry) = std::to_string(row);
+                    ++entry;
+                    Progress().ProcessEvents();
+                    if (!global_.Converting)
+                        return 206;
+                }
+            }
+            links = std::make_unique<WordLink>(linkTable, global_.PlaceholderFile, global_.PlaceholderName,
+                global_.PlaceholderWord, global_.LinkTemplate);
+        }
+        links->SetLinkToSelf(global_.LinkToSelf);
+        const int pages = HTMLFileOperation(parts, outputList, *links, onlyRow);
+        links.reset();
+        if (pages != 203)
+            return pages;
+        if (global_.ItemDataModified && global_.SaveCSVatConv)
+            SaveDlg();
+        return 201;
+    } catch (const std::exception& e) {
+        ReportError(e, "WriteToHTML");
+        return -2;
+    } catch (...) {
+        return -1;
+    }
+}
+
+} // namespace lexicana

@@ -1,0 +1,108 @@
+#include "platform/tempfile.h"
+
+#include "platform/nativepath.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace lexicana {
+
+namespace {
+
+constexpr int kNameAttempts = 64;
+
+QString QtFileName(const std::string& documentPath)
+{
+    const std::string native = NativeFileName(documentPath);
+    return QFile::decodeName(QByteArray(native.data(), static_cast<qsizetype>(native.size())));
+}
+
+std::filesystem::path FsPath(const QString& name)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(name.toStdWString());
+#else
+    const QByteArray encoded = QFile::encodeName(name);
+    return std::filesystem::path(std::string(encoded.constData(), static_cast<std::size_t>(encoded.size())));
+#endif
+}
+
+std::string RandomSuffix()
+{
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::string suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += kLetters[QRandomGenerator::global()->bounded(static_cast<int>(sizeof kLetters) - 1)];
+    return suffix;
+}
+
+bool IsReadOnlyFile(const QFileInfo& info)
+{
+    constexpr QFileDevice::Permissions anyWrite
+        = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !info.isWritable() || !(info.permissions() & anyWrite);
+}
+
+} // namespace
+
+bool WriteTempFileBeside(const std::string& path, std::string_view bytes, std::string& tempPath)
+{
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        // Appending ASCII keeps the document path valid in any encoding.
+        const std::string candidate = path + ".lxk-" + RandomSuffix();
+        QFile file(QtFileName(candidate));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (file.exists())
+                continue; // name taken: draw another
+            return false;
+        }
+        const qint64 size = static_cast<qint64>(bytes.size());
+        bool ok = file.write(bytes.data(), size) == size && file.flush();
+#ifdef Q_OS_UNIX
+        ok = ok && ::fsync(file.handle()) == 0;
+#endif
+        file.close();
+        ok = ok && file.error() == QFileDevice::NoError;
+        if (!ok) {
+            file.remove();
+            return false;
+        }
+        tempPath = candidate;
+        return true;
+    }
+    return false;
+}
+
+bool ReplaceFileWithTemp(const std::string& tempPath, const std::string& path)
+{
+    const QString target = QtFileName(path);
+    const QString temp = QtFileName(tempPath);
+    const QFileInfo info(target);
+    if (info.exists()) {
+        if (info.isDir() || IsReadOnlyFile(info))
+            return false;
+        // Only the owner, group and other bits: the "user" flags describe the
+        // running user's access and would widen the mode for a root user.
+        constexpr QFileDevice::Permissions userFlags
+            = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+        if (!QFile::setPermissions(temp, info.permissions() & ~userFlags))
+            return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(FsPath(temp), FsPath(target), error);
+    return !error;
+}
+
+bool RemoveFile(const std::string& path)
+{
+    return QFile::remove(QtFileName(path));
+}
+
+} // namespace lexicana

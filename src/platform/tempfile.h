@@ -1,0 +1,26 @@
+// Replacing a file through a temporary file beside it: the new content is
+// written to a fresh file in the target's folder, can be read back and
+// checked there, and is then renamed over the target, so the target is at
+// every instant either its old or its new self.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lexicana {
+
+// Creates a new file beside path (path + ".lxk-" + random letters) holding
+// exactly bytes, flushed to disk. Gives its document path in tempPath. False
+// when it cannot be created or written; nothing is then left behind.
+bool WriteTempFileBeside(const std::string& path, std::string_view bytes, std::string& tempPath);
+
+// Renames tempPath over path; the result gets the permission bits of path.
+// Refused (false, path untouched) when path is read-only: not writable, or
+// without any write bit (which a root user would otherwise ignore). The
+// temporary file is left where it is on failure.
+bool ReplaceFileWithTemp(const std::string& tempPath, const std::string& path);
+
+// Removes the file; false when it could not be removed.
+bool RemoveFile(const std::string& path);
+
+} // namespace lexicana

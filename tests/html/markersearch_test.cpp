@@ -1,0 +1,37 @@
+#include "html/markersearch.h"
+#include "jconvert/jconvert.h"
+#include "platform/sjistext.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+using namespace lexicana;
+
+namespace {
+constexpr auto npos = std::string_view::npos;
+}
+
+TEST(MarkerSearchTest, MatchStartsOnlyOnCharacterBoundariesOfThePagesCode)
+{
+    // "日" in EUC-JP ends in 0xFC, a Shift_JIS lead byte.
+    const std::string euc = sjis2euc(SjisOf("本日")) + "<m>";
+    EXPECT_EQ(FindMarker(euc, "<m>", JCodeEuc), 4u);
+    EXPECT_EQ(FindMarker(euc, "<m>", JCodeSjis), npos);
+    // An incomplete EUC-JP character never takes an ASCII byte with it.
+    EXPECT_EQ(FindMarker("\xA4<m>", "<m>", JCodeEuc), 1u);
+    // "ー" is 0x81 0x5B: its trail byte is "[".
+    EXPECT_EQ(FindMarker(SjisOf("ー") + "x[x", "[x", JCodeUndecided), 3u);
+    // "形" is JIS 0x37 0x41: the bytes "7A" inside a double-byte run.
+    const std::string jis = sjis2jis83(SjisOf("形") + "7A");
+    ASSERT_EQ(jis.substr(0, 5), "\x1b$B7A");
+    EXPECT_EQ(FindMarker(jis, "7A", JCodeJis83), jis.size() - 2);
+    EXPECT_EQ(FindMarker("\x1b$@7A", "7A", JCodeJis78), npos);
+}
+
+TEST(MarkerSearchTest, PageEndsAtFirstZeroByteAndEmptyMarkerIsAbsent)
+{
+    const std::string page("ab\0<m>", 6);
+    EXPECT_EQ(FindMarker(page, "<m>", JCodeSjis), npos);
+    EXPECT_EQ(FindMarker(page, "<m>", JCodeEuc), npos);
+    EXPECT_EQ(FindMarker("abc", "", JCodeSjis), npos);
+}

@@ -1,0 +1,158 @@
+#include "common/messages.h"
+#include "jconvert/jconvert.h"
+#include "platform/sjistext.h"
+#include "support/conversionset.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+using namespace lexicana;
+using namespace lexicana::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::perms PermsOf(const std::string& path)
+{
+    return fs::status(path).permissions() & fs::perms::mask;
+}
+
+// The error box shown before the interruption message.
+const MessageRequest& ErrorBox(const RecordingSink& sink)
+{
+    return sink.boxes.at(sink.count() - 2);
+}
+
+} // namespace
+
+TEST(PageRewriteTest, PartGoesBetweenMarkersInThePagesOwnCodeAndLineEnds)
+{
+    ConversionSet s;
+    const std::string sjisHead = "<p>" + SjisOf("日本語") + "</p>\r\n";
+    const std::string eucHead = sjis2euc(SjisOf("本日")); // ends in 0xFC right before the marker
+    const std::string jisHead = sjis2jis83(SjisOf("日本語です") + "\n");
+    s.File("a", "sjis.html");
+    s.Record("a1", "A");
+    s.Record("a2", SjisOf("用語"));
+    s.File("b", "euc.html");
+    s.Record("b1", SjisOf("用語"));
+    s.File("c", "jis.html");
+    s.Record("c1", SjisOf("用語"));
+    s.File("d", "plain.html");
+    s.Record("d1", "D");
+    s.Page("sjis.html", sjisHead, "\r\n</body>" + SjisOf("終"), "\r\nold " + SjisOf("古い") + "\r\n");
+    s.Page("euc.html", eucHead, "\n" + sjis2euc(SjisOf("終わり")) + "\n");
+    s.Page("jis.html", jisHead, "\n");
+    s.Page("plain.html", "x", "y");
+    fs::permissions(s.dir.file("sjis.html"), fs::perms(0640));
+    ASSERT_EQ(InCodeCheck(s.Read("euc.html")), JCodeEuc);
+
+    EXPECT_EQ(s.doc.StartConversion(), 201);
+
+    EXPECT_EQ(s.Read("sjis.html"),
+        sjisHead + kStart + "<i>A</i>\r\n<i>" + SjisOf("用語") + "</i>\r\n" + kEnd + "\r\n</body>"
+            + SjisOf("終"));
+    EXPECT_EQ(s.Read("euc.html"),
+        eucHead + kStart + "<i>" + sjis2euc(SjisOf("用語")) + "</i>\n" + kEnd + "\n"
+            + sjis2euc(SjisOf("終わり")) + "\n");
+    EXPECT_EQ(
+        s.Read("jis.html"), jisHead + kStart + sjis2jis83("<i>" + SjisOf("用語") + "</i>\n") + kEnd + "\n");
+    // No Japanese and no line end in the page: unconverted, line ends removed.
+    EXPECT_EQ(s.Read("plain.html"), "x" + kStart + "<i>D</i>" + kEnd + "y");
+    EXPECT_EQ(PermsOf(s.dir.file("sjis.html")), fs::perms(0640));
+    EXPECT_EQ(s.LeftoverTempFiles(), 0);
+    EXPECT_EQ(s.progress.steps, (std::vector<int> { 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3 }));
+}
+
+TEST(PageRewriteTest, MissingMarkersStopTheRunAndLeaveThePageAlone)
+{
+    ConversionSet s;
+    s.File("a", "p.html");
+    s.Record("a1", "A");
+    struct Case {
+        std::string page;
+        int code;
+        const char* message;
+    };
+    const std::string path = s.dir.file("p.html");
+    const Case cases[] = {
+        { "head" + kEnd, 300, "\")に\nLexicanaパートの開始タグが見つかりません" },
+        { kStart + "old", 301, "\")に\nLexicanaパートの終了タグが見つかりません" },
+        { std::string("a\0b", 3) + kStart + kEnd, 300, "\")に\nLexicanaパートの開始タグが見つかりません" },
+    };
+    for (const Case& c : cases) {
+        s.dir.write("p.html", c.page);
+        s.sink.clear();
+        EXPECT_EQ(s.doc.StartConversion(), c.code);
+        EXPECT_EQ(s.Read("p.html"), c.page);
+        EXPECT_EQ(ErrorBox(s.sink).text, "HTMLファイル(\"" + path + c.message);
+        EXPECT_EQ(s.sink.last().caption, "中断");
+    }
+    fs::remove(path);
+    EXPECT_EQ(s.doc.StartConversion(), 106);
+    EXPECT_EQ(ErrorBox(s.sink).text,
+        "HTMLファイル(\"" + path + "\")が読み出せません。\nファイル名が違っていないかを確認してください。");
+}
+
+TEST(PageRewriteTest, InconsistentPageAsksToRetryAndNoSkipsIt)
+{
+    ConversionSet s;
+    s.File("a", "swapped.html");
+    s.Record("a1", "A");
+    s.File("b", "ok.html");
+    s.Record("b1", "B");
+    s.File("c", "marker.html");
+    s.Record("c1", kEnd); // the part itself holds the end marker
+    const std::string swapped = "h" + kEnd + "mid" + kStart + "t";
+    s.dir.write("swapped.html", swapped);
+    s.Page("ok.html");
+    s.Page("marker.html");
+    s.sink.Answer(IdYes).Answer(IdNo).Answer(IdNo);
+
+    EXPECT_EQ(s.doc.StartConversion(), 201);
+
+    ASSERT_EQ(s.sink.count(), 4u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(s.sink.boxes[i].caption, "再実行の確認");
+        EXPECT_EQ(s.sink.boxes[i].flags, 4);
+    }
+    EXPECT_EQ(s.sink.boxes[0].text,
+        "HTMLファイルの作成中にLexicanaタグのずれが検出されました。\n"
+        "このパートの書き出しを再実行しますか？\n"
+        "（「いいえ」を選択した場合このパートをスキップします。）");
+    EXPECT_EQ(s.Read("swapped.html"), swapped);
+    EXPECT_EQ(s.Read("marker.html"), "head" + kStart + "old" + kEnd + "tail");
+    EXPECT_EQ(s.Read("ok.html"), "head" + kStart + "<i>B</i>" + kEnd + "tail");
+    EXPECT_EQ(s.LeftoverTempFiles(), 0);
+}
+
+TEST(PageRewriteTest, IdMarkersLetOnePageCarrySeveralParts)
+{
+    ConversionSet s;
+    s.dir.write("set.ctb", kTable + "[Tag]\r\nStart=<!--S {ID}-->\r\nEnd=<!--E {ID}-->\r\n");
+    s.File("a", "p.html", "one");
+    s.Record("a1", "A");
+    s.File("b", "p.html", "two");
+    s.Record("b1", "B");
+    s.dir.write("p.html", "<!--S two-->x<!--E two-->|<!--S one-->y<!--E one-->");
+
+    EXPECT_EQ(s.doc.StartConversion(), 201);
+    EXPECT_EQ(s.Read("p.html"), "<!--S two--><i>B</i><!--E two-->|<!--S one--><i>A</i><!--E one-->");
+}
+
+TEST(PageRewriteTest, ReadOnlyPageGives108AndStaysUntouched)
+{
+    ConversionSet s;
+    s.File("a", "p.html");
+    s.Record("a1", "A");
+    const std::string path = s.Page("p.html");
+    const std::string before = s.Read("p.html");
+    fs::permissions(path, fs::perms(0444));
+
+    EXPECT_EQ(s.doc.StartConversion(), 108);
+    EXPECT_EQ(s.Read("p.html"), before);
+    EXPECT_EQ(PermsOf(path), fs::perms(0444));
+    EXPECT_EQ(ErrorBox(s.sink).text, "予期しないエラーです");
+    EXPECT_EQ(s.LeftoverTempFiles(), 0);
+}
