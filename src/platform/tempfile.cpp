@@ -43,6 +43,19 @@ std::string RandomSuffix()
     return suffix;
 }
 
+// The file a name stands for: the target of a symbolic link, so that the
+// link stays a link and its target gets the new content.
+QString FinalTarget(const QString& name)
+{
+    const QFileInfo info(name);
+    if (info.isSymLink()) {
+        const QString target = info.canonicalFilePath();
+        if (!target.isEmpty())
+            return target;
+    }
+    return name;
+}
+
 bool IsReadOnlyFile(const QFileInfo& info)
 {
     constexpr QFileDevice::Permissions anyWrite
@@ -54,10 +67,12 @@ bool IsReadOnlyFile(const QFileInfo& info)
 
 bool WriteTempFileBeside(const std::string& path, std::string_view bytes, std::string& tempPath)
 {
+    const QString base = FinalTarget(QtFileName(path));
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        // Appending ASCII keeps the document path valid in any encoding.
-        const std::string candidate = path + ".lxk-" + RandomSuffix();
-        QFile file(QtFileName(candidate));
+        QFile file(base + ".lxk-" + QString::fromStdString(RandomSuffix()));
+        std::string candidate;
+        if (!DocumentPathFromNative(QFile::encodeName(file.fileName()).toStdString(), candidate))
+            return false;
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             if (file.exists())
                 continue; // name taken: draw another
@@ -82,7 +97,7 @@ bool WriteTempFileBeside(const std::string& path, std::string_view bytes, std::s
 
 bool ReplaceFileWithTemp(const std::string& tempPath, const std::string& path)
 {
-    const QString target = QtFileName(path);
+    const QString target = FinalTarget(QtFileName(path));
     const QString temp = QtFileName(tempPath);
     const QFileInfo info(target);
     if (info.exists()) {

@@ -9,12 +9,13 @@
 
 namespace lexicana {
 
-// Creates a new file beside path (path + ".lxk-" + random letters) holding
-// exactly bytes, flushed to disk. Gives its document path in tempPath. False
-// when it cannot be created or written; nothing is then left behind.
+// Creates a new file beside path (path + ".lxk-" + random letters; beside
+// the target when path is a symbolic link) holding exactly bytes, flushed. Gives its document path in
+// tempPath. False when it cannot be created or written; nothing is then left behind.
 bool WriteTempFileBeside(const std::string& path, std::string_view bytes, std::string& tempPath);
 
-// Renames tempPath over path; the result gets the permission bits of path.
+// Renames tempPath over path (over its target when path is a symbolic link,
+// which stays a link); the result gets the permission bits of path.
 // Refused (false, path untouched) when path is read-only: not writable, or
 // without any write bit (which a root user would otherwise ignore). The
 // temporary file is left where it is on failure.

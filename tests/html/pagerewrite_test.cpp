@@ -41,11 +41,15 @@ TEST(PageRewriteTest, PartGoesBetweenMarkersInThePagesOwnCodeAndLineEnds)
     s.Record("c1", SjisOf("用語"));
     s.File("d", "plain.html");
     s.Record("d1", "D");
+    s.File("e", "link.html"); // a symbolic link stays one
+    s.Record("e1", "E");
     s.Page("sjis.html", sjisHead, "\r\n</body>" + SjisOf("終"), "\r\nold " + SjisOf("古い") + "\r\n");
     s.Page("euc.html", eucHead, "\n" + sjis2euc(SjisOf("終わり")) + "\n");
     s.Page("jis.html", jisHead, "\n");
     s.Page("plain.html", "x", "y");
     fs::permissions(s.dir.file("sjis.html"), fs::perms(0640));
+    s.Page("target.html");
+    fs::create_symlink("target.html", s.dir.file("link.html"));
     ASSERT_EQ(InCodeCheck(s.Read("euc.html")), JCodeEuc);
 
     EXPECT_EQ(s.doc.StartConversion(), 201);
@@ -61,8 +65,11 @@ TEST(PageRewriteTest, PartGoesBetweenMarkersInThePagesOwnCodeAndLineEnds)
     // No Japanese and no line end in the page: unconverted, line ends removed.
     EXPECT_EQ(s.Read("plain.html"), "x" + kStart + "<i>D</i>" + kEnd + "y");
     EXPECT_EQ(PermsOf(s.dir.file("sjis.html")), fs::perms(0640));
+    EXPECT_TRUE(fs::is_symlink(s.dir.file("link.html")));
+    EXPECT_EQ(s.Read("target.html"), "head" + kStart + "<i>E</i>" + kEnd + "tail");
     EXPECT_EQ(s.LeftoverTempFiles(), 0);
-    EXPECT_EQ(s.progress.steps, (std::vector<int> { 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3 }));
+    EXPECT_EQ(
+        s.progress.steps, (std::vector<int> { 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3 }));
 }
 
 TEST(PageRewriteTest, MissingMarkersStopTheRunAndLeaveThePageAlone)
