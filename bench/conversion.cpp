@@ -1,0 +1,246 @@
+// Speed of a whole conversion run: generates a set of 20,000 records in 200
+// pages (half Shift_JIS with CR LF, half EUC-JP with LF) in which every
+// entry's word is linked from other entries, then times
+//   1. a whole run in this process (ReadLxsFile + StartConversion),
+//   2. a whole run of lexicana-convert (when it sits beside this program),
+//   3. plainly copying the same bytes: reading the item data file and
+//      writing the converted pages,
+// and prints the figures. Usage: bench_conversion [records] [pages]
+#include "common/messages.h"
+#include "conversion/document.h"
+#include "data/global.h"
+#include "jconvert/jconvert.h"
+#include "platform/sjistext.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace lexicana;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since)
+{
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// Katakana words made from the index: unique, 3 to 4 syllables.
+std::vector<std::string> Syllables()
+{
+    std::vector<std::string> out;
+    for (const char* s : { "ア", "イ", "ウ", "エ", "オ", "カ", "キ", "ク", "ケ", "コ", "サ", "シ", "ス", "セ",
+             "ソ", "タ", "チ", "ツ", "テ", "ト", "ナ", "ニ", "ヌ", "ネ", "ノ", "ハ", "ヒ", "フ", "ヘ", "ホ",
+             "マ", "ミ", "ム", "メ", "モ", "ラ", "リ", "ル", "レ", "ロ" })
+        out.push_back(SjisOf(s));
+    return out;
+}
+
+std::string WordOf(int n, const std::vector<std::string>& syllables)
+{
+    const int base = static_cast<int>(syllables.size());
+    std::string word;
+    int v = n + base * base; // at least three syllables
+    while (v > 0) {
+        word += syllables[v % base];
+        v /= base;
+    }
+    return word;
+}
+
+std::string Field(const std::string& cell)
+{
+    return "\"" + cell + "\""; // the generated cells hold no quote or backslash
+}
+
+struct BenchSet {
+    std::string setFile;
+    std::vector<std::string> pages; // paths
+    std::string itemFile;
+};
+
+BenchSet MakeSet(const std::string& folder, int records, int pages)
+{
+    BenchSet set;
+    fs::create_directories(folder + "/html");
+    const auto syllables = Syllables();
+    const std::string desc1 = SjisOf("は、");
+    const std::string desc2 = SjisOf("と深く関わる用語で、");
+    const std::string desc3 = SjisOf("を調べるときにも参照される。");
+    const std::string reading = SjisOf("よみ");
+
+    std::string csv = Field("") + "," + Field(SjisOf("読み")) + "," + Field(SjisOf("コード")) + ","
+        + Field(SjisOf("用語")) + "," + Field(SjisOf("説明")) + "\r\n";
+    const int perPage = records / pages;
+    int row = 0;
+    for (int p = 0; p < pages; ++p) {
+        char key[16];
+        std::snprintf(key, sizeof key, "%04d", p);
+        const std::string file = "page" + std::to_string(p) + ".html";
+        csv += Field(std::to_string(++row)) + "," + Field(key) + ",\"\\\\@\"," + Field(file) + ","
+            + Field(std::to_string(p)) + "\r\n";
+        for (int i = 0; i < perPage; ++i) {
+            const int n = p * perPage + i;
+            const std::string word = WordOf(n, syllables);
+            const std::string text = word + desc1 + WordOf((n + 1) % records, syllables) + desc2
+                + WordOf((n * 7 + 3) % records, syllables) + desc3
+                + WordOf((n * 31 + 11) % records, syllables);
+            csv += Field(std::to_string(++row)) + "," + Field(key + reading + std::to_string(i)) + ","
+                + Field("e" + std::to_string(n)) + "," + Field(word) + "," + Field(text) + "\r\n";
+        }
+        // Pages alternate: Shift_JIS with CR LF, EUC-JP with LF.
+        const bool euc = p % 2 == 1;
+        const std::string nl = euc ? "\n" : "\r\n";
+        std::string page = "<html><head><meta charset=\"" + std::string(euc ? "EUC-JP" : "Shift_JIS")
+            + "\"></head><body>" + nl + "<h1>" + SjisOf("用語集のページ") + "</h1>" + nl
+            + "<!-- Start of \"Lexicana\" Part -->" + nl + "old" + nl + "<!-- End of \"Lexicana\" Part -->"
+            + nl + "</body></html>" + nl;
+        if (euc)
+            page = sjis2euc(page);
+        const std::string path = folder + "/html/" + file;
+        WriteBytes(path, page);
+        set.pages.push_back(path);
+    }
+    set.itemFile = folder + "/items.csv";
+    WriteBytes(set.itemFile, csv);
+    WriteBytes(folder + "/table.ctb",
+        "[Column]\r\nCount=4\r\nSort=1\r\nLinkedName=2\r\nLinkedWord=3\r\n"
+        "[Title]\r\n1="
+            + SjisOf("読み") + "\r\n2=" + SjisOf("コード") + "\r\n3=" + SjisOf("用語")
+            + "\r\n4=" + SjisOf("説明")
+            + "\r\n[Link]\r\n4=true\r\n"
+              "[HeadTable]\r\n#start\r\n<dl>\r\n\r\n#end\r\n"
+              "[MainConversionTable]\r\n#start\r\n<dt>{\\a}{"
+            + SjisOf("用語") + "}</a></dt>\r\n<dd>{" + SjisOf("説明")
+            + "}</dd>\r\n\r\n#end\r\n"
+              "[FootTable]\r\n#start\r\n</dl>\r\n\r\n#end\r\n");
+    set.setFile = folder + "/set.lxs";
+    WriteBytes(set.setFile,
+        "[Lexicana]\r\ncsv=items.csv\r\nctb=table.ctb\r\nrep=\r\nHTMLdir=html\r\nInfoOutputList=\r\n");
+    return set;
+}
+
+// Counts the boxes instead of printing them.
+class QuietSink final : public IMessageSink {
+public:
+    int Show(const MessageRequest& request) override
+    {
+        last = request.caption + " " + request.text;
+        return IdNo;
+    }
+    std::string last;
+};
+
+double InProcessRun(const BenchSet& set, int& result, double& readSeconds)
+{
+    TGlobal global(false);
+    TDocument doc(global);
+    const auto t0 = Clock::now();
+    doc.ReadLxsFile(set.setFile);
+    readSeconds = Seconds(t0);
+    result = doc.StartConversion();
+    return Seconds(t0);
+}
+
+double CopyBytes(const BenchSet& set, const std::vector<std::string>& converted)
+{
+    const auto t0 = Clock::now();
+    const std::string items = ReadBytes(set.itemFile);
+    for (std::size_t i = 0; i < set.pages.size(); ++i)
+        WriteBytes(set.pages[i], converted[i]);
+    return Seconds(t0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int records = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
+    const int pages = argc > 2 ? std::max(1, std::atoi(argv[2])) : 200;
+    QTemporaryDir tmp;
+    qputenv("XDG_CONFIG_HOME", (tmp.path() + "/settings").toLocal8Bit());
+    qputenv("SOURCE_DATE_EPOCH", "1609459200");
+    const std::string folder = tmp.path().toStdString() + "/set";
+    const BenchSet set = MakeSet(folder, records, pages);
+    std::printf("set: %d records in %d pages, item data file %zu bytes\n", records, pages,
+        static_cast<std::size_t>(fs::file_size(set.itemFile)));
+
+    QuietSink sink;
+    SetMessageSink(&sink);
+    constexpr int kRepeats = 3;
+    double best = 1e9, bestRead = 1e9;
+    for (int i = 0; i < kRepeats; ++i) {
+        int result = 0;
+        double read = 0;
+        best = std::min(best, InProcessRun(set, result, read));
+        bestRead = std::min(bestRead, read);
+        if (result != 201) {
+            std::printf("run failed (%d): %s\n", result, sink.last.c_str());
+            return 1;
+        }
+    }
+    SetMessageSink(nullptr);
+    std::vector<std::string> converted;
+    std::size_t pageBytes = 0;
+    for (const std::string& p : set.pages) {
+        converted.push_back(ReadBytes(p));
+        pageBytes += converted.back().size();
+    }
+    std::printf("pages after the run: %zu bytes\n", pageBytes);
+
+    double process = -1;
+    const QString cli = QCoreApplication::applicationDirPath() + "/lexicana-convert";
+    if (fs::exists(cli.toStdString())) {
+        for (int i = 0; i < kRepeats; ++i) {
+            QProcess run;
+            run.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+            const auto t0 = Clock::now();
+            run.start(cli, { QString::fromStdString(set.setFile) });
+            run.waitForFinished(-1);
+            const double s = Seconds(t0);
+            if (run.exitCode() != 0) {
+                std::printf("lexicana-convert failed with %d\n", run.exitCode());
+                return 1;
+            }
+            process = process < 0 ? s : std::min(process, s);
+        }
+    }
+
+    double copy = 1e9;
+    for (int i = 0; i < kRepeats; ++i)
+        copy = std::min(copy, CopyBytes(set, converted));
+
+    std::printf("whole run in process : %.3f s (of which reading the set %.3f s)\n", best, bestRead);
+    if (process >= 0)
+        std::printf("lexicana-convert     : %.3f s\n", process);
+    std::printf("plain copy           : %.3f s (read the item data file, write the pages)\n", copy);
+    const double run = process >= 0 ? process : best;
+    std::printf("run / copy           : %.1f x (target: run under 1 s and within 10 x)\n", run / copy);
+    return 0;
+}

@@ -1,0 +1,160 @@
+// Interrupting lexicana-convert: Ctrl+C cancels at the next check point, and
+// even a kill in the middle of a run leaves every page either old or new.
+#include "cliharness.h"
+#include "support/testenv.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace lexicana::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+const std::string kStopped = "[中断] HTML書き換えを中断しました。";
+
+std::string PageName(int i)
+{
+    return "p" + std::to_string(i) + ".html";
+}
+
+// pages parts of perPage records; every text names words of other records.
+void FillLargeSet(ConversionSet& set, int pages, int perPage)
+{
+    const int total = pages * perPage;
+    for (int p = 0; p < pages; ++p) {
+        Part part { PageName(p), std::to_string(p), {} };
+        for (int i = 0; i < perPage; ++i) {
+            const int n = p * perPage + i;
+            part.entries.push_back({ "word" + std::to_string(n),
+                "see word" + std::to_string((n * 7 + 1) % total) + " and word"
+                    + std::to_string((n * 13 + 5) % total)
+                    + ", a long description to give every item some bytes to write" });
+        }
+        set.parts.push_back(part);
+    }
+    set.Write();
+    for (int p = 0; p < pages; ++p)
+        WriteFile(set.Html(PageName(p)), Page("old page " + std::to_string(p)));
+}
+
+// Waits until the first page has been rewritten or the run has ended.
+void WaitForFirstPage(const ConversionSet& set, QProcess& process)
+{
+    const std::string old = Page("old page 0");
+    const auto deadline = Clock::now() + std::chrono::seconds(60);
+    while (Clock::now() < deadline && process.state() != QProcess::NotRunning) {
+        if (ReadFile(set.Html(PageName(0))) != old)
+            return;
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+        process.waitForFinished(0);
+    }
+}
+
+// Counts the pages that are new; fails for a page that is neither.
+int CountNewPages(const ConversionSet& set, const ConversionSet& reference, int pages)
+{
+    int fresh = 0;
+    for (int p = 0; p < pages; ++p) {
+        const std::string page = ReadFile(set.Html(PageName(p)));
+        const std::string newPage = ReadFile(reference.Html(PageName(p)));
+        if (page == newPage)
+            ++fresh;
+        else
+            EXPECT_EQ(page, Page("old page " + std::to_string(p)))
+                << PageName(p) << " is neither old nor new";
+    }
+    return fresh;
+}
+
+class InterruptTest : public ::testing::Test {
+protected:
+    static constexpr int kPages = 200;
+    static constexpr int kPerPage = 15;
+    TempDir dir;
+    TempDir settings;
+    ConversionSet set { dir.file("run") };
+    ConversionSet reference { dir.file("reference") };
+
+    void SetUp() override
+    {
+        FillLargeSet(set, kPages, kPerPage);
+        FillLargeSet(reference, kPages, kPerPage);
+        const CliResult r = RunConvert({ reference.SetFile() }, settings.path());
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+    }
+};
+
+TEST_F(InterruptTest, KillInTheMiddleOfARunLeavesEveryPageOldOrNew)
+{
+    auto process = StartConvert({ set.SetFile() }, settings.path());
+    WaitForFirstPage(set, *process);
+    process->kill();
+    process->waitForFinished(30000);
+    const int fresh = CountNewPages(set, reference, kPages);
+    EXPECT_GE(fresh, 1);
+    RecordProperty("pages_new_when_killed", fresh);
+}
+
+TEST_F(InterruptTest, CtrlCCancelsAtTheNextCheckPoint)
+{
+    auto process = StartConvert({ set.SetFile() }, settings.path());
+    WaitForFirstPage(set, *process);
+    ::kill(static_cast<pid_t>(process->processId()), SIGINT);
+    const CliResult r = FinishConvert(*process);
+    EXPECT_FALSE(r.crashed);
+    const int fresh = CountNewPages(set, reference, kPages);
+    RecordProperty("pages_new_when_interrupted", fresh);
+    if (fresh < kPages) {
+        EXPECT_EQ(r.exitCode, 1) << r.err;
+        EXPECT_NE(r.err.find(kStopped), std::string::npos) << r.err;
+    }
+    EXPECT_NE(r.err.find("中断を受け付けました"), std::string::npos) << r.err;
+}
+
+TEST(Interrupt, CtrlCBeforeTheRunStartsLeavesEveryFileUntouched)
+{
+    TempDir dir;
+    TempDir settings;
+    ConversionSet set(dir.path());
+    set.outputs = { "index.html" };
+    FillLargeSet(set, 3, 2);
+    const std::string index = "<!-- Lexicana:RECORD_START -->?<!-- Lexicana:RECORD_END -->";
+    WriteFile(set.Html("index.html"), index);
+    // The item data file becomes a pipe, so that the program is known to be
+    // waiting in it (its handler installed) when the interrupt arrives.
+    const std::string items = ReadFile(set.Folder() + "/items.csv");
+    fs::remove(set.Folder() + "/items.csv");
+    ASSERT_EQ(::mkfifo((set.Folder() + "/items.csv").c_str(), 0600), 0);
+
+    auto process = StartConvert({ set.SetFile() }, settings.path());
+    int fd = -1;
+    const auto deadline = Clock::now() + std::chrono::seconds(30);
+    while (fd < 0 && Clock::now() < deadline) {
+        fd = ::open((set.Folder() + "/items.csv").c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd < 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ASSERT_GE(fd, 0) << "the program never opened its item data file";
+    ::kill(static_cast<pid_t>(process->processId()), SIGINT);
+    ::fcntl(fd, F_SETFL, 0);
+    ASSERT_EQ(::write(fd, items.data(), items.size()), static_cast<ssize_t>(items.size()));
+    ::close(fd);
+
+    const CliResult r = FinishConvert(*process);
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_NE(r.err.find(kStopped), std::string::npos) << r.err;
+    for (int p = 0; p < 3; ++p)
+        EXPECT_EQ(ReadFile(set.Html(PageName(p))), Page("old page " + std::to_string(p)));
+    EXPECT_EQ(ReadFile(set.Html("index.html")), index);
+}
+
+} // namespace
+} // namespace lexicana::test
