@@ -1,0 +1,90 @@
+#include "data/fileutils.h"
+
+#include "common/messages.h"
+#include "common/sjis.h"
+#include "data/global.h"
+#include "platform/process.h"
+
+namespace lexicana {
+
+namespace {
+
+// The file name as this system writes it: every stand-alone backslash (a
+// Windows separator) becomes "/"; the trail byte of a double-byte character
+// is kept.
+std::string WithLocalSeparators(const std::string& file)
+{
+    std::string out;
+    out.reserve(file.size());
+    for (std::size_t i = 0; i < file.size();) {
+        std::size_t n = SjisCharLength(file, i);
+        if (n == 1 && file[i] == '\\')
+            out += '/';
+        else
+            out.append(file, i, n);
+        i += n;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string BuildEditorParameters(const std::string& paramTemplate, const std::string& file)
+{
+    std::string out;
+    out.reserve(paramTemplate.size() + file.size());
+    bool pending = false; // the previous character was a "%" that is not the last
+    for (std::size_t i = 0; i < paramTemplate.size();) {
+        std::size_t n = SjisCharLength(paramTemplate, i);
+        if (pending) {
+            pending = false;
+            if (n == 1 && paramTemplate[i] == '1')
+                out += file;
+            else
+                out.append(paramTemplate, i, n);
+        } else if (n == 1 && paramTemplate[i] == '%' && i + 1 < paramTemplate.size()) {
+            pending = true;
+        } else {
+            out.append(paramTemplate, i, n);
+        }
+        i += n;
+    }
+    return out;
+}
+
+std::string ChooseHTMLEditor(const TGlobal& global)
+{
+    return global.HTMLEditor.empty() ? global.Editor : global.HTMLEditor;
+}
+
+bool LaunchEditor(const std::string& file, const std::string& program, const std::string& paramTemplate,
+    bool wait, const TEditorWaitHooks& hooks)
+{
+    std::string parameters = BuildEditorParameters(paramTemplate, WithLocalSeparators(file));
+    bool hidden = false;
+    auto hide = [&] {
+        hidden = true;
+        if (hooks.hide)
+            hooks.hide();
+    };
+    bool started = StartProgram(program, parameters, wait, hide);
+    if (hidden && hooks.restore)
+        hooks.restore();
+    if (!started) {
+        ShowMessageBox(kEditorStartFailedMessage, kApplicationTitle, MbOk);
+        return false;
+    }
+    return true;
+}
+
+bool LaunchTableEditor(const TGlobal& global, const TEditorWaitHooks& hooks)
+{
+    return LaunchEditor(global.TableFileName, global.Editor, global.EditorParam, global.WaitEditor, hooks);
+}
+
+bool LaunchHTMLEditor(const TGlobal& global, const std::string& file, const TEditorWaitHooks& hooks)
+{
+    return LaunchEditor(file, ChooseHTMLEditor(global), global.HTMLEditorParam, global.WaitHTMLEditor, hooks);
+}
+
+} // namespace lexicana
