@@ -5,7 +5,9 @@
 //   2. a whole run of lexicana-convert (when it sits beside this program),
 //   3. plainly copying the same bytes: reading the item data file and
 //      writing the converted pages,
-// and prints the figures. Usage: bench_conversion [records] [pages]
+// and prints the figures. Usage: bench_conversion [records] [pages] [folder]
+// (with a folder, the set is made there and kept, e.g. to try the progress
+// line of lexicana-convert on a terminal).
 #include "common/messages.h"
 #include "conversion/document.h"
 #include "data/global.h"
@@ -186,7 +188,7 @@ int main(int argc, char** argv)
     QTemporaryDir tmp;
     qputenv("XDG_CONFIG_HOME", (tmp.path() + "/settings").toLocal8Bit());
     qputenv("SOURCE_DATE_EPOCH", "1609459200");
-    const std::string folder = tmp.path().toStdString() + "/set";
+    const std::string folder = argc > 3 ? std::string(argv[3]) : tmp.path().toStdString() + "/set";
     const BenchSet set = MakeSet(folder, records, pages);
     std::printf("set: %d records in %d pages, item data file %zu bytes\n", records, pages,
         static_cast<std::size_t>(fs::file_size(set.itemFile)));

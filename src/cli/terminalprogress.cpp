@@ -51,14 +51,16 @@ void TTerminalProgress::SelectStep(int step)
 
 void TTerminalProgress::SetFileName(const std::string& fileName)
 {
+    // A new page: its part ID follows right after.
     fileName_ = SjisToUtf8(fileName);
+    partId_.clear();
     Refresh(true);
 }
 
 void TTerminalProgress::SetPartId(const std::string& partId)
 {
     partId_ = SjisToUtf8(partId);
-    Refresh(false);
+    Refresh(true);
 }
 
 void TTerminalProgress::SetRecord(int row, int lastRow)
