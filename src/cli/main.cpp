@@ -43,6 +43,10 @@ int Run(const TCliOptions& options)
     TTerminalLine line(stderr, ::isatty(STDERR_FILENO) == 1);
     TTerminalSink sink(stderr, &line);
     SetMessageSink(&sink);
+    // The default sink again on every way out, before sink goes away.
+    struct SinkGuard {
+        ~SinkGuard() { SetMessageSink(nullptr); }
+    } sinkGuard;
 
     // The stored options, as the window program reads them at start. The
     // command line overrides them for this run only: a command-line run never
@@ -81,7 +85,6 @@ int Run(const TCliOptions& options)
     doc.SetProgress(nullptr);
     if (sink.SkippedParts() > 0)
         std::fprintf(stderr, "スキップしたパート: %d\n", sink.SkippedParts());
-    SetMessageSink(nullptr);
     return result == kConversionDone ? kExitDone : kExitStopped;
 }
 

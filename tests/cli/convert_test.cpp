@@ -129,6 +129,8 @@ TEST_F(ConvertTest, WholeRunRewritesOnlyBetweenMarkersAndRefreshesExternalOutput
     EXPECT_NE(out.find("LXVERSION_START -->Lexicana version "), std::string::npos) << out;
     EXPECT_NE(out.find("LINK_START -->kept<!--"), std::string::npos) << out;
 
+    EXPECT_TRUE(fs::is_empty(settings.path())) << "a run writes no settings";
+
     // SOURCE_DATE_EPOCH makes a second run byte-identical.
     ASSERT_EQ(Run({ set.SetFile() }).exitCode, 0);
     EXPECT_EQ(ReadFile(set.Html("a.html")), a);
