@@ -28,16 +28,6 @@ TEST(EditorParameters, TemplateRules)
     EXPECT_EQ(BuildEditorParameters(SjisOf("表%1"), SjisOf("用語")), SjisOf("表用語"));
 }
 
-TEST(EditorParameters, HTMLEditorFallsBackToTheTextEditor)
-{
-    TGlobal g(false);
-    g.Editor = "ed";
-    g.HTMLEditor = "";
-    EXPECT_EQ(ChooseHTMLEditor(g), "ed");
-    g.HTMLEditor = "htmled";
-    EXPECT_EQ(ChooseHTMLEditor(g), "htmled");
-}
-
 TEST(LaunchEditor, UnstartableProgramShowsTheMessageAndNeverHides)
 {
     RecordingSink sink;
@@ -70,7 +60,7 @@ TEST(LaunchEditor, WaitingRunsTheProgramWithTheFileAndHidesMeanwhile)
     TempDir dir;
     // A Windows-style separator in the file name is made local; a blank in
     // it stays inside one argument thanks to the template's quotes.
-    std::string source = dir.write("a b.ctb", "table");
+    dir.write("a b.ctb", "table");
     std::string file = dir.path() + "\\a b.ctb";
     std::string copy = dir.file("copy.ctb");
     std::vector<std::string> events;
@@ -80,5 +70,4 @@ TEST(LaunchEditor, WaitingRunsTheProgramWithTheFileAndHidesMeanwhile)
     EXPECT_EQ(events, (std::vector<std::string> { "hide", "restore after copy" }));
     EXPECT_EQ(TempDir::read(copy), "table");
     EXPECT_EQ(sink.count(), 0u);
-    (void)source;
 }
