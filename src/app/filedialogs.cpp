@@ -1,0 +1,119 @@
+#include "app/filedialogs.h"
+
+#include "common/messages.h"
+#include "platform/nativepath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace lexicana {
+
+TQtFileDialogs::TQtFileDialogs(QWidget* owner)
+    : owner_(owner)
+{
+}
+
+QStringList TQtFileDialogs::QtFilters(const char* filter)
+{
+    const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            pattern = pattern.trimmed();
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return filters;
+}
+
+bool TQtFileDialogs::AcceptChosenName(const QString& chosen, std::string& path)
+{
+    const QByteArray local = QFile::encodeName(chosen);
+    if (DocumentPathFromNative(std::string(local.constData(), static_cast<std::size_t>(local.size())), path))
+        return true;
+    ShowError("ファイル名 \"" + chosen.toStdString()
+        + "\" には Shift_JIS で表せない文字が含まれているため、使用できません。\n"
+          "別の名前を選んでください。");
+    return false;
+}
+
+bool TQtFileDialogs::Run(Mode mode, const char* filter, const QString& defaultSuffix,
+    const std::string& currentName, QString& folder, std::string& path, int& filterIndex)
+{
+    QFileDialog dialog(owner_);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The descriptions already name their patterns.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = QtFilters(filter);
+    dialog.setNameFilters(filters);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類:"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    if (mode == Mode::Open) {
+        dialog.setWindowTitle(QStringLiteral("開く"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("開く(&O)"));
+    } else {
+        dialog.setWindowTitle(QStringLiteral("名前を付けて保存"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(defaultSuffix);
+        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存(&S)"));
+    }
+    // Start where the current file lies, else where the last one was chosen.
+    QFileInfo current;
+    if (!currentName.empty()) {
+        const std::string native = NativeFileName(currentName);
+        current
+            = QFileInfo(QFile::decodeName(QByteArray(native.data(), static_cast<qsizetype>(native.size()))));
+    }
+    if (current.isAbsolute() && current.dir().exists()) {
+        dialog.setDirectory(current.dir());
+        if (mode == Mode::Save)
+            dialog.selectFile(current.fileName());
+    } else if (!folder.isEmpty()) {
+        dialog.setDirectory(folder);
+    }
+    if (filterIndex >= 1 && filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[filterIndex - 1]);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString chosen = dialog.selectedFiles().first();
+    if (!AcceptChosenName(chosen, path))
+        return false;
+    folder = QFileInfo(chosen).absolutePath();
+    const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
+    filterIndex = index < 0 ? 1 : static_cast<int>(index) + 1;
+    return true;
+}
+
+bool TQtFileDialogs::OpenItemFile(std::string& path, int& filterIndex)
+{
+    filterIndex = 1;
+    return Run(Mode::Open, kOpenItemFilter, QString(), std::string(), itemFolder_, path, filterIndex);
+}
+
+bool TQtFileDialogs::SaveItemFile(const std::string& currentName, std::string& path, int& filterIndex)
+{
+    filterIndex = 1;
+    return Run(
+        Mode::Save, kSaveItemFilter, QStringLiteral("csv"), currentName, itemFolder_, path, filterIndex);
+}
+
+bool TQtFileDialogs::OpenSetFile(std::string& path)
+{
+    int filterIndex = 1;
+    return Run(Mode::Open, kSetFileFilter, QString(), std::string(), setFolder_, path, filterIndex);
+}
+
+bool TQtFileDialogs::SaveSetFile(const std::string& currentName, std::string& path)
+{
+    int filterIndex = 1;
+    return Run(Mode::Save, kSetFileFilter, QStringLiteral("lxs"), currentName, setFolder_, path, filterIndex);
+}
+
+} // namespace lexicana

@@ -1,0 +1,74 @@
+// Start of the window program: the application object with the Japanese
+// interface font, the Qt message sink, and the main window; an exception
+// that reaches the event loop is shown instead of ending the program.
+//
+//   lexicana [SETFILE]
+//
+// The hidden option "--screenshot FILE" saves a picture of the window to
+// FILE once it is shown (with SETFILE loaded) and quits without writing the
+// settings; scripts/screenshot.sh uses it for the README.
+#include "app/mainform.h"
+#include "app/qtmessagesink.h"
+#include "common/messages.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTimer>
+#include <exception>
+
+namespace {
+
+class TApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            lexicana::ShowMessageBox(e.what(), "Lexicana", lexicana::MbOk | lexicana::MbIconStop);
+        } catch (...) {
+            lexicana::ShowMessageBox(
+                "予期しないエラーが発生しました。", "Lexicana", lexicana::MbOk | lexicana::MbIconStop);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lexicana"));
+    QApplication::setOrganizationName(QStringLiteral("Orvane"));
+    QApplication::setFont(lexicana::InterfaceFont());
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    QString screenshot;
+    const qsizetype option = arguments.indexOf(QStringLiteral("--screenshot"));
+    if (option >= 0 && option + 1 < arguments.size()) {
+        screenshot = arguments.at(option + 1);
+        arguments.remove(option, 2);
+    }
+
+    lexicana::TQtMessageSink sink;
+    lexicana::SetMessageSink(&sink);
+    int result = 0;
+    {
+        lexicana::TMainForm window(arguments);
+        sink.SetOwner(&window);
+        window.show();
+        if (!screenshot.isEmpty()) {
+            QTimer::singleShot(500, &window, [&window, screenshot] {
+                const bool saved = window.grab().save(screenshot);
+                QCoreApplication::exit(saved ? 0 : 1);
+            });
+        }
+        result = TApplication::exec();
+    }
+    lexicana::SetMessageSink(nullptr);
+    return result;
+}

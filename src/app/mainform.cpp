@@ -1,0 +1,425 @@
+// The main window's construction, start-up and closing, its caption and
+// status bar, dropped files, and what the document asks of the window.
+#include "app/mainform.h"
+
+#include "app/dlgconverting.h"
+#include "app/filedialogs.h"
+#include "app/filehistorymenu.h"
+#include "app/toolicons.h"
+#include "common/messages.h"
+#include "common/pathutils.h"
+#include "components/strsortgrid.h"
+#include "conversion/filerecords.h"
+#include "data/filehistory.h"
+#include "platform/programinfo.h"
+#include "platform/qsjis.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace lexicana {
+
+namespace {
+
+constexpr int kInitialWidth = 701;
+constexpr int kInitialHeight = 503;
+constexpr int kInitialCols = 6;
+constexpr int kInitialRows = 8;
+constexpr int kDefaultColWidth = 88;
+constexpr int kRowNumberWidth = 40;
+constexpr int kPaneHeight = 123;
+constexpr int kRecentFiles = 9;
+// Pending events are let through at most this often while a run works.
+constexpr qint64 kEventIntervalMs = 15;
+
+QFont JapaneseFont()
+{
+    QFont font;
+    font.setFamilies(
+        { QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"), QStringLiteral("IPAexGothic"),
+            QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic") });
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QElapsedTimer& EventClock()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock;
+}
+
+// The local files among dropped URLs, in order.
+QStringList LocalFiles(const QMimeData* mime)
+{
+    QStringList files;
+    if (!mime || !mime->hasUrls())
+        return files;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+QFont InterfaceFont()
+{
+    QFont font = JapaneseFont();
+    font.setPointSize(9);
+    return font;
+}
+
+QFont PaneFont()
+{
+    QFont font = JapaneseFont();
+    font.setPixelSize(15);
+    return font;
+}
+
+TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent)
+    , global_(true)
+    , doc_(global_, this)
+    , qtDialogs_(std::make_unique<TQtFileDialogs>(this))
+    , dialogs_(qtDialogs_.get())
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setFont(InterfaceFont());
+    setWindowIcon(ProgramIcon());
+    resize(kInitialWidth, kInitialHeight);
+    // The tool bar area offers no menu of its own.
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    BuildLayout();
+    BuildMainMenu();
+    BuildPopupMenu();
+    BuildToolBars();
+    ConnectComponents();
+    // Keys are resolved against the menus by the window itself (see
+    // RunShortcutKey), before Qt's shortcut handling sees them.
+    qApp->installEventFilter(this);
+    FormCreate(arguments);
+}
+
+TMainForm::~TMainForm()
+{
+    qApp->removeEventFilter(this);
+    // FormDestroy: the history is saved and freed, the link flags go.
+    history_.reset();
+    global_.LinkColumns.clear();
+    // The grid shows the document's table: it goes before the document.
+    delete Splitter1;
+    Splitter1 = nullptr;
+    StringGrid_Main = nullptr;
+    Memo_Main = nullptr;
+    doc_.SetUi(nullptr);
+}
+
+void TMainForm::BuildLayout()
+{
+    TRecordTable& table = Table();
+    table.SetColCount(kInitialCols);
+    table.SetRowCount(kInitialRows);
+    for (int col = 0; col < kInitialCols; ++col)
+        table.SetColWidth(col, kDefaultColWidth);
+
+    StringGrid_Main = new TStrSortGrid(table, this);
+    StringGrid_Main->setObjectName(QStringLiteral("StringGrid_Main"));
+    StringGrid_Main->SetGlobal(&global_);
+    StringGrid_Main->SetSortOps(soBoth);
+    StringGrid_Main->SetSpacing(0);
+
+    Memo_Main = new QPlainTextEdit(this);
+    Memo_Main->setObjectName(QStringLiteral("Memo_Main"));
+    Memo_Main->setFont(PaneFont());
+    Memo_Main->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo_Main->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo_Main->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo_Main->setTabChangesFocus(false);
+    Memo_Main->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    Splitter1 = new QSplitter(Qt::Vertical, this);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setHandleWidth(3);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(StringGrid_Main);
+    Splitter1->addWidget(Memo_Main);
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 0);
+    Splitter1->setSizes({ kInitialHeight - kPaneHeight, kPaneHeight });
+    setCentralWidget(Splitter1);
+
+    // Panel 0: position (centred), 1: record kind, 2: column meaning.
+    const int widths[3] = { 160, 100, 100 };
+    for (int i = 0; i < 3; ++i) {
+        statusPanels_[i] = new QLabel(this);
+        statusPanels_[i]->setFixedWidth(widths[i]);
+        statusPanels_[i]->setFrameShape(QFrame::Panel);
+        statusPanels_[i]->setFrameShadow(QFrame::Sunken);
+        statusBar()->addWidget(statusPanels_[i]);
+    }
+    statusPanels_[0]->setAlignment(Qt::AlignCenter);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+}
+
+void TMainForm::ConnectComponents()
+{
+    connect(StringGrid_Main, &TStrSortGrid::CurrentCellChanged, this, &TMainForm::StringGrid_MainSelectCell);
+    connect(StringGrid_Main, &TStrSortGrid::CellTextEdited, this,
+        [this](int col, int row, const QString&) { StringGrid_MainSetEditText(col, row); });
+    connect(StringGrid_Main, &TStrSortGrid::ColumnSorted, this, &TMainForm::StringGrid_MainColumnSorted);
+    connect(StringGrid_Main, &TStrSortGrid::RowMoved, this, &TMainForm::StringGrid_MainRowMoved);
+    connect(StringGrid_Main, &TStrSortGrid::MousePressed, this, [this] { StringGrid_MainMouseDown(); });
+    connect(StringGrid_Main, &TStrSortGrid::MouseReleased, this,
+        [this](int col, int row, Qt::MouseButton, const QPoint&) { StringGrid_MainMouseUp(col, row); });
+    connect(StringGrid_Main, &TStrSortGrid::CellContextMenu, this, &TMainForm::StringGrid_MainContextPopup);
+    connect(StringGrid_Main, &TStrSortGrid::Entered, this, &TMainForm::StringGrid_MainEnter);
+    connect(Memo_Main, &QPlainTextEdit::textChanged, this, &TMainForm::Memo_MainChange);
+    connect(Memo_Main, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& pos) { Memo_MainContextPopup(Memo_Main->mapToGlobal(pos)); });
+    Memo_Main->installEventFilter(this);
+    Memo_Main->viewport()->installEventFilter(this);
+}
+
+void TMainForm::FormCreate(const QStringList& arguments)
+{
+    global_.ProgramPath = RunningProgramPath();
+    Table().SetColWidth(0, kRowNumberWidth);
+    StringGrid_Main->RenumberRows(1, Table().RowCount() - 1);
+
+    history_ = std::make_unique<TFileHistory>(
+        kRecentFiles, [this](const std::string& path) { OpenSetFile(path); },
+        [this] { return QuerySaveData(); });
+    historyMenu_ = new TFileHistoryMenu(*history_, S3, N3);
+
+    UpdateCaption();
+    ShowCellPosition(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+    ShowCellKind(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+
+    if (global_.StartupRead && !global_.LastFile.empty())
+        OpenSetFile(global_.LastFile);
+    // An argument comes after the remembered set, so it is the one shown.
+    if (!arguments.isEmpty()) {
+        std::string path;
+        if (TQtFileDialogs::AcceptChosenName(QFileInfo(arguments.first()).absoluteFilePath(), path))
+            OpenSetFile(path);
+    }
+
+    setAcceptDrops(true);
+    QPalette pane = Memo_Main->palette();
+    pane.setColor(QPalette::Base, QApplication::palette().color(QPalette::Base));
+    Memo_Main->setPalette(pane);
+}
+
+void TMainForm::SetFileDialogs(IFileDialogs* dialogs)
+{
+    dialogs_ = dialogs ? dialogs : qtDialogs_.get();
+}
+
+void TMainForm::OpenSetFile(const std::string& path)
+{
+    doc_.ReadLxsFile(path);
+    // The grid was reset under its current cell: show the cell it has now.
+    SelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+}
+
+// --- caption and status bar ---------------------------------------------------
+
+QString TMainForm::CaptionText() const
+{
+    const std::string name = global_.FullPath ? global_.SetFileName : ExtractFileName(global_.SetFileName);
+    QString caption = QStringFromSjis(name);
+    if (global_.ItemDataModified)
+        caption += QStringLiteral(" *");
+    return caption + QStringLiteral(" - Lexicana");
+}
+
+void TMainForm::UpdateCaption()
+{
+    setWindowTitle(CaptionText());
+}
+
+QString TMainForm::StatusText(int panel) const
+{
+    return panel >= 0 && panel < 3 ? statusPanels_[panel]->text() : QString();
+}
+
+void TMainForm::ShowCellPosition(int col, int row)
+{
+    const TRecordTable& table = doc_.Grid();
+    statusPanels_[0]->setText(QStringLiteral("%1行 %2列目 / %3行 %4列")
+                                  .arg(row)
+                                  .arg(col)
+                                  .arg(table.RowCount() - 1)
+                                  .arg(table.ColCount() - 1));
+}
+
+void TMainForm::ShowCellPosition()
+{
+    ShowCellPosition(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+}
+
+void TMainForm::ShowOperationPosition()
+{
+    ShowCellPosition(global_.OpCol, global_.OpRow);
+}
+
+void TMainForm::ShowCellKind(int col, int row)
+{
+    const TRecordTable& table = doc_.Grid();
+    const QString heading = QStringFromSjis(table.Cell(col, 0));
+    if (row >= 1 && IsFileRecord(table, global_, row)) {
+        statusPanels_[1]->setText(QStringLiteral("ファイルレコード"));
+        QString role;
+        if (col == global_.SortCol)
+            role = heading;
+        else if (col == global_.RecordCodeCol)
+            role = QStringLiteral("レコード識別コード");
+        else if (col == global_.FileNameCol)
+            role = QStringLiteral("ファイル名");
+        else if (col == global_.PartIDCol)
+            role = QStringLiteral("パートＩＤ");
+        else
+            role = QStringLiteral("何も入力しないでください");
+        statusPanels_[2]->setText(role);
+    } else {
+        statusPanels_[1]->setText(QStringLiteral("通常レコード"));
+        statusPanels_[2]->setText(heading);
+    }
+}
+
+// --- save questions and closing -----------------------------------------------
+
+int TMainForm::AskSaveChanges(const std::string& path)
+{
+    const std::string name = global_.FullPath ? path : ExtractFileName(path);
+    return ShowMessageBox(QStringFromSjis(name).toStdString() + " への変更を保存しますか？", "Lexicana",
+        MbYesNoCancel | MbIconWarning);
+}
+
+bool TMainForm::QuerySaveData()
+{
+    // Nothing replaces the records while a conversion works on them.
+    if (ConversionRunning())
+        return false;
+    if (!global_.ItemDataModified)
+        return true;
+    switch (AskSaveChanges(global_.ItemFileName)) {
+    case IdNo:
+        return true;
+    case IdYes:
+        return doc_.SaveDlg() == 100;
+    default:
+        return false;
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // Closing in the middle of a run is the run's cancel question first.
+    if (ConversionRunning()) {
+        if (converting_)
+            converting_->CancelBottunClick();
+        event->ignore();
+        return;
+    }
+    if (!QuerySaveData()) {
+        event->ignore();
+        return;
+    }
+    global_.Save();
+    event->accept();
+}
+
+void TMainForm::LexicanaX1Click()
+{
+    close();
+}
+
+// --- dropped files ----------------------------------------------------------------
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    const QStringList files = LocalFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    DropFiles(files);
+}
+
+void TMainForm::DropFiles(const QStringList& localFiles)
+{
+    if (localFiles.isEmpty())
+        return;
+    std::string path;
+    if (!TQtFileDialogs::AcceptChosenName(localFiles.first(), path))
+        return;
+    if (QuerySaveData())
+        OpenSetFile(path);
+}
+
+// --- what the document asks of the window ------------------------------------
+
+bool TMainForm::AskItemFileSaveName(const std::string& currentName, std::string& path, int& filterIndex)
+{
+    return dialogs_->SaveItemFile(currentName, path, filterIndex);
+}
+
+bool TMainForm::AskSetFileSaveName(const std::string& currentName, std::string& path)
+{
+    return dialogs_->SaveSetFile(currentName, path);
+}
+
+void TMainForm::SelectCell(int col, int row)
+{
+    StringGrid_Main->SetCurrentCell(col, row);
+    // Run the selection handling also when the cell was current already.
+    StringGrid_MainSelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+}
+
+void TMainForm::SetBusyCursor(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TMainForm::AddRecentFile(const std::string& path)
+{
+    if (history_)
+        history_->Add(path);
+}
+
+void TMainForm::ProcessEvents()
+{
+    // Only a conversion lets the window work meanwhile (its dialog can
+    // cancel); other long loops keep the user out of the half-done table.
+    if (!ConversionRunning())
+        return;
+    QElapsedTimer& clock = EventClock();
+    if (clock.elapsed() - lastEvents_ < kEventIntervalMs)
+        return;
+    lastEvents_ = clock.elapsed();
+    QCoreApplication::processEvents();
+}
+
+} // namespace lexicana

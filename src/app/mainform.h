@@ -1,0 +1,258 @@
+// TMainForm: the main window. It shows the record table of its document in
+// the grid with the text pane below it, offers every command of the program
+// through its menus, context menu, toolbars and keys, keeps the caption and
+// status bar up to date, asks before unsaved data are replaced, and runs
+// conversions with their progress dialog. The work itself is done by the
+// document (TDocument); the window answers its questions (IDocumentUi).
+#pragma once
+
+#include "conversion/document.h"
+#include "data/global.h"
+
+#include <QFont>
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QSplitter;
+class QToolBar;
+
+namespace lexicana {
+
+class IFileDialogs;
+class TDlg_Converting;
+class TFileHistory;
+class TFileHistoryMenu;
+class TStrSortGrid;
+struct TEditorWaitHooks;
+
+// The interface font (a Japanese sans-serif at 9 point) and the text pane's.
+QFont InterfaceFont();
+QFont PaneFont();
+
+class TMainForm : public QMainWindow, public IDocumentUi {
+    Q_OBJECT
+
+public:
+    // Creates TGlobal (which loads the settings) and the document, builds
+    // the window and runs the start-up steps (FormCreate); arguments are
+    // the program's arguments without the program name.
+    explicit TMainForm(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    TGlobal& Global() { return global_; }
+    TDocument& Document() { return doc_; }
+    TRecordTable& Table() { return doc_.Grid(); }
+
+    // The file dialogs used from now on (tests answer them); null restores
+    // Qt's dialogs. Not owned.
+    void SetFileDialogs(IFileDialogs* dialogs);
+    TFileHistory& History() { return *history_; }
+    TFileHistoryMenu& HistoryMenu() { return *historyMenu_; }
+    // The progress dialog while a conversion runs, else null.
+    TDlg_Converting* ConvertingDialog() const { return converting_; }
+    // The text of status bar panel 0, 1 or 2.
+    QString StatusText(int panel) const;
+
+    // --- document state shown by the window -------------------------------
+    void UpdateCaption() override;
+    // The caption for the current set file name and modified flag.
+    QString CaptionText() const;
+    void ShowCellPosition(int col, int row);
+    void ShowCellKind(int col, int row);
+    void ShowOperationPosition();
+    // The Yes/No/Cancel question about saving the item data at path.
+    int AskSaveChanges(const std::string& path);
+    // True when the current item data may be replaced (saved or given up).
+    bool QuerySaveData();
+
+    // --- IDocumentUi ----------------------------------------------------------
+    bool AskItemFileSaveName(const std::string& currentName, std::string& path, int& filterIndex) override;
+    bool AskSetFileSaveName(const std::string& currentName, std::string& path) override;
+    void ShowCellPosition() override;
+    void SelectCell(int col, int row) override;
+    void SetBusyCursor(bool busy) override;
+    void AddRecentFile(const std::string& path) override;
+    void ProcessEvents() override;
+
+    // --- grid and text pane ---------------------------------------------------
+    void ShowCellInPane(const std::string& text);
+    void StringGrid_MainSelectCell(int col, int row);
+    void StringGrid_MainSetEditText(int col, int row);
+    void Memo_MainChange();
+    void StringGrid_MainColumnSorted();
+    void StringGrid_MainRowMoved(int from, int to);
+    void StringGrid_MainMouseDown();
+    void StringGrid_MainMouseUp(int col, int row);
+    void StringGrid_MainContextPopup(int col, int row, const QPoint& globalPos);
+    void Memo_MainContextPopup(const QPoint& globalPos);
+    void StringGrid_MainEnter();
+    void Memo_MainEnter();
+    void Memo_MainMouseDown();
+    // Record-operation position from a cell under the mouse pointer
+    // ((-1, -1) when the pointer is over no cell); mouse-pointer mode only.
+    void SetOperationPositionFromMouse(int col, int row);
+
+    // --- record operations ----------------------------------------------------
+    // Column 0 of rows first .. last numbered; the data are then modified.
+    void RenumberRows(int first, int last);
+    // An empty record at OpRow + offset.
+    void InsertEmptyRecord(int offset);
+    void DeleteRecord();
+    int ConfirmDelete(int row);
+    void CountRecords();
+
+    // --- menu opening handlers (enabling and visibility) -----------------------
+    void Edit1Click();
+    void N7Click();
+    void N4Click();
+    void PopupMenu_ItemPopup();
+
+    // --- commands -----------------------------------------------------------------
+    void New1Click();
+    void Open2Click();
+    void Save1Click();
+    void SaveAs2Click();
+    void LexicanaX1Click();
+    void N14Click();
+    void N16Click();
+    void Open1Click();
+    void S1Click();
+    void SaveAs1Click();
+    void C2Click();
+    void T1Click();
+    void R1Click();
+    void S2Click();
+    void ConvPartClick_Menu();
+    void ConvPartClick_PopUp();
+    void Undo1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void SelAll1Click();
+    void RedrawClick();
+    void S4Click();
+    void D1Click();
+    void Edit2Click();
+    void InsertRecordClick();
+    void InsertRecordNextClick();
+    void D2Click();
+    void OpenEditorClick();
+    void CopyTagClick();
+    // Opens a set file dropped onto the window (only the first one counts).
+    void DropFiles(const QStringList& localFiles);
+
+    // Runs a key as the menus would: the context menu's keys first while the
+    // grid or the text pane has the focus, then the main menu's; the menus'
+    // opening handlers run first and a disabled item does nothing. True
+    // when the key belongs to a menu item.
+    bool RunShortcutKey(QWidget* focus, const QKeySequence& key);
+
+    // --- components -----------------------------------------------------------------
+    TStrSortGrid* StringGrid_Main;
+    QPlainTextEdit* Memo_Main;
+    QSplitter* Splitter1;
+    QToolBar* ToolBar_lxs;
+    QToolBar* ToolBar_Item;
+    QToolBar* ToolBar_Edit;
+    QAction* ToolButton_NewSet;
+    QAction* ToolButton_OpenSet;
+    QAction* ToolButton_SaveSet;
+    QAction* ToolButton_NewItem;
+    QAction* ToolButton_OpenItem;
+    QAction* ToolButton_SaveItem;
+    QAction* ToolButton_Find;
+    QAction* SpeedButton_Convert;
+
+    // Main menu.
+    QMenu* S3;
+    QAction *New1, *Open2, *Save1, *SaveAs2, *N3, *LexicanaX1;
+    QMenu* File1;
+    QAction *N14, *N16, *Open1, *S1, *SaveAs1, *C2;
+    QMenu* N7;
+    QAction *N10, *I1, *T1, *R1, *S2, *P1;
+    QMenu* Edit1;
+    QAction *Undo1, *Cut1, *Copy1, *Paste1, *SelAll1;
+    QAction *Menu_FindSingleCell, *Menu_FindAllCell, *Menu_ReplaceSingleCell, *Menu_ReplaceAllCell;
+    QMenu* N4;
+    QAction *O1, *R2, *S4, *D1, *Edit2;
+    QMenu* Help1;
+    QAction *HTMLH1, *About1;
+
+    // Context menu.
+    QMenu* PopupMenu_Item;
+    QMenu* Edit3;
+    QAction *Undo2, *Cut2, *Copy2, *Paste2, *N20;
+    QMenu* PopUpRecOpe1;
+    QAction *InsertRecord, *InsertRecordNext, *InsertFileRecord, *D2;
+    QAction *OpenEditor, *CopyTag, *HorzLine1, *ConvPart;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction, by concern.
+    void BuildLayout();
+    void BuildMainMenu();
+    void BuildPopupMenu();
+    void BuildToolBars();
+    void ConnectComponents();
+    void FormCreate(const QStringList& arguments);
+    QAction* AddItem(
+        QMenu* menu, const char* caption, void (TMainForm::*handler)(), const char* shortcut = nullptr);
+
+    // Keys: the item of the context menu or main menu with this shortcut.
+    QAction* PopupItemOfKey(const QKeySequence& key, bool editorHasFocus) const;
+    QAction* MainItemOfKey(const QKeySequence& key) const;
+    // The item a key runs with focus where it is; fromPopup for the context menu's.
+    QAction* ItemOfKey(QWidget* focus, const QKeySequence& key, bool& fromPopup) const;
+    bool IsPaneOrGrid(QWidget* widget, bool& cellEditor) const;
+    bool BelongsToWindow(QWidget* widget) const;
+    bool HandleKeyEvent(QWidget* receiver, QKeyEvent* event);
+
+    // Items whose dialogs come with a later version; they stay disabled.
+    bool IsPending(QAction* action) const;
+    void SetItemEnabled(QAction* action, bool enabled);
+
+    // The edit commands on the grid act on the whole current cell through
+    // the text pane.
+    void RunOnWholeCell(const std::function<void()>& paneCommand);
+    // Runs a conversion command with the progress dialog and the grid
+    // read-only; nothing when a run is going on.
+    void RunConversionCommand(const std::function<void()>& command);
+    // The record count dialog in change or New mode.
+    void ShowNumOfItems(bool newMode);
+    void OpenSetFile(const std::string& path);
+    // After a sort: the pane, status bar and operation position follow the
+    // current cell.
+    void ShowSortedCell();
+    // Minimises and hides the window while a waited-for editor runs.
+    TEditorWaitHooks EditorWaitHooks();
+    bool ConversionRunning() const { return doc_.IsRunning(); }
+    std::string CurrentCellBytes() const;
+    // The text of a pane the user edits (lines joined by CR LF).
+    QString PaneText() const;
+
+    TGlobal global_;
+    TDocument doc_;
+    std::unique_ptr<IFileDialogs> qtDialogs_;
+    IFileDialogs* dialogs_;
+    std::unique_ptr<TFileHistory> history_;
+    TFileHistoryMenu* historyMenu_ = nullptr;
+    TDlg_Converting* converting_ = nullptr;
+    QLabel* statusPanels_[3] = {};
+    bool fillingPane_ = false;
+    qint64 lastEvents_ = 0;
+};
+
+} // namespace lexicana

@@ -1,0 +1,61 @@
+// The conversion commands of the main window: a whole run, the part of the
+// grid's current row, and the part of the record-operation row. A run shows
+// its modeless progress dialog, keeps the records read-only while it lasts
+// and never starts inside another.
+#include "app/dlgconverting.h"
+#include "app/mainform.h"
+#include "components/strsortgrid.h"
+
+#include <QPlainTextEdit>
+
+namespace lexicana {
+
+void TMainForm::RunConversionCommand(const std::function<void()>& command)
+{
+    if (ConversionRunning() || converting_)
+        return;
+    StringGrid_Main->CloseEditor();
+    StringGrid_Main->SetReadOnly(true);
+    Memo_Main->setReadOnly(true);
+    auto* dialog = new TDlg_Converting(global_, this);
+    converting_ = dialog;
+    doc_.SetProgress(dialog);
+
+    // Restores the window however the run ends.
+    struct Restore {
+        TMainForm& form;
+        TDlg_Converting* dialog;
+        ~Restore()
+        {
+            form.doc_.SetProgress(nullptr);
+            form.converting_ = nullptr;
+            delete dialog;
+            form.StringGrid_Main->SetReadOnly(false);
+            form.Memo_Main->setReadOnly(false);
+        }
+    } restore { *this, dialog };
+
+    command();
+    // The run sorted the records: the pane and status bar show the cell
+    // that is current now.
+    ShowSortedCell();
+}
+
+void TMainForm::S2Click()
+{
+    RunConversionCommand([this] { doc_.StartConversion(); });
+}
+
+void TMainForm::ConvPartClick_Menu()
+{
+    const int row = StringGrid_Main->CurrentRow();
+    RunConversionCommand([this, row] { doc_.ConvertOnePart(row); });
+}
+
+void TMainForm::ConvPartClick_PopUp()
+{
+    const int row = global_.OpRow;
+    RunConversionCommand([this, row] { doc_.ConvertOnePart(row); });
+}
+
+} // namespace lexicana

@@ -1,0 +1,459 @@
+// The main window's menus, context menu and toolbars: their items, the
+// enabling and visibility set when a menu opens, and the keys, which the
+// window resolves itself so that the context menu's keys win over the main
+// menu's while the grid or the text pane has the focus.
+#include "app/mainform.h"
+#include "app/toolicons.h"
+#include "components/strsortgrid.h"
+#include "conversion/filerecords.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace lexicana {
+
+namespace {
+
+// Every item of a menu and its submenus, submenus' own items included.
+void CollectItems(const QMenu* menu, QList<QAction*>& items)
+{
+    for (QAction* action : menu->actions()) {
+        items << action;
+        if (action->menu())
+            CollectItems(action->menu(), items);
+    }
+}
+
+bool MenuHolds(const QMenu* menu, const QAction* item)
+{
+    QList<QAction*> items;
+    CollectItems(menu, items);
+    return items.contains(item);
+}
+
+QAction* ItemWithKey(const QList<QAction*>& items, const QKeySequence& key)
+{
+    for (QAction* action : items)
+        if (!action->isSeparator() && !action->menu() && action->shortcut() == key)
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+QAction* TMainForm::AddItem(
+    QMenu* menu, const char* caption, void (TMainForm::*handler)(), const char* shortcut)
+{
+    auto* action = new QAction(QString::fromUtf8(caption), menu);
+    if (shortcut)
+        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut), QKeySequence::PortableText));
+    if (handler)
+        connect(action, &QAction::triggered, this, handler);
+    menu->addAction(action);
+    return action;
+}
+
+void TMainForm::BuildMainMenu()
+{
+    QMenuBar* bar = menuBar();
+
+    S3 = bar->addMenu(QStringLiteral("セットファイル(&S)"));
+    New1 = AddItem(S3, "新規作成(&N)...", &TMainForm::New1Click);
+    Open2 = AddItem(S3, "開く(&O)...", &TMainForm::Open2Click);
+    Save1 = AddItem(S3, "上書き保存(&S)", &TMainForm::Save1Click);
+    SaveAs2 = AddItem(S3, "名前を付けて保存(&A)...", &TMainForm::SaveAs2Click);
+    N3 = S3->addSeparator();
+    LexicanaX1 = AddItem(S3, "Lexicanaの終了(&X)", &TMainForm::LexicanaX1Click, "Alt+F4");
+
+    File1 = bar->addMenu(QStringLiteral("データファイル(&D)"));
+    N14 = AddItem(File1, "表のレコード数変更(&S)...", &TMainForm::N14Click);
+    File1->addSeparator();
+    N16 = AddItem(File1, "新規作成(&N)...", &TMainForm::N16Click, "Ctrl+N");
+    Open1 = AddItem(File1, "開く(&O)...", &TMainForm::Open1Click, "Ctrl+O");
+    S1 = AddItem(File1, "上書き保存(&S)", &TMainForm::S1Click, "Ctrl+S");
+    SaveAs1 = AddItem(File1, "名前を付けて保存(&A)...", &TMainForm::SaveAs1Click);
+    File1->addSeparator();
+    C2 = AddItem(File1, "レコード数のカウント(&C)", &TMainForm::C2Click);
+
+    N7 = bar->addMenu(QStringLiteral("変換(&C)"));
+    N10 = AddItem(N7, "変換セットの設定(&S)...", nullptr);
+    I1 = AddItem(N7, "外部出力ファイルリストの編集(&I)...", nullptr);
+    T1 = AddItem(N7, "変換テーブルファイルの編集(&T)", &TMainForm::T1Click);
+    N7->addSeparator();
+    R1 = AddItem(N7, "変換テーブルファイルの再読み込み(&R)", &TMainForm::R1Click);
+    N7->addSeparator();
+    S2 = AddItem(N7, "変換開始(&G)", &TMainForm::S2Click, "Alt+T");
+    P1 = AddItem(N7, "選択中のパートだけを変換(&P)", &TMainForm::ConvPartClick_Menu, "Alt+P");
+    connect(N7, &QMenu::aboutToShow, this, &TMainForm::N7Click);
+
+    Edit1 = bar->addMenu(QStringLiteral("編集(&E)"));
+    Undo1 = AddItem(Edit1, "元に戻す(&U)", &TMainForm::Undo1Click, "Ctrl+Z");
+    Edit1->addSeparator();
+    Cut1 = AddItem(Edit1, "切り取り(&T)", &TMainForm::Cut1Click, "Ctrl+X");
+    Copy1 = AddItem(Edit1, "コピー(&C)", &TMainForm::Copy1Click, "Ctrl+C");
+    Paste1 = AddItem(Edit1, "貼り付け(&P)", &TMainForm::Paste1Click, "Ctrl+V");
+    SelAll1 = AddItem(Edit1, "全て選択(&S)", &TMainForm::SelAll1Click, "Ctrl+A");
+    Edit1->addSeparator();
+    Menu_FindSingleCell = AddItem(Edit1, "単一セル内を検索(&F)...", nullptr);
+    Menu_FindAllCell = AddItem(Edit1, "全セル内を検索(&M)...", nullptr);
+    Menu_ReplaceSingleCell = AddItem(Edit1, "単一セル内を置換(&R)...", nullptr);
+    Menu_ReplaceAllCell = AddItem(Edit1, "全セル内を置換(&A)...", nullptr);
+    connect(Edit1, &QMenu::aboutToShow, this, &TMainForm::Edit1Click);
+
+    N4 = bar->addMenu(QStringLiteral("表示/ツールバー(&O)"));
+    O1 = AddItem(N4, "オプション設定(&O)...", nullptr);
+    R2 = AddItem(N4, "再描画(&R)", &TMainForm::RedrawClick);
+    N4->addSeparator();
+    S4 = AddItem(N4, "セットファイル(&S)", &TMainForm::S4Click);
+    D1 = AddItem(N4, "データファイル(&D)", &TMainForm::D1Click);
+    Edit2 = AddItem(N4, "編集(&E)", &TMainForm::Edit2Click);
+    for (QAction* item : { S4, D1, Edit2 })
+        item->setCheckable(true);
+    connect(N4, &QMenu::aboutToShow, this, &TMainForm::N4Click);
+
+    Help1 = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    HTMLH1 = AddItem(Help1, "HTMLヘルプ(&H)", nullptr, "F1");
+    Help1->addSeparator();
+    About1 = AddItem(Help1, "バージョン情報(&A)...", nullptr);
+}
+
+void TMainForm::BuildPopupMenu()
+{
+    // Shown only by the grid's and text pane's handlers. Its items are in no
+    // visible menu, so Qt never takes their keys for shortcuts: the window
+    // runs them itself (RunShortcutKey).
+    PopupMenu_Item = new QMenu(this);
+    PopupMenu_Item->setObjectName(QStringLiteral("PopupMenu_Item"));
+    connect(PopupMenu_Item, &QMenu::aboutToShow, this, &TMainForm::PopupMenu_ItemPopup);
+
+    Edit3 = PopupMenu_Item->addMenu(QStringLiteral("編集"));
+    Undo2 = AddItem(Edit3, "元に戻す(&U)", &TMainForm::Undo1Click, "Ctrl+Z");
+    Edit3->addSeparator();
+    Cut2 = AddItem(Edit3, "切り取り(&T)", &TMainForm::Cut1Click, "Ctrl+X");
+    Copy2 = AddItem(Edit3, "コピー(&C)", &TMainForm::Copy1Click, "Ctrl+C");
+    Paste2 = AddItem(Edit3, "貼り付け(&P)", &TMainForm::Paste1Click, "Ctrl+V");
+    N20 = AddItem(Edit3, "全て選択(&A)", &TMainForm::SelAll1Click, "Ctrl+A");
+    connect(Edit3, &QMenu::aboutToShow, this, &TMainForm::Edit1Click);
+
+    PopUpRecOpe1 = PopupMenu_Item->addMenu(QStringLiteral("レコード操作"));
+    InsertRecord = AddItem(
+        PopUpRecOpe1, "現在の位置に空きレコードを追加(&I)", &TMainForm::InsertRecordClick, "Ctrl+I");
+    InsertRecordNext = AddItem(
+        PopUpRecOpe1, "現在の次の位置に空きレコードを追加(&N)", &TMainForm::InsertRecordNextClick, "Ctrl+N");
+    InsertFileRecord = AddItem(PopUpRecOpe1, "ファイルレコードを追加(&F)...", nullptr, "Ctrl+F");
+    D2 = AddItem(PopUpRecOpe1, "現在のレコードを削除(&D)", &TMainForm::D2Click, "Ctrl+D");
+
+    OpenEditor = AddItem(PopupMenu_Item, "HTMLエディタで開く(&H)", &TMainForm::OpenEditorClick);
+    CopyTag = AddItem(PopupMenu_Item, "Lexicanaタグをコピー(&W)", &TMainForm::CopyTagClick);
+    HorzLine1 = PopupMenu_Item->addSeparator();
+    ConvPart = AddItem(PopupMenu_Item, "このパートだけを変換(&C)", &TMainForm::ConvPartClick_PopUp);
+
+    // Dialogs of a later version: their items stay disabled for now.
+    for (QAction* item : { Menu_FindSingleCell, Menu_FindAllCell, Menu_ReplaceSingleCell, Menu_ReplaceAllCell,
+             N10, I1, O1, HTMLH1, About1, InsertFileRecord })
+        item->setEnabled(false);
+}
+
+void TMainForm::BuildToolBars()
+{
+    auto makeBar = [this](const char* caption, const char* name) {
+        QToolBar* bar = addToolBar(QString::fromUtf8(caption));
+        bar->setObjectName(QString::fromLatin1(name));
+        bar->setIconSize(QSize(16, 16));
+        bar->setMovable(true);
+        bar->setFloatable(true);
+        return bar;
+    };
+    auto makeButton = [this](QToolBar* bar, ToolImage image, const char* hint, void (TMainForm::*handler)()) {
+        QAction* button = bar->addAction(ToolIcon(image), QString::fromUtf8(hint));
+        button->setToolTip(QString::fromUtf8(hint));
+        if (handler)
+            connect(button, &QAction::triggered, this, handler);
+        return button;
+    };
+
+    ToolBar_lxs = makeBar("セットファイル", "ToolBar_lxs");
+    // The new-set button runs the New command of the set file menu.
+    ToolButton_NewSet
+        = makeButton(ToolBar_lxs, ImageNewSet, "セットファイルの新規作成", &TMainForm::New1Click);
+    ToolButton_OpenSet
+        = makeButton(ToolBar_lxs, ImageOpenSet, "セットファイルを開く", &TMainForm::Open2Click);
+    ToolButton_SaveSet
+        = makeButton(ToolBar_lxs, ImageSaveSet, "セットファイルの上書き保存", &TMainForm::Save1Click);
+
+    ToolBar_Item = makeBar("データファイル", "ToolBar_Item");
+    ToolButton_NewItem
+        = makeButton(ToolBar_Item, ImageNewItem, "項目データファイルの新規作成", &TMainForm::N16Click);
+    ToolButton_OpenItem
+        = makeButton(ToolBar_Item, ImageOpenItem, "項目データファイルを開く", &TMainForm::Open1Click);
+    ToolButton_SaveItem
+        = makeButton(ToolBar_Item, ImageSaveItem, "項目データファイルの上書き保存", &TMainForm::S1Click);
+
+    ToolBar_Edit = makeBar("編集", "ToolBar_Edit");
+    ToolButton_Find = makeButton(ToolBar_Edit, ImageFind, "検索", nullptr);
+    ToolButton_Find->setEnabled(false);
+    // The conversion button is never disabled.
+    SpeedButton_Convert = makeButton(ToolBar_Edit, ImageConvert, "変換開始", &TMainForm::S2Click);
+}
+
+bool TMainForm::IsPending(QAction* action) const
+{
+    for (QAction* item : { Menu_FindSingleCell, Menu_FindAllCell, Menu_ReplaceSingleCell, Menu_ReplaceAllCell,
+             N10, I1, O1, HTMLH1, About1, InsertFileRecord, ToolButton_Find })
+        if (action == item)
+            return true;
+    return false;
+}
+
+void TMainForm::SetItemEnabled(QAction* action, bool enabled)
+{
+    action->setEnabled(enabled && !IsPending(action));
+}
+
+// --- opening handlers ------------------------------------------------------------
+
+void TMainForm::Edit1Click()
+{
+    const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
+    bool undo = false;
+    bool cutCopy = true;
+    if (global_.EditTarget == 1) {
+        cutCopy = Memo_Main->textCursor().hasSelection();
+        undo = Memo_Main->document()->isUndoAvailable();
+    }
+    // A conversion works on the records: nothing may change them meanwhile.
+    const bool changes = !ConversionRunning();
+    for (QAction* item : { Undo1, Undo2 })
+        SetItemEnabled(item, undo && changes);
+    for (QAction* item : { Cut1, Cut2 })
+        SetItemEnabled(item, cutCopy && changes);
+    for (QAction* item : { Copy1, Copy2 })
+        SetItemEnabled(item, cutCopy);
+    for (QAction* item : { Paste1, Paste2 })
+        SetItemEnabled(item, clipboardText && changes);
+    for (QAction* item :
+        { SelAll1, N20, Menu_FindSingleCell, Menu_FindAllCell, Menu_ReplaceSingleCell, Menu_ReplaceAllCell })
+        SetItemEnabled(item, true);
+}
+
+void TMainForm::N7Click()
+{
+    SetItemEnabled(I1, !global_.InfoOutputList.empty());
+    const bool table = !global_.TableFileName.empty();
+    for (QAction* item : { T1, R1, S2, P1 })
+        SetItemEnabled(item, table);
+    SetItemEnabled(N10, true);
+}
+
+void TMainForm::N4Click()
+{
+    S4->setChecked(!ToolBar_lxs->isHidden());
+    D1->setChecked(!ToolBar_Item->isHidden());
+    Edit2->setChecked(!ToolBar_Edit->isHidden());
+}
+
+void TMainForm::PopupMenu_ItemPopup()
+{
+    const bool grid = global_.EditTarget != 1;
+    PopUpRecOpe1->menuAction()->setVisible(grid);
+    HorzLine1->setVisible(grid);
+    ConvPart->setVisible(grid);
+    const TRecordTable& table = doc_.Grid();
+    const bool fileRecord = grid && global_.OpRow >= 1 && global_.OpRow < table.RowCount()
+        && IsFileRecord(table, global_, global_.OpRow);
+    OpenEditor->setVisible(fileRecord);
+    CopyTag->setVisible(fileRecord);
+}
+
+// --- view ---------------------------------------------------------------------------
+
+void TMainForm::RedrawClick()
+{
+    StringGrid_Main->viewport()->update();
+    StringGrid_Main->horizontalHeader()->viewport()->update();
+    StringGrid_Main->verticalHeader()->viewport()->update();
+    Memo_Main->viewport()->update();
+    statusBar()->update();
+}
+
+void TMainForm::S4Click()
+{
+    ToolBar_lxs->setVisible(ToolBar_lxs->isHidden());
+}
+
+void TMainForm::D1Click()
+{
+    ToolBar_Item->setVisible(ToolBar_Item->isHidden());
+}
+
+void TMainForm::Edit2Click()
+{
+    ToolBar_Edit->setVisible(ToolBar_Edit->isHidden());
+}
+
+// --- keys -------------------------------------------------------------------------------
+
+bool TMainForm::BelongsToWindow(QWidget* widget) const
+{
+    QWidget* window = widget->window();
+    if (window == this)
+        return true;
+    // A toolbar dragged out of the window is a window of its own.
+    return qobject_cast<QToolBar*>(window) && window->parentWidget() == this;
+}
+
+bool TMainForm::IsPaneOrGrid(QWidget* widget, bool& cellEditor) const
+{
+    cellEditor = false;
+    if (widget == StringGrid_Main || widget == Memo_Main || Memo_Main->isAncestorOf(widget))
+        return true;
+    if (StringGrid_Main->isAncestorOf(widget)) {
+        cellEditor = widget != StringGrid_Main->viewport();
+        return true;
+    }
+    return false;
+}
+
+QAction* TMainForm::PopupItemOfKey(const QKeySequence& key, bool editorHasFocus) const
+{
+    QList<QAction*> items;
+    // The in-place editor keeps its own editing keys.
+    if (!editorHasFocus)
+        CollectItems(Edit3, items);
+    CollectItems(PopUpRecOpe1, items);
+    return ItemWithKey(items, key);
+}
+
+QAction* TMainForm::MainItemOfKey(const QKeySequence& key) const
+{
+    QList<QAction*> items;
+    for (QAction* top : menuBar()->actions())
+        if (top->menu())
+            CollectItems(top->menu(), items);
+    return ItemWithKey(items, key);
+}
+
+QAction* TMainForm::ItemOfKey(QWidget* focus, const QKeySequence& key, bool& fromPopup) const
+{
+    bool cellEditor = false;
+    const bool paneOrGrid = focus && IsPaneOrGrid(focus, cellEditor);
+    QAction* item = paneOrGrid ? PopupItemOfKey(key, cellEditor) : nullptr;
+    fromPopup = item != nullptr;
+    if (!item) {
+        item = MainItemOfKey(key);
+        // The in-place editor keeps its own editing keys.
+        if (item && cellEditor && MenuHolds(Edit1, item))
+            item = nullptr;
+    }
+    return item;
+}
+
+bool TMainForm::RunShortcutKey(QWidget* focus, const QKeySequence& key)
+{
+    bool fromPopup = false;
+    QAction* item = ItemOfKey(focus, key, fromPopup);
+    if (!item)
+        return false;
+    // The menus that hold the item are "opened" first, so that their
+    // enabling rules hold for the keys as well.
+    if (fromPopup) {
+        PopupMenu_ItemPopup();
+        if (MenuHolds(Edit3, item))
+            Edit1Click();
+    } else if (MenuHolds(Edit1, item)) {
+        Edit1Click();
+    } else if (MenuHolds(N7, item)) {
+        N7Click();
+    }
+    if (item->isEnabled())
+        item->trigger();
+    return true;
+}
+
+bool TMainForm::HandleKeyEvent(QWidget* receiver, QKeyEvent* event)
+{
+    if (!BelongsToWindow(receiver))
+        return false;
+    // Only the widget that has the focus decides (the event travels on to
+    // its parents when that widget leaves it).
+    QWidget* focus = receiver->window()->focusWidget();
+    if (focus ? receiver != focus : receiver != receiver->window())
+        return false;
+    const int code = event->key();
+    if (code == 0 || code == Qt::Key_unknown || code == Qt::Key_Control || code == Qt::Key_Shift
+        || code == Qt::Key_Alt || code == Qt::Key_Meta)
+        return false;
+    const Qt::KeyboardModifiers modifiers
+        = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QKeySequence key(QKeyCombination(modifiers, Qt::Key(code)));
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Claim the key so that it arrives as a key press, not a shortcut.
+        bool fromPopup = false;
+        if (!ItemOfKey(receiver, key, fromPopup))
+            return false;
+        event->accept();
+        return true;
+    }
+    return RunShortcutKey(receiver, key);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        if (watched->isWidgetType()
+            && HandleKeyEvent(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event)))
+            return true;
+        break;
+    case QEvent::FocusIn:
+        if (watched == Memo_Main) {
+            // Coming back to the window (or from a menu) is no entering.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                Memo_MainEnter();
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == Memo_Main->viewport())
+            Memo_MainMouseDown();
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        // Files dropped on the text pane open as set files, like anywhere
+        // else on the window; dragged text is the pane's business.
+        if (watched == Memo_Main->viewport()) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QMimeData* mime = drop->mimeData();
+            if (mime && mime->hasUrls()) {
+                QStringList files;
+                for (const QUrl& url : mime->urls())
+                    if (url.isLocalFile())
+                        files << url.toLocalFile();
+                if (!files.isEmpty()) {
+                    drop->acceptProposedAction();
+                    if (event->type() == QEvent::Drop)
+                        DropFiles(files);
+                    return true;
+                }
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace lexicana

@@ -1,0 +1,399 @@
+// Record editing in the main window: the text pane mirroring the grid's
+// current cell, the edit target and the edit commands, the record-operation
+// position and the context menu, inserting, deleting, moving and counting
+// records, the record-count dialog, and the commands for file records.
+#include "app/mainform.h"
+#include "app/numofitems.h"
+#include "common/messages.h"
+#include "common/pathutils.h"
+#include "common/utils.h"
+#include "components/strsortgrid.h"
+#include "conversion/filerecords.h"
+#include "data/fileutils.h"
+#include "data/gridsort.h"
+#include "platform/qsjis.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <algorithm>
+
+namespace lexicana {
+
+// --- the text pane follows the grid -------------------------------------------
+
+std::string TMainForm::CurrentCellBytes() const
+{
+    return doc_.Grid().Cell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+}
+
+QString TMainForm::PaneText() const
+{
+    QString text = Memo_Main->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+void TMainForm::ShowCellInPane(const std::string& text)
+{
+    TStringList lines;
+    StrToStrs(text, lines);
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        shown << QStringFromSjis(line);
+    fillingPane_ = true;
+    Memo_Main->setUpdatesEnabled(false);
+    Memo_Main->setPlainText(shown.join(QLatin1Char('\n')));
+    Memo_Main->setUpdatesEnabled(true);
+    fillingPane_ = false;
+    Memo_Main->viewport()->update();
+}
+
+void TMainForm::StringGrid_MainSelectCell(int col, int row)
+{
+    if (global_.EditTarget == 0)
+        ShowCellInPane(doc_.Grid().Cell(col, row));
+    ShowCellPosition(col, row);
+    ShowCellKind(col, row);
+    if (!global_.PopupOperatePosition) {
+        global_.OpCol = col;
+        global_.OpRow = row;
+    }
+}
+
+void TMainForm::StringGrid_MainSetEditText(int col, int row)
+{
+    (void)col, (void)row;
+    if (global_.EditTarget != 0)
+        return;
+    ShowCellInPane(CurrentCellBytes());
+    global_.ItemDataModified = true;
+    UpdateCaption();
+    ShowCellKind(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+}
+
+void TMainForm::Memo_MainChange()
+{
+    // Only the user's own typing in the pane goes back into the cell.
+    if (fillingPane_ || global_.EditTarget != 1)
+        return;
+    const int col = StringGrid_Main->CurrentCol();
+    const int row = StringGrid_Main->CurrentRow();
+    if (col < 1 || row < 1)
+        return;
+    if (!StringGrid_Main->SetCellText(col, row, PaneText())) {
+        // The text has a character without a Shift_JIS code (the grid has
+        // said so): the pane shows the cell as it still is.
+        const int position = Memo_Main->textCursor().position();
+        ShowCellInPane(doc_.Grid().Cell(col, row));
+        QTextCursor cursor = Memo_Main->textCursor();
+        cursor.setPosition(std::min(position, Memo_Main->document()->characterCount() - 1));
+        Memo_Main->setTextCursor(cursor);
+        return;
+    }
+    global_.ItemDataModified = true;
+    UpdateCaption();
+    ShowCellKind(col, row);
+}
+
+void TMainForm::StringGrid_MainColumnSorted()
+{
+    // File records go ahead of the records with their sort key (before the
+    // cell is shown, so the pane shows what is there now). A sort does not
+    // modify the data.
+    MoveFileRecordsAhead(doc_.Grid(), global_);
+    ShowSortedCell();
+}
+
+void TMainForm::ShowSortedCell()
+{
+    const int col = StringGrid_Main->CurrentCol();
+    const int row = StringGrid_Main->CurrentRow();
+    if (global_.EditTarget == 0)
+        ShowCellInPane(doc_.Grid().Cell(col, row));
+    ShowCellPosition(col, row);
+    ShowCellKind(col, row);
+    if (!global_.PopupOperatePosition) {
+        global_.OpCol = col;
+        global_.OpRow = row;
+    }
+}
+
+void TMainForm::StringGrid_MainRowMoved(int from, int to)
+{
+    RenumberRows(std::min(from, to), std::max(from, to));
+}
+
+// --- edit target ------------------------------------------------------------------
+
+void TMainForm::StringGrid_MainEnter()
+{
+    global_.EditTarget = 0;
+}
+
+void TMainForm::StringGrid_MainMouseDown()
+{
+    global_.EditTarget = 0;
+    StringGrid_Main->RenumberRows(1, doc_.Grid().RowCount() - 1);
+}
+
+void TMainForm::Memo_MainEnter()
+{
+    global_.EditTarget = 1;
+    QTextCursor cursor = Memo_Main->textCursor();
+    cursor.setPosition(0);
+    Memo_Main->setTextCursor(cursor);
+}
+
+void TMainForm::Memo_MainMouseDown()
+{
+    global_.EditTarget = 1;
+}
+
+// --- record-operation position and context menu --------------------------------
+
+void TMainForm::SetOperationPositionFromMouse(int col, int row)
+{
+    if (col < 0 || row < 0)
+        col = row = -1;
+    global_.OpCol = col;
+    global_.OpRow = row;
+}
+
+void TMainForm::StringGrid_MainMouseUp(int col, int row)
+{
+    if (global_.PopupOperatePosition)
+        SetOperationPositionFromMouse(col, row);
+}
+
+void TMainForm::StringGrid_MainContextPopup(int col, int row, const QPoint& globalPos)
+{
+    if (global_.PopupOperatePosition)
+        SetOperationPositionFromMouse(col, row);
+    if (global_.OpCol >= 0 && global_.OpRow >= 0)
+        PopupMenu_Item->exec(globalPos);
+}
+
+void TMainForm::Memo_MainContextPopup(const QPoint& globalPos)
+{
+    PopupMenu_Item->exec(globalPos);
+}
+
+// --- edit commands ------------------------------------------------------------------
+
+void TMainForm::RunOnWholeCell(const std::function<void()>& paneCommand)
+{
+    StringGrid_Main->CloseEditor();
+    Memo_Main->setFocus(Qt::OtherFocusReason);
+    Memo_MainEnter();
+    Memo_Main->selectAll();
+    paneCommand();
+    StringGrid_Main->setFocus(Qt::OtherFocusReason);
+    StringGrid_MainEnter();
+}
+
+void TMainForm::Undo1Click()
+{
+    if (global_.EditTarget == 1 && !ConversionRunning())
+        Memo_Main->undo();
+}
+
+void TMainForm::Cut1Click()
+{
+    if (ConversionRunning())
+        return;
+    if (global_.EditTarget == 1)
+        Memo_Main->cut();
+    else
+        RunOnWholeCell([this] { Memo_Main->cut(); });
+}
+
+void TMainForm::Copy1Click()
+{
+    if (global_.EditTarget == 1)
+        Memo_Main->copy();
+    else
+        RunOnWholeCell([this] { Memo_Main->copy(); });
+}
+
+void TMainForm::Paste1Click()
+{
+    if (ConversionRunning())
+        return;
+    if (global_.EditTarget == 1)
+        Memo_Main->paste();
+    else
+        RunOnWholeCell([this] { Memo_Main->paste(); });
+}
+
+void TMainForm::SelAll1Click()
+{
+    StringGrid_Main->CloseEditor();
+    Memo_Main->setFocus(Qt::OtherFocusReason);
+    Memo_MainEnter();
+    Memo_Main->selectAll();
+}
+
+// --- inserting, deleting, numbering ------------------------------------------------
+
+void TMainForm::RenumberRows(int first, int last)
+{
+    StringGrid_Main->RenumberRows(first, last);
+    global_.ItemDataModified = true;
+    UpdateCaption();
+}
+
+void TMainForm::InsertEmptyRecord(int offset)
+{
+    TRecordTable& table = doc_.Grid();
+    const int opRow = global_.OpRow;
+    // Nothing at the heading row, over no cell, or beyond the last record.
+    if (ConversionRunning() || opRow <= 0 || opRow >= table.RowCount())
+        return;
+    const int col = StringGrid_Main->CurrentCol();
+    const int row = StringGrid_Main->CurrentRow();
+    StringGrid_Main->CloseEditor();
+    const int p = opRow + offset;
+    if (p >= table.RowCount())
+        table.AppendRow({});
+    else
+        table.InsertRow(p);
+    RenumberRows(p, table.RowCount() - 1);
+    // The selection stays on its row; the pane shows what is there now.
+    SelectCell(col, row);
+}
+
+void TMainForm::InsertRecordClick()
+{
+    InsertEmptyRecord(0);
+}
+
+void TMainForm::InsertRecordNextClick()
+{
+    InsertEmptyRecord(1);
+}
+
+int TMainForm::ConfirmDelete(int row)
+{
+    return ShowMessageBox(
+        "この操作は元に戻せません。\nレコード" + std::to_string(row) + "を本当に削除してもいいですか？",
+        "確認", MbOkCancel | MbIconWarning);
+}
+
+void TMainForm::DeleteRecord()
+{
+    TRecordTable& table = doc_.Grid();
+    const int r = global_.OpRow;
+    if (ConversionRunning() || r <= 0 || r >= table.RowCount())
+        return;
+    if (ConfirmDelete(r) != IdOk)
+        return;
+    const int col = StringGrid_Main->CurrentCol();
+    const int row = StringGrid_Main->CurrentRow();
+    StringGrid_Main->CloseEditor();
+    if (table.RowCount() > 2) {
+        table.DeleteRow(r);
+    } else {
+        // The table keeps one record below its heading row: the last
+        // record is emptied instead.
+        for (int c = 1; c < table.ColCount(); ++c)
+            table.SetCell(c, r, std::string());
+    }
+    RenumberRows(r, table.RowCount() - 1);
+    SelectCell(col, std::min(row, table.RowCount() - 1));
+}
+
+void TMainForm::D2Click()
+{
+    DeleteRecord();
+}
+
+// --- counts -------------------------------------------------------------------------
+
+void TMainForm::CountRecords()
+{
+    if (ConversionRunning())
+        return;
+    if (doc_.ReadTableFile(global_.TableFileName) != 200)
+        return;
+    FileListGrid parts;
+    const int result = GetFileRecord(doc_.Grid(), global_, parts, this);
+    if (result == 1) {
+        ShowMessageBox("ファイルレコードがひとつもありません", "Lexicana", MbOk);
+    } else if (result == 0) {
+        ShowMessageBox("ファイルレコード\t" + std::to_string(parts.LastRow()) + "\n" + "通常レコード\t"
+                + std::to_string(CountNormalRecords(parts)),
+            "レコード数カウント結果", MbOk | MbIconInformation);
+    }
+}
+
+void TMainForm::C2Click()
+{
+    CountRecords();
+}
+
+void TMainForm::ShowNumOfItems(bool newMode)
+{
+    StringGrid_Main->CloseEditor();
+    // In New mode the dialog belongs to the application, not the window.
+    TDlg_NumOfItems dialog(
+        newMode ? nullptr : this, [this] { ShowCellPosition(); }, [this] { UpdateCaption(); }, doc_.Grid(),
+        global_);
+    if (newMode)
+        dialog.setFont(font());
+    dialog.exec();
+    SelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+}
+
+void TMainForm::N14Click()
+{
+    if (ConversionRunning())
+        return;
+    global_.NewItemFileMode = false;
+    ShowNumOfItems(false);
+}
+
+void TMainForm::N16Click()
+{
+    if (!QuerySaveData())
+        return;
+    global_.NewItemFileMode = true;
+    ShowNumOfItems(true);
+    // The dialog's clearing took the headings: the conversion table gives
+    // them back (there is nothing to read while no table is set).
+    if (!global_.TableFileName.empty())
+        doc_.ReadTableFile(global_.TableFileName);
+    SelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+}
+
+// --- file records -------------------------------------------------------------------
+
+void TMainForm::CopyTagClick()
+{
+    const TRecordTable& table = doc_.Grid();
+    const int row = global_.OpRow;
+    if (row < 1 || row >= table.RowCount())
+        return;
+    std::string start = global_.PartStartMarker;
+    std::string end = global_.PartEndMarker;
+    const std::string& id = table.Cell(global_.PartIDCol, row);
+    ReplaceAll(start, global_.PlaceholderID, id);
+    ReplaceAll(end, global_.PlaceholderID, id);
+    QApplication::clipboard()->setText(QStringFromSjis(start + "\n" + end));
+}
+
+void TMainForm::OpenEditorClick()
+{
+    const TRecordTable& table = doc_.Grid();
+    const int row = global_.OpRow;
+    if (row < 1 || row >= table.RowCount())
+        return;
+    global_.HTMLBaseDir = IncludeTrailingSeparator(global_.HTMLDir);
+    const std::string path = global_.HTMLBaseDir + table.Cell(global_.FileNameCol, row);
+    LaunchHTMLEditor(global_, path, EditorWaitHooks());
+}
+
+} // namespace lexicana
