@@ -71,6 +71,12 @@ TEST_F(EditTest, EveryKeystrokeIsWrittenAndReported)
     QCoreApplication::processEvents(); // the editor closes from the event loop
     EXPECT_FALSE(grid.IsEditing());
     EXPECT_EQ(table.Cell(1, 1), "a" + SjisOf("ア") + "xbc");
+
+    // Typing on a cell opens its editor with the typed text replacing it.
+    grid.SetCurrentCell(2, 1);
+    QTest::keyClick(&grid, Qt::Key_Q, {}, 'q');
+    EXPECT_TRUE(grid.IsEditing());
+    EXPECT_EQ(table.Cell(2, 1), "q");
 }
 
 TEST_F(EditTest, OpeningAndClosingAnEditorLeavesTheBytesAlone)

@@ -2,6 +2,7 @@
 #include "components/sortheaderview.h"
 #include "components/strsortgrid.h"
 
+#include <QContextMenuEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -228,4 +229,37 @@ TEST_F(GridTest, CurrentCellIsReportedAndKeptAcrossReloads)
     EXPECT_EQ(row, 0);
     EXPECT_FALSE(grid.MouseCell(QPoint(grid.width() - 30, grid.height() - 30), col, row));
     EXPECT_EQ(col, -1);
+}
+
+TEST_F(GridTest, MouseSignalsCarryTableCoordinatesAndFollowTheSort)
+{
+    std::vector<std::string> seen;
+    QObject::connect(
+        &grid, &TStrSortGrid::MousePressed, [&](int col, int row, Qt::MouseButton, const QPoint&) {
+            // A press on a heading is told after its sort.
+            seen.push_back(std::to_string(col) + "," + std::to_string(row) + ":" + table.Cell(1, 1));
+        });
+    QSignalSpy menus(&grid, &TStrSortGrid::CellContextMenu);
+
+    PressHeading(Middle(1));
+    const QRect cell = grid.visualRect(grid.Model().IndexOfCell(2, 3));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+    QHeaderView* numbers = grid.verticalHeader();
+    const QPoint onNumber(5, numbers->sectionViewportPosition(3) + 5);
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {}, onNumber);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0], "1,0:Z");
+    EXPECT_EQ(seen[1], "2,3:Z");
+    EXPECT_EQ(seen[2], "0,4:Z");
+
+    QContextMenuEvent onCell(
+        QContextMenuEvent::Mouse, cell.center(), grid.viewport()->mapToGlobal(cell.center()));
+    QCoreApplication::sendEvent(grid.viewport(), &onCell);
+    QContextMenuEvent onRow(QContextMenuEvent::Mouse, onNumber, numbers->viewport()->mapToGlobal(onNumber));
+    QCoreApplication::sendEvent(numbers->viewport(), &onRow);
+    ASSERT_EQ(menus.count(), 2);
+    EXPECT_EQ(menus.at(0).at(0).toInt(), 2);
+    EXPECT_EQ(menus.at(0).at(1).toInt(), 3);
+    EXPECT_EQ(menus.at(1).at(0).toInt(), 0);
+    EXPECT_EQ(menus.at(1).at(1).toInt(), 4);
 }
