@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTimer>
 #include <deque>
@@ -104,8 +105,12 @@ public:
         int number = 1;
         for (const auto& row : rows) {
             csv += "\"" + std::to_string(number++) + "\"";
-            for (std::size_t col = 0; col < 5; ++col)
-                csv += ",\"" + (col < row.size() ? row[col] : std::string()) + "\"";
+            for (std::size_t col = 0; col < 5; ++col) {
+                std::string field;
+                for (char c : col < row.size() ? row[col] : std::string())
+                    field += c == '\\' ? std::string("\\\\") : std::string(1, c);
+                csv += ",\"" + field + "\"";
+            }
             csv += "\r\n";
         }
         items = dir.write(name + ".csv", csv);
