@@ -1,0 +1,39 @@
+#include "app/help.h"
+
+#include "components/htlabel.h"
+#include "data/global.h"
+#include "platform/nativepath.h"
+#include "platform/programinfo.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <string>
+
+namespace lexicana {
+
+namespace {
+
+QString NativeQString(const std::string& documentPath)
+{
+    const std::string native = NativeFileName(documentPath);
+    return QFile::decodeName(QByteArray(native.data(), static_cast<qsizetype>(native.size())));
+}
+
+} // namespace
+
+QUrl HelpPageUrl(const TGlobal& global)
+{
+    if (!global.UseLocalHelp)
+        return QUrl(QString::fromLatin1(kSupportSiteAddress) + QString::fromLatin1(kRemoteManualPage));
+    const QString folder = global.ProgramPath.empty()
+        ? NativeQString(RunningProgramFolder())
+        : QFileInfo(NativeQString(global.ProgramPath)).absolutePath();
+    return QUrl::fromLocalFile(folder + QStringLiteral("/manual/menu.html"));
+}
+
+bool OpenHelp(const TGlobal& global)
+{
+    return OpenUrlWithDesktop(HelpPageUrl(global));
+}
+
+} // namespace lexicana
