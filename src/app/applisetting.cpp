@@ -1,0 +1,429 @@
+#include "app/applisetting.h"
+
+#include "app/filedialogs.h"
+#include "app/toolicons.h"
+#include "common/messages.h"
+#include "components/recordtablemodel.h"
+#include "data/global.h"
+#include "platform/association.h"
+#include "platform/programinfo.h"
+#include "platform/qsjis.h"
+
+#include <QBuffer>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace lexicana {
+
+namespace {
+
+const char* const kDefaultParam = "\"%1\"";
+const char* const kAutomatic = "自動";
+
+// The browse dialog's filter: programs of this system.
+#ifdef Q_OS_WIN
+const char* const kEditorFilter = "実行形式ﾌｧｲﾙ(*.exe)|*.exe";
+#else
+const char* const kEditorFilter = "実行形式ﾌｧｲﾙ(*)|*";
+#endif
+
+const char* const kRegistryAccessMessage
+    = "レジストリにアクセスできません。\nレジストリへの書き込み権限があるか確認してください。";
+const char* const kRegistryWriteMessage
+    = "レジストリへの書き込みに失敗しました。\nレジストリへの書き込み権限があるか確認してください。";
+
+QButtonGroup* AddRadioItems(QGroupBox* box, const char* first, const char* second)
+{
+    auto* group = new QButtonGroup(box);
+    auto* layout = new QVBoxLayout(box);
+    int id = 0;
+    for (const char* caption : { first, second }) {
+        auto* item = new QRadioButton(QString::fromUtf8(caption), box);
+        group->addButton(item, id++);
+        layout->addWidget(item);
+    }
+    return group;
+}
+
+QPushButton* AddFieldRow(QGridLayout* grid, int row, const char* label, QLineEdit* field, const char* button)
+{
+    auto* caption = new QLabel(QString::fromUtf8(label));
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, 0, 1, 2);
+    grid->addWidget(field, row + 1, 0);
+    auto* push = new QPushButton(QString::fromUtf8(button));
+    push->setAutoDefault(false);
+    grid->addWidget(push, row + 1, 1);
+    return push;
+}
+
+std::string ProgramIconPng()
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ProgramIcon().pixmap(32, 32).save(&buffer, "PNG");
+    return png.toStdString();
+}
+
+} // namespace
+
+TDlg_AppliSetting::TDlg_AppliSetting(TGlobal& global, std::function<void()> updateCaption, QWidget* owner)
+    : QDialog(owner)
+    , global_(global)
+    , updateCaption_(std::move(updateCaption))
+{
+    setWindowTitle(QStringLiteral("アプリケーションの設定"));
+    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
+
+    auto* layout = new QVBoxLayout(this);
+    PageControl = new QTabWidget(this);
+    PageControl->addTab(BuildBasicPage(), QStringLiteral("基本設定"));
+    PageControl->addTab(BuildEditorPage(), QStringLiteral("エディタ"));
+    PageControl->addTab(BuildAssociationPage(), QStringLiteral("関連付け/ヘルプ"));
+    layout->addWidget(PageControl);
+
+    auto* buttons = new QHBoxLayout;
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("キャンセル"), this);
+    CancelBtn->setAutoDefault(false);
+    buttons->addStretch(1);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    layout->addLayout(buttons);
+
+    connect(OKBtn, &QPushButton::clicked, this, &TDlg_AppliSetting::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TDlg_AppliSetting::CancelBtnClick);
+    connect(Button_Editor, &QPushButton::clicked, this, &TDlg_AppliSetting::Button_EditorClick);
+    connect(Button_HTMLEditor, &QPushButton::clicked, this, &TDlg_AppliSetting::Button_HTMLEditorClick);
+    connect(Button_EditorParamReset, &QPushButton::clicked, this,
+        &TDlg_AppliSetting::Button_EditorParamResetClick);
+    connect(Button_HTMLEditorParamReset, &QPushButton::clicked, this,
+        &TDlg_AppliSetting::Button_HTMLEditorParamResetClick);
+    connect(Button_Relate, &QPushButton::clicked, this, &TDlg_AppliSetting::Button_RelateClick);
+
+    FormCreate();
+}
+
+TDlg_AppliSetting::~TDlg_AppliSetting() = default;
+
+QWidget* TDlg_AppliSetting::BuildBasicPage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    CheckBox_FullPath = new QCheckBox(QStringLiteral("タイトルバーのファイル名をフルパスで表示する"), page);
+    CheckBox_StartupRead = new QCheckBox(QStringLiteral("起動時に前回のファイルを自動的に読み込む"), page);
+    CheckBox_SaveCSVatConv = new QCheckBox(QStringLiteral("変換実行直後に項目データも上書き保存する"), page);
+    layout->addWidget(CheckBox_FullPath);
+    layout->addWidget(CheckBox_StartupRead);
+    layout->addWidget(CheckBox_SaveCSVatConv);
+
+    auto* radios = new QHBoxLayout;
+    RadioGroup_RepDirection = new QGroupBox(QStringLiteral("全セル検索の方向"), page);
+    RepDirectionItems = AddRadioItems(RadioGroup_RepDirection, "上から下", "左から右");
+    RadioGroup_PopupOpPos = new QGroupBox(QStringLiteral("レコードの追加、削除先"), page);
+    PopupOpPosItems = AddRadioItems(RadioGroup_PopupOpPos, "選択中のセル", "マウスポインタの位置");
+    radios->addWidget(RadioGroup_RepDirection);
+    radios->addWidget(RadioGroup_PopupOpPos);
+    layout->addLayout(radios);
+
+    auto* filterLabel = new QLabel(QStringLiteral("ファイルレコード追加ダイアログのフィルタ"), page);
+    Edit_FileRecFilter = new QLineEdit(page);
+    filterLabel->setBuddy(Edit_FileRecFilter);
+    layout->addWidget(filterLabel);
+    layout->addWidget(Edit_FileRecFilter);
+
+    auto* codes = new QFormLayout;
+    ComboBox_KanjiCode = new QComboBox(page);
+    ComboBox_NewLineCode = new QComboBox(page);
+    for (QComboBox* combo : { ComboBox_KanjiCode, ComboBox_NewLineCode }) {
+        combo->setEditable(true); // typed text counts as well as a choice
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        // Texts compare exactly: a typed "sjis" must stay "sjis".
+        combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+        combo->setMinimumContentsLength(8);
+    }
+    codes->addRow(QStringLiteral("漢字コード"), ComboBox_KanjiCode);
+    codes->addRow(QStringLiteral("改行コード"), ComboBox_NewLineCode);
+    layout->addLayout(codes);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* TDlg_AppliSetting::BuildEditorPage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+
+    auto* table = new QGroupBox(QStringLiteral("テーブルファイルの編集"), page);
+    auto* tableGrid = new QGridLayout(table);
+    Edit_TextEditor = new QLineEdit(table);
+    Button_Editor = AddFieldRow(tableGrid, 0, "テキストエディタ", Edit_TextEditor, "参照");
+    Edit_EditorParam = new QLineEdit(table);
+    Button_EditorParamReset = AddFieldRow(tableGrid, 2, "パラメータ", Edit_EditorParam, "デフォルトに戻す");
+    CheckBox_WaitEditor = new QCheckBox(QStringLiteral("エディタを終了するまでLexicanaを隠す"), table);
+    tableGrid->addWidget(CheckBox_WaitEditor, 4, 0, 1, 2);
+    layout->addWidget(table);
+
+    auto* html = new QGroupBox(QStringLiteral("HTMLファイルの編集"), page);
+    auto* htmlGrid = new QGridLayout(html);
+    Edit_HTMLEditor = new QLineEdit(html);
+    Button_HTMLEditor = AddFieldRow(htmlGrid, 0,
+        "HTMLエディタ （未指定時はテーブルファイルと同じエディタが使われます）", Edit_HTMLEditor, "参照");
+    Edit_HTMLEditorParam = new QLineEdit(html);
+    Button_HTMLEditorParamReset
+        = AddFieldRow(htmlGrid, 2, "パラメータ", Edit_HTMLEditorParam, "デフォルトに戻す");
+    CheckBox_WaitHTMLEditor = new QCheckBox(QStringLiteral("エディタを終了するまでLexicanaを隠す"), html);
+    htmlGrid->addWidget(CheckBox_WaitHTMLEditor, 4, 0, 1, 2);
+    layout->addWidget(html);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* TDlg_AppliSetting::BuildAssociationPage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    Button_Relate = new QPushButton(QStringLiteral("セットファイル（拡張子は.lxs）を関連付ける"), page);
+    Button_Relate->setAutoDefault(false);
+    auto* relateRow = new QHBoxLayout;
+    relateRow->addWidget(Button_Relate);
+    relateRow->addStretch(1);
+    layout->addLayout(relateRow);
+    layout->addSpacing(12);
+    CheckBox_UseRemoteHelp
+        = new QCheckBox(QStringLiteral("インターネット上の最新ヘルプを参照する（常時接続環境向け）"), page);
+    layout->addWidget(CheckBox_UseRemoteHelp);
+    layout->addStretch(1);
+    return page;
+}
+
+QString TDlg_AppliSetting::TextOfKanjiCode(int code)
+{
+    switch (code) {
+    case 2:
+        return QStringLiteral("JIS");
+    case 4:
+        return QStringLiteral("EUC");
+    case 5:
+        return QStringLiteral("SJIS");
+    default:
+        return QString::fromUtf8(kAutomatic);
+    }
+}
+
+int TDlg_AppliSetting::KanjiCodeOfText(const QString& text)
+{
+    if (text == QLatin1String("JIS"))
+        return 2;
+    if (text == QLatin1String("EUC"))
+        return 4;
+    if (text == QLatin1String("SJIS"))
+        return 5;
+    return -1;
+}
+
+QString TDlg_AppliSetting::TextOfNewLineCode(int code)
+{
+    switch (code) {
+    case 1:
+        return QStringLiteral("CR+LF");
+    case 2:
+        return QStringLiteral("CR");
+    case 3:
+        return QStringLiteral("LF");
+    default:
+        return QString::fromUtf8(kAutomatic);
+    }
+}
+
+int TDlg_AppliSetting::NewLineCodeOfText(const QString& text)
+{
+    if (text == QLatin1String("CR+LF"))
+        return 1;
+    if (text == QLatin1String("CR"))
+        return 2;
+    if (text == QLatin1String("LF"))
+        return 3;
+    return -1;
+}
+
+void TDlg_AppliSetting::FormCreate()
+{
+    ComboBox_KanjiCode->clear();
+    ComboBox_KanjiCode->addItems({ "SJIS", "JIS", "EUC", QString::fromUtf8(kAutomatic) });
+    ComboBox_NewLineCode->clear();
+    ComboBox_NewLineCode->addItems({ "CR+LF", "CR", "LF", QString::fromUtf8(kAutomatic) });
+
+    Edit_TextEditor->setText(QStringFromSjis(global_.Editor));
+    Edit_EditorParam->setText(QStringFromSjis(global_.EditorParam));
+    Edit_HTMLEditor->setText(QStringFromSjis(global_.HTMLEditor));
+    Edit_HTMLEditorParam->setText(QStringFromSjis(global_.HTMLEditorParam));
+    Edit_FileRecFilter->setText(QStringFromSjis(global_.FileRecordDialogFilter));
+    CheckBox_WaitEditor->setChecked(global_.WaitEditor);
+    CheckBox_WaitHTMLEditor->setChecked(global_.WaitHTMLEditor);
+    CheckBox_FullPath->setChecked(global_.FullPath);
+    CheckBox_StartupRead->setChecked(global_.StartupRead);
+    CheckBox_SaveCSVatConv->setChecked(global_.SaveCSVatConv);
+
+    RepDirectionItems->button(global_.RepDirectVert ? 0 : 1)->setChecked(true);
+    PopupOpPosItems->button(global_.PopupOperatePosition ? 1 : 0)->setChecked(true);
+
+    ComboBox_KanjiCode->setCurrentText(TextOfKanjiCode(global_.KanjiCode));
+    ComboBox_NewLineCode->setCurrentText(TextOfNewLineCode(global_.NewLineCode));
+    CheckBox_UseRemoteHelp->setChecked(!global_.UseLocalHelp);
+}
+
+void TDlg_AppliSetting::OKBtnClick()
+{
+    // Every text field must be representable before anything is stored.
+    struct Field {
+        QLineEdit* edit;
+        std::string* member;
+        std::string bytes;
+    };
+    Field fields[] = {
+        { Edit_TextEditor, &global_.Editor, {} },
+        { Edit_EditorParam, &global_.EditorParam, {} },
+        { Edit_HTMLEditor, &global_.HTMLEditor, {} },
+        { Edit_HTMLEditorParam, &global_.HTMLEditorParam, {} },
+        { Edit_FileRecFilter, &global_.FileRecordDialogFilter, {} },
+    };
+    for (Field& field : fields) {
+        QString unencodable;
+        std::optional<std::string> bytes = SjisFromQString(field.edit->text(), &unencodable);
+        if (!bytes) {
+            for (int page = 0; page < PageControl->count(); ++page)
+                if (PageControl->widget(page)->isAncestorOf(field.edit))
+                    PageControl->setCurrentIndex(page);
+            field.edit->setFocus();
+            TRecordTableModel::ReportUnencodable(unencodable);
+            return;
+        }
+        field.bytes = std::move(*bytes);
+    }
+    for (Field& field : fields)
+        *field.member = std::move(field.bytes);
+    global_.WaitEditor = CheckBox_WaitEditor->isChecked();
+    global_.WaitHTMLEditor = CheckBox_WaitHTMLEditor->isChecked();
+    global_.FullPath = CheckBox_FullPath->isChecked();
+    global_.StartupRead = CheckBox_StartupRead->isChecked();
+    global_.SaveCSVatConv = CheckBox_SaveCSVatConv->isChecked();
+
+    global_.RepDirectVert = RepDirectionItems->checkedId() == 0;
+    global_.PopupOperatePosition = PopupOpPosItems->checkedId() > 0;
+
+    global_.KanjiCode = KanjiCodeOfText(ComboBox_KanjiCode->currentText());
+    global_.NewLineCode = NewLineCodeOfText(ComboBox_NewLineCode->currentText());
+    global_.UseLocalHelp = !CheckBox_UseRemoteHelp->isChecked();
+
+    if (updateCaption_)
+        updateCaption_();
+    accept();
+}
+
+void TDlg_AppliSetting::CancelBtnClick()
+{
+    reject();
+}
+
+bool TDlg_AppliSetting::ChooseWithFileDialog(const QString& title, const QString& start, QString& chosen)
+{
+    QFileDialog dialog(this, title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(TQtFileDialogs::QtFilters(kEditorFilter));
+#ifndef Q_OS_WIN
+    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDot);
+#endif
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("開く(&O)"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    if (!start.isEmpty())
+        dialog.setDirectory(start);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    chosen = dialog.selectedFiles().first();
+    return true;
+}
+
+void TDlg_AppliSetting::BrowseEditor(const QString& title, QLineEdit* field)
+{
+    QString chosen;
+    bool picked = false;
+    if (chooser_) {
+        picked = chooser_(title, chosen);
+    } else {
+        const QFileInfo current(field->text());
+        const QString start = current.isAbsolute() && current.dir().exists() ? current.absolutePath()
+                                                                             : QStringLiteral("/usr/bin");
+        picked = ChooseWithFileDialog(title, start, chosen);
+    }
+    const QFileInfo info(chosen);
+    if (picked && !chosen.isEmpty() && info.isFile())
+        field->setText(info.absoluteFilePath());
+}
+
+void TDlg_AppliSetting::Button_EditorClick()
+{
+    BrowseEditor(QStringLiteral("テキストエディタの指定"), Edit_TextEditor);
+}
+
+void TDlg_AppliSetting::Button_HTMLEditorClick()
+{
+    BrowseEditor(QStringLiteral("HTMLエディタの指定"), Edit_HTMLEditor);
+}
+
+void TDlg_AppliSetting::Button_EditorParamResetClick()
+{
+    Edit_EditorParam->setText(QString::fromLatin1(kDefaultParam));
+}
+
+void TDlg_AppliSetting::Button_HTMLEditorParamResetClick()
+{
+    Edit_HTMLEditorParam->setText(QString::fromLatin1(kDefaultParam));
+}
+
+void TDlg_AppliSetting::Button_RelateClick()
+{
+    std::string error;
+    if (!PrepareSetFileAssociation(&error)) {
+        ShowError(kRegistryAccessMessage);
+        return;
+    }
+    const std::string current = SetFileHandler();
+    if (!current.empty() && current != kDesktopFileId) {
+        const std::string question = "既に\".lxs\"には" + current
+            + "が関連付けられています。\n関連付けを設定しなおしますか？（後で元に戻すことはできません）";
+        if (ShowMessageBox(question, "設定変更の確認", MbYesNo | MbIconQuestion) != IdYes)
+            return;
+    }
+    const std::string program = global_.ProgramPath.empty() ? RunningProgramPath() : global_.ProgramPath;
+    if (WriteSetFileAssociation(program, ProgramIconPng(), &error))
+        ShowMessageBox("関連付けが完了しました。", "関連付けの設定完了", MbOk | MbIconInformation);
+    else
+        ShowMessageBox(kRegistryWriteMessage, "関連付けの設定失敗", MbOk | MbIconStop);
+}
+
+} // namespace lexicana
