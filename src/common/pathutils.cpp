@@ -173,4 +173,19 @@ std::string IncludeTrailingSeparator(const std::string& folder)
     return folder + SeparatorStyleOf(folder);
 }
 
+std::string WithSlashSeparators(const std::string& path)
+{
+    std::string out;
+    out.reserve(path.size());
+    for (std::size_t i = 0; i < path.size();) {
+        const std::size_t n = SjisCharLength(path, i);
+        if (n == 1 && path[i] == '\\')
+            out += '/';
+        else
+            out.append(path, i, n);
+        i += n;
+    }
+    return out;
+}
+
 } // namespace lexicana

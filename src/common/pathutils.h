@@ -35,6 +35,10 @@ std::string ResolveRelativePath(const std::string& base, const std::string& rela
 // shared. Parent steps use the separator style of base.
 std::string MakeRelativePath(const std::string& path, const std::string& base, bool baseIsFolder);
 
+// The path with every stand-alone backslash turned into "/" (a 0x5C trail
+// byte of a double-byte character is kept).
+std::string WithSlashSeparators(const std::string& path);
+
 // The folder part of a path up to and including its last separator or ":".
 std::string ExtractFileDir(const std::string& path);
 // The part after the last separator or ":".

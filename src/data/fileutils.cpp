@@ -1,33 +1,12 @@
 #include "data/fileutils.h"
 
 #include "common/messages.h"
+#include "common/pathutils.h"
 #include "common/sjis.h"
 #include "data/global.h"
 #include "platform/process.h"
 
 namespace lexicana {
-
-namespace {
-
-// The file name as this system writes it: every stand-alone backslash (a
-// Windows separator) becomes "/"; the trail byte of a double-byte character
-// is kept.
-std::string WithLocalSeparators(const std::string& file)
-{
-    std::string out;
-    out.reserve(file.size());
-    for (std::size_t i = 0; i < file.size();) {
-        std::size_t n = SjisCharLength(file, i);
-        if (n == 1 && file[i] == '\\')
-            out += '/';
-        else
-            out.append(file, i, n);
-        i += n;
-    }
-    return out;
-}
-
-} // namespace
 
 std::string BuildEditorParameters(const std::string& paramTemplate, const std::string& file)
 {
@@ -60,7 +39,7 @@ std::string ChooseHTMLEditor(const TGlobal& global)
 bool LaunchEditor(const std::string& file, const std::string& program, const std::string& paramTemplate,
     bool wait, const TEditorWaitHooks& hooks)
 {
-    std::string parameters = BuildEditorParameters(paramTemplate, WithLocalSeparators(file));
+    std::string parameters = BuildEditorParameters(paramTemplate, WithSlashSeparators(file));
     bool hidden = false;
     auto hide = [&] {
         hidden = true;

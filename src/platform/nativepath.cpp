@@ -1,6 +1,6 @@
 #include "platform/nativepath.h"
 
-#include "common/sjis.h"
+#include "common/pathutils.h"
 #include "platform/qsjis.h"
 
 #include <QFile>
@@ -9,16 +9,7 @@ namespace lexicana {
 
 std::string NativeFileName(const std::string& documentPath)
 {
-    std::string slashed;
-    slashed.reserve(documentPath.size());
-    for (std::size_t i = 0; i < documentPath.size();) {
-        std::size_t n = SjisCharLength(documentPath, i);
-        if (n == 1 && documentPath[i] == '\\')
-            slashed += '/';
-        else
-            slashed.append(documentPath, i, n);
-        i += n;
-    }
+    const std::string slashed = WithSlashSeparators(documentPath);
     QByteArray encoded = QFile::encodeName(QStringFromSjis(slashed));
     return std::string(encoded.constData(), static_cast<std::size_t>(encoded.size()));
 }
