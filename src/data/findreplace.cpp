@@ -306,6 +306,9 @@ long long TFindReplace::OrderIndex(int col, int row) const
 
 void TFindReplace::StoreCell(int col, int row, std::string text)
 {
+    // Replacing a text by the same text changes nothing.
+    if (table_.Cell(col, row) == text)
+        return;
     table_.SetCell(col, row, std::move(text));
     global_.ItemDataModified = true;
     view_.CellReplaced(col, row);

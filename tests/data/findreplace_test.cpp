@@ -288,6 +288,9 @@ TEST(ReplaceCells, ReplaceAllInOneCellAndThroughTheTableReplacesEachCellOnce)
     all.ReplaceAll = true;
     s.global.FindSingleCell = true;
     s.table.SetCell(1, 1, "ab");
+    // The same text again is no change of the data.
+    EXPECT_EQ(s.find.ReplaceInCells("ab", "ab", all), 1u);
+    EXPECT_FALSE(s.global.ItemDataModified);
     EXPECT_EQ(s.find.ReplaceInCells("ab", "abab", all), 1u);
     EXPECT_EQ(s.table.Cell(1, 1), "abab");
     EXPECT_EQ(s.view.start, 4u);
