@@ -318,13 +318,13 @@ bool TFindReplace::NextCell(int& col, int& row)
 {
     if (NextCellOf(table_, global_.RepDirectVert, col, row))
         return true;
-    if (!IsDataCell(col, row)) {
-        col = std::clamp(col, 1, table_.ColCount() - 1);
-        row = std::clamp(row, 1, table_.RowCount() - 1);
-    }
-    if (IsDataCell(col, row))
-        view_.ShowCellInGrid(col, row);
-    if (!AskContinueFromStart() || !IsDataCell(1, 1))
+    if (!IsDataCell(1, 1))
+        return false;
+    // The last cell (of a table that may have shrunk meanwhile).
+    col = std::clamp(col, 1, table_.ColCount() - 1);
+    row = std::clamp(row, 1, table_.RowCount() - 1);
+    view_.ShowCellInGrid(col, row);
+    if (!AskContinueFromStart())
         return false;
     col = 1;
     row = 1;
