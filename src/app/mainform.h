@@ -146,6 +146,12 @@ public:
     void D2Click();
     void OpenEditorClick();
     void CopyTagClick();
+    void N10Click();
+    void I1Click();
+    void InsertFileRecordClick();
+    void O1Click();
+    void HTMLH1Click();
+    void About1Click();
     // Opens a set file dropped onto the window (only the first one counts).
     void DropFiles(const QStringList& localFiles);
 

@@ -86,8 +86,8 @@ void TMainForm::BuildMainMenu()
     C2 = AddItem(File1, "レコード数のカウント(&C)", &TMainForm::C2Click);
 
     N7 = bar->addMenu(QStringLiteral("変換(&C)"));
-    N10 = AddItem(N7, "変換セットの設定(&S)...", nullptr);
-    I1 = AddItem(N7, "外部出力ファイルリストの編集(&I)...", nullptr);
+    N10 = AddItem(N7, "変換セットの設定(&S)...", &TMainForm::N10Click);
+    I1 = AddItem(N7, "外部出力ファイルリストの編集(&I)...", &TMainForm::I1Click);
     T1 = AddItem(N7, "変換テーブルファイルの編集(&T)", &TMainForm::T1Click);
     N7->addSeparator();
     R1 = AddItem(N7, "変換テーブルファイルの再読み込み(&R)", &TMainForm::R1Click);
@@ -111,7 +111,7 @@ void TMainForm::BuildMainMenu()
     connect(Edit1, &QMenu::aboutToShow, this, &TMainForm::Edit1Click);
 
     N4 = bar->addMenu(QStringLiteral("表示/ツールバー(&O)"));
-    O1 = AddItem(N4, "オプション設定(&O)...", nullptr);
+    O1 = AddItem(N4, "オプション設定(&O)...", &TMainForm::O1Click);
     R2 = AddItem(N4, "再描画(&R)", &TMainForm::RedrawClick);
     N4->addSeparator();
     S4 = AddItem(N4, "セットファイル(&S)", &TMainForm::S4Click);
@@ -122,9 +122,9 @@ void TMainForm::BuildMainMenu()
     connect(N4, &QMenu::aboutToShow, this, &TMainForm::N4Click);
 
     Help1 = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    HTMLH1 = AddItem(Help1, "HTMLヘルプ(&H)", nullptr, "F1");
+    HTMLH1 = AddItem(Help1, "HTMLヘルプ(&H)", &TMainForm::HTMLH1Click, "F1");
     Help1->addSeparator();
-    About1 = AddItem(Help1, "バージョン情報(&A)...", nullptr);
+    About1 = AddItem(Help1, "バージョン情報(&A)...", &TMainForm::About1Click);
 }
 
 void TMainForm::BuildPopupMenu()
@@ -150,7 +150,8 @@ void TMainForm::BuildPopupMenu()
         PopUpRecOpe1, "現在の位置に空きレコードを追加(&I)", &TMainForm::InsertRecordClick, "Ctrl+I");
     InsertRecordNext = AddItem(
         PopUpRecOpe1, "現在の次の位置に空きレコードを追加(&N)", &TMainForm::InsertRecordNextClick, "Ctrl+N");
-    InsertFileRecord = AddItem(PopUpRecOpe1, "ファイルレコードを追加(&F)...", nullptr, "Ctrl+F");
+    InsertFileRecord
+        = AddItem(PopUpRecOpe1, "ファイルレコードを追加(&F)...", &TMainForm::InsertFileRecordClick, "Ctrl+F");
     D2 = AddItem(PopUpRecOpe1, "現在のレコードを削除(&D)", &TMainForm::D2Click, "Ctrl+D");
 
     OpenEditor = AddItem(PopupMenu_Item, "HTMLエディタで開く(&H)", &TMainForm::OpenEditorClick);
@@ -159,8 +160,8 @@ void TMainForm::BuildPopupMenu()
     ConvPart = AddItem(PopupMenu_Item, "このパートだけを変換(&C)", &TMainForm::ConvPartClick_PopUp);
 
     // Dialogs of a later version: their items stay disabled for now.
-    for (QAction* item : { Menu_FindSingleCell, Menu_FindAllCell, Menu_ReplaceSingleCell, Menu_ReplaceAllCell,
-             N10, I1, O1, HTMLH1, About1, InsertFileRecord })
+    for (QAction* item :
+        { Menu_FindSingleCell, Menu_FindAllCell, Menu_ReplaceSingleCell, Menu_ReplaceAllCell })
         item->setEnabled(false);
 }
 
@@ -209,7 +210,7 @@ void TMainForm::BuildToolBars()
 bool TMainForm::IsPending(QAction* action) const
 {
     for (QAction* item : { Menu_FindSingleCell, Menu_FindAllCell, Menu_ReplaceSingleCell, Menu_ReplaceAllCell,
-             N10, I1, O1, HTMLH1, About1, InsertFileRecord, ToolButton_Find })
+             ToolButton_Find })
         if (action == item)
             return true;
     return false;
