@@ -191,6 +191,7 @@ void TMainForm::ConnectComponents()
         [this](const QPoint& pos) { Memo_MainContextPopup(Memo_Main->mapToGlobal(pos)); });
     Memo_Main->installEventFilter(this);
     Memo_Main->viewport()->installEventFilter(this);
+    ConnectFindReplace();
 }
 
 void TMainForm::FormCreate(const QStringList& arguments)

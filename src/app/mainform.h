@@ -26,6 +26,8 @@ class QToolBar;
 
 namespace lexicana {
 
+class TFindReplaceController;
+
 class IFileDialogs;
 class TDlg_Converting;
 class TFileHistory;
@@ -213,6 +215,8 @@ private:
     void BuildPopupMenu();
     void BuildToolBars();
     void ConnectComponents();
+    // The find and replace dialogs and their menu items.
+    void ConnectFindReplace();
     void FormCreate(const QStringList& arguments);
     QAction* AddItem(
         QMenu* menu, const char* caption, void (TMainForm::*handler)(), const char* shortcut = nullptr);
@@ -226,8 +230,6 @@ private:
     bool BelongsToWindow(QWidget* widget) const;
     bool HandleKeyEvent(QWidget* receiver, QKeyEvent* event);
 
-    // Items whose dialogs come with a later version; they stay disabled.
-    bool IsPending(QAction* action) const;
     void SetItemEnabled(QAction* action, bool enabled);
 
     // The edit commands on the grid act on the whole current cell through
@@ -251,6 +253,7 @@ private:
 
     TGlobal global_;
     TDocument doc_;
+    TFindReplaceController* findReplace_ = nullptr;
     std::unique_ptr<IFileDialogs> qtDialogs_;
     IFileDialogs* dialogs_;
     std::unique_ptr<TFileHistory> history_;

@@ -1,14 +1,18 @@
-// The main window's commands that open the dialogs of their own: the
-// conversion set, the external output list, inserting a file record, the
+// The main window's commands that open the dialogs of their own: find and
+// replace, the conversion set, the external output list, inserting a file record, the
 // options, help and the about box.
 #include "app/aboutbox.h"
 #include "app/applisetting.h"
 #include "app/convsetsetting.h"
 #include "app/editinfooutput.h"
+#include "app/findreplacecontroller.h"
 #include "app/help.h"
 #include "app/insertfilerecord.h"
 #include "app/mainform.h"
 #include "components/strsortgrid.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
 
 namespace lexicana {
 
@@ -57,6 +61,37 @@ void TMainForm::O1Click()
 void TMainForm::HTMLH1Click()
 {
     OpenHelp(global_);
+}
+
+void TMainForm::ConnectFindReplace()
+{
+    // The hooks go through the window's own handlers, so the pane never
+    // writes its text back into a cell while the grid is the edit target.
+    TFindReplaceController::THooks hooks;
+    hooks.ShowCellInPane = [this](const std::string& text) { ShowCellInPane(text); };
+    hooks.EnterGrid = [this] {
+        StringGrid_Main->setFocus(Qt::OtherFocusReason);
+        StringGrid_MainEnter();
+    };
+    hooks.EnterPane = [this] {
+        Memo_Main->setFocus(Qt::OtherFocusReason);
+        Memo_MainEnter();
+    };
+    hooks.CellsEdited = [this] {
+        UpdateCaption();
+        ShowCellKind(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+    };
+    findReplace_ = new TFindReplaceController(doc_, StringGrid_Main, Memo_Main, hooks, this);
+    connect(Menu_FindSingleCell, &QAction::triggered, findReplace_,
+        &TFindReplaceController::Menu_FindSingleCellClick);
+    connect(
+        Menu_FindAllCell, &QAction::triggered, findReplace_, &TFindReplaceController::Menu_FindAllCellClick);
+    connect(
+        ToolButton_Find, &QAction::triggered, findReplace_, &TFindReplaceController::Menu_FindAllCellClick);
+    connect(Menu_ReplaceSingleCell, &QAction::triggered, findReplace_,
+        &TFindReplaceController::Menu_ReplaceSingleCellClick);
+    connect(Menu_ReplaceAllCell, &QAction::triggered, findReplace_,
+        &TFindReplaceController::Menu_ReplaceAllCellClick);
 }
 
 void TMainForm::About1Click()

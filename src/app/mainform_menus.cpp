@@ -158,11 +158,6 @@ void TMainForm::BuildPopupMenu()
     CopyTag = AddItem(PopupMenu_Item, "Lexicanaタグをコピー(&W)", &TMainForm::CopyTagClick);
     HorzLine1 = PopupMenu_Item->addSeparator();
     ConvPart = AddItem(PopupMenu_Item, "このパートだけを変換(&C)", &TMainForm::ConvPartClick_PopUp);
-
-    // Dialogs of a later version: their items stay disabled for now.
-    for (QAction* item :
-        { Menu_FindSingleCell, Menu_FindAllCell, Menu_ReplaceSingleCell, Menu_ReplaceAllCell })
-        item->setEnabled(false);
 }
 
 void TMainForm::BuildToolBars()
@@ -202,23 +197,13 @@ void TMainForm::BuildToolBars()
 
     ToolBar_Edit = makeBar("編集", "ToolBar_Edit");
     ToolButton_Find = makeButton(ToolBar_Edit, ImageFind, "検索", nullptr);
-    ToolButton_Find->setEnabled(false);
     // The conversion button is never disabled.
     SpeedButton_Convert = makeButton(ToolBar_Edit, ImageConvert, "変換開始", &TMainForm::S2Click);
 }
 
-bool TMainForm::IsPending(QAction* action) const
-{
-    for (QAction* item : { Menu_FindSingleCell, Menu_FindAllCell, Menu_ReplaceSingleCell, Menu_ReplaceAllCell,
-             ToolButton_Find })
-        if (action == item)
-            return true;
-    return false;
-}
-
 void TMainForm::SetItemEnabled(QAction* action, bool enabled)
 {
-    action->setEnabled(enabled && !IsPending(action));
+    action->setEnabled(enabled);
 }
 
 // --- opening handlers ------------------------------------------------------------

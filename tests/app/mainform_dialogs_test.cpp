@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDialog>
 #include <gtest/gtest.h>
@@ -60,4 +61,23 @@ TEST(MainFormDialogs, OptionsBackToSelectedCellModeSelectsTheFirstCell)
     EXPECT_FALSE(w.global().PopupOperatePosition);
     EXPECT_EQ(w.grid()->CurrentCol(), 1);
     EXPECT_EQ(w.grid()->CurrentRow(), 1);
+}
+
+TEST(MainFormDialogs, FindCommandsOpenTheModelessDialogs)
+{
+    WindowTest w;
+    w.Records({ { "a" } });
+    for (QAction* item : { w.form->Menu_FindSingleCell, w.form->Menu_FindAllCell,
+             w.form->Menu_ReplaceSingleCell, w.form->Menu_ReplaceAllCell, w.form->ToolButton_Find }) {
+        ASSERT_TRUE(item->isEnabled()) << item->text().toStdString();
+        item->trigger();
+        QApplication::processEvents();
+        bool shown = false;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && (top->windowTitle() == "検索" || top->windowTitle() == "置換")) {
+                shown = true;
+                top->close();
+            }
+        EXPECT_TRUE(shown) << item->text().toStdString();
+    }
 }
