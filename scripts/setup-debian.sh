@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing Lexicana needs.
+#   setup-debian.sh          installs the missing ones
+#   setup-debian.sh --list   prints the package names
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
@@ -8,6 +10,10 @@ packages=(
   fonts-noto-cjk
   xvfb xauth
 )
+if [ "${1:-}" = "--list" ]; then
+  echo "${packages[@]}"
+  exit 0
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

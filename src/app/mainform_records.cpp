@@ -110,16 +110,8 @@ void TMainForm::StringGrid_MainColumnSorted()
 
 void TMainForm::ShowSortedCell()
 {
-    const int col = StringGrid_Main->CurrentCol();
-    const int row = StringGrid_Main->CurrentRow();
-    if (global_.EditTarget == 0)
-        ShowCellInPane(doc_.Grid().Cell(col, row));
-    ShowCellPosition(col, row);
-    ShowCellKind(col, row);
-    if (!global_.PopupOperatePosition) {
-        global_.OpCol = col;
-        global_.OpRow = row;
-    }
+    // The same as selecting the current cell anew.
+    StringGrid_MainSelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
 }
 
 void TMainForm::StringGrid_MainRowMoved(int from, int to)
