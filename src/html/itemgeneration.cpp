@@ -1,5 +1,6 @@
 #include "html/itemgeneration.h"
 
+#include "common/fileio.h"
 #include "common/messages.h"
 #include "common/sjis.h"
 #include "common/utils.h"
@@ -7,6 +8,7 @@
 #include "conversion/document.h"
 #include "platform/localtime.h"
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 #include <string_view>
@@ -98,6 +100,30 @@ void AppendJoined(std::string& out, const TStringList& lines)
         if (i > 0)
             out += '\n';
         out += lines[i];
+    }
+}
+
+// lines := a fresh copy of a template, taken as its whole text split into
+// lines again. Template lines hold no line breaks as read, but a numeric
+// placeholder rewritten to a heading that has one does: such a line becomes
+// several lines here, and the heading placeholder is then cut in two.
+void CopyTemplate(TStringList& lines, const TStringList& templ)
+{
+    const bool hasBreak = std::any_of(templ.begin(), templ.end(),
+        [](const std::string& line) { return line.find_first_of("\r\n") != std::string::npos; });
+    if (!hasBreak) {
+        lines = templ; // reuses the buffers of the working list
+        return;
+    }
+    lines.clear();
+    for (const std::string& line : templ) {
+        if (line.find_first_of("\r\n") == std::string::npos) {
+            lines.push_back(line);
+            continue;
+        }
+        // Every line break ends a line, the one after the line included.
+        for (std::string& piece : SplitLines(line + "\r\n"))
+            lines.push_back(std::move(piece));
     }
 }
 
@@ -202,23 +228,22 @@ int MakeOnePart(TDocument& doc, std::string& out, const FileListGrid& parts, con
         const int end = PartRow(parts, index + 1);
         const int lastRow = doc.Grid().RowCount() - 1;
 
-        // Copy-assigning the templates reuses the buffers of the working list.
         // The results of MakeItem and HeadFootStrings are not used: a failure
         // there has been reported, and the working list goes on as it stands.
-        lines = doc.HeadTableLines;
+        CopyTemplate(lines, doc.HeadTableLines);
         HeadFootStrings(doc, lines);
         AppendJoined(out, lines);
 
         for (int row = first; row < end; ++row) {
             doc.Progress().SetRecord(row, lastRow);
-            lines = doc.MainTableLines;
+            CopyTemplate(lines, doc.MainTableLines);
             MakeItem(doc, lines, links, row, columnUsed);
             if (!doc.Global().Converting)
                 return 206;
             AppendJoined(out, lines);
         }
 
-        lines = doc.FootTableLines;
+        CopyTemplate(lines, doc.FootTableLines);
         HeadFootStrings(doc, lines);
         AppendJoined(out, lines);
         return 0;

@@ -140,6 +140,25 @@ TEST_F(ItemGenerationTest, PartIsHeadItemsFootWithNothingBetween)
     EXPECT_NE(sink.last().text.find("MakeOnePart"), std::string::npos);
 }
 
+// Each piece starts from the template's text split into lines again, so a
+// numeric placeholder rewritten to a heading with a line break is cut in two
+// and no longer names the column; it stays in the output as it stands.
+TEST_F(ItemGenerationTest, TemplateCopyIsSplitAtLineBreaksOfRewrittenHeadings)
+{
+    doc.Grid().SetCell(4, 0, "De\r\nsc");
+    doc.Grid().SetCell(1, 0, "Wo\rrd");
+    doc.HeadTableLines = { "H" };
+    doc.MainTableLines = { "<i>{\\4}{\\1}</i>", "" };
+    doc.FootTableLines = { "F" };
+    ColumnFlags used;
+    MarkUsedColumns(doc.Grid(), doc.MainTableLines, used);
+    EXPECT_EQ(used, (ColumnFlags { 0, 1, 0, 0, 1 }));
+    EXPECT_EQ(doc.MainTableLines[0], "<i>{De\r\nsc}{Wo\rrd}</i>");
+    std::string out;
+    ASSERT_EQ(MakeOnePart(doc, out, parts, noLinks, used, 0), 0);
+    EXPECT_EQ(out, "H<i>{De\nsc}{Wo\nrd}</i>\n<i>{De\nsc}{Wo\nrd}</i>\nF");
+}
+
 TEST_F(ItemGenerationTest, CancelStopsMidItemWithoutItemOrFoot)
 {
     doc.HeadTableLines = { "H" };
