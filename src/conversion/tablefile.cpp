@@ -69,12 +69,13 @@ std::string_view TrimControls(std::string_view text)
     throw std::runtime_error("'" + SjisToUtf8(text) + "' は有効な整数値ではありません");
 }
 
-// A decimal integer with optional leading blanks and sign; anything else
-// (trailing text, an empty text, a value outside int) throws.
+// A decimal integer with optional leading blanks (spaces; a tab is a
+// control character, not a blank) and sign; anything else (trailing text,
+// an empty text, a value outside int) throws.
 int ParseTableInteger(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+    while (i < text.size() && text[i] == ' ')
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {

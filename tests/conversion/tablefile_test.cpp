@@ -287,6 +287,7 @@ TEST_F(TableFileTest, IntegersAllowLeadingBlanksOnlyAndBadOnesFailTheRead)
     const char* failing[] = {
         "[Title]\nx=Name\n",
         "[Width]\n2=120 \n",
+        "[Width]\n2=\t120\n", // a tab is not a blank
         "[Width]\n2=\n",
         "[Column]\nSort=1a\n",
         "[Column]\nCount=99999999999\n",
