@@ -40,28 +40,16 @@ struct EucWalker {
     bool MayStartAt(std::string_view, std::size_t) const { return true; }
 };
 
-// JIS: "ESC $ x" switches to double-byte pairs, "ESC ( x" back to single
-// bytes (each escape is three bytes, as the code converter reads them). A
-// match starts only on a single byte outside the escapes.
+// JIS: the page is 7-bit, so every byte is a character of its own except the
+// three-byte escape sequences, inside which no match starts. Double-byte
+// runs need no tracking: a generated part may end in a run that no escape
+// closes, and the end marker right after it must still be found.
 struct JisWalker {
-    bool doubleByte = false;
-
-    std::size_t Next(std::string_view text, std::size_t pos)
+    std::size_t Next(std::string_view text, std::size_t pos) const
     {
-        if (ByteAt(text, pos) == kEsc && pos < text.size()) {
-            const unsigned char d = ByteAt(text, pos + 1);
-            if (d == '$')
-                doubleByte = true;
-            else if (d == '(')
-                doubleByte = false;
-            return pos + 3;
-        }
-        return pos + (doubleByte ? 2 : 1);
+        return pos + (ByteAt(text, pos) == kEsc ? 3 : 1);
     }
-    bool MayStartAt(std::string_view text, std::size_t pos) const
-    {
-        return !doubleByte && ByteAt(text, pos) != kEsc;
-    }
+    bool MayStartAt(std::string_view text, std::size_t pos) const { return ByteAt(text, pos) != kEsc; }
 };
 
 // Byte search for candidates, then a walk over the characters up to each

@@ -10,8 +10,8 @@ namespace lexicana {
 
 // Byte position of the first occurrence of marker in page that starts on a
 // character boundary of code (a JCodeValue: EUC-JP rules for EUC-JP, single
-// bytes outside the escape sequences and double-byte runs for JIS, Shift_JIS
-// rules for every other value), or npos. The page counts as ending at its
+// bytes outside the escape sequences for JIS, Shift_JIS rules for every other
+// value), or npos. The page counts as ending at its
 // first zero byte; an empty marker is never found.
 std::size_t FindMarker(std::string_view page, std::string_view marker, int code);
 

@@ -163,3 +163,22 @@ TEST(PageRewriteTest, ReadOnlyPageGives108AndStaysUntouched)
     EXPECT_EQ(ErrorBox(s.sink).text, "予期しないエラーです");
     EXPECT_EQ(s.LeftoverTempFiles(), 0);
 }
+
+TEST(PageRewriteTest, JisPartEndingInJapaneseStillFindsTheEndMarker)
+{
+    // The JIS writer closes no double-byte run at the end of the part, so
+    // the end marker follows Japanese text directly.
+    ConversionSet s;
+    s.global.TableFileName = s.dir.write("jis.ctb",
+        "[Column]\r\nCount=5\r\nSort=1\r\nLinkedWord=5\r\n[Title]\r\n5=w\r\n"
+        "[MainConversionTable]\r\n#start\r\n<i>{w}\r\n#end\r\n");
+    s.File("c", "jis.html");
+    s.Record("c1", SjisOf("用語"));
+    const std::string head = sjis2jis83(SjisOf("日本語") + "\n");
+    s.Page("jis.html", head, "\n");
+    test::RecordingSink sink;
+    EXPECT_EQ(s.doc.StartConversion(), 201);
+    EXPECT_EQ(s.Read("jis.html"), head + kStart + sjis2jis83("<i>" + SjisOf("用語")) + kEnd + "\n");
+    for (const auto& box : sink.boxes)
+        EXPECT_NE(box.caption, "再実行の確認");
+}
