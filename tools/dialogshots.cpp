@@ -8,30 +8,17 @@
 // dialog gets one entry in Shots() below.
 #include "app/aboutbox.h"
 #include "app/applisetting.h"
+#include "app/convsetsetting.h"
 #include "app/dlgconverting.h"
+#include "app/editinfooutput.h"
+#include "app/finddialogs.h"
+#include "app/insertfilerecord.h"
 #include "app/mainform.h"
 #include "app/numofitems.h"
 #include "data/global.h"
 #include "data/recordtable.h"
 #include "platform/programinfo.h"
 #include "platform/qsjis.h"
-
-#if __has_include("app/convsetsetting.h")
-#include "app/convsetsetting.h"
-#define LEXICANA_HAS_CONVSETSETTING 1
-#endif
-#if __has_include("app/editinfooutput.h")
-#include "app/editinfooutput.h"
-#define LEXICANA_HAS_EDITINFOOUTPUT 1
-#endif
-#if __has_include("app/insertfilerecord.h")
-#include "app/insertfilerecord.h"
-#define LEXICANA_HAS_INSERTFILERECORD 1
-#endif
-#if __has_include("app/finddialogs.h")
-#include "app/finddialogs.h"
-#define LEXICANA_HAS_FINDDIALOGS 1
-#endif
 
 #include <QApplication>
 #include <QDir>
@@ -158,27 +145,20 @@ std::vector<TShot> Shots()
                          TDlg_NumOfItems dialog(nullptr, {}, {}, scene.grid, scene.global);
                          camera.Take(dialog, QStringLiteral("numofitems"));
                      } });
-#ifdef LEXICANA_HAS_CONVSETSETTING
     shots.push_back({ "convsetsetting", [](TScene& scene, TCamera& camera) {
                          TDlg_ConvSetSetting dialog(nullptr, scene.global, {}, {});
                          camera.Take(dialog, QStringLiteral("convsetsetting"));
                      } });
-#endif
-#ifdef LEXICANA_HAS_EDITINFOOUTPUT
     shots.push_back({ "editinfooutput", [](TScene& scene, TCamera& camera) {
                          TDlg_EditInfoOutput dialog(
                              nullptr, scene.global.InfoOutputList, scene.global.HTMLDir);
                          camera.Take(dialog, QStringLiteral("editinfooutput"));
                      } });
-#endif
-#ifdef LEXICANA_HAS_INSERTFILERECORD
     shots.push_back({ "insertfilerecord", [](TScene& scene, TCamera& camera) {
                          TDlg_InsertFileRecord dialog(
                              nullptr, scene.grid, scene.global, 15, 1, scene.grid.RowCount(), {});
                          camera.Take(dialog, QStringLiteral("insertfilerecord"));
                      } });
-#endif
-#ifdef LEXICANA_HAS_FINDDIALOGS
     shots.push_back({ "find", [](TScene&, TCamera& camera) {
                          TFindDialog dialog;
                          dialog.SetAllCellMode(true);
@@ -191,7 +171,6 @@ std::vector<TShot> Shots()
                          dialog.SetReplaceText(QStringLiteral("ハッシュテーブル"));
                          camera.Take(dialog, QStringLiteral("replace"));
                      } });
-#endif
     return shots;
 }
 
