@@ -1,7 +1,7 @@
 // Sorting the record table by one column: the ascending sort of a row range
 // (Japanese collation, letter case ignored, equal keys keep their order), the
 // heading sort that can reverse it, a byte-wise bubble sort, and the pass
-// that puts a file record ahead of the record with the same sort key.
+// that puts file records ahead of the records with the same sort key.
 #pragma once
 
 #include "data/global.h"
@@ -15,14 +15,25 @@ namespace lexicana {
 void QsortGrid(TRecordTable& grid, int fromRow, int toRow, int col);
 
 // The heading sort: QsortGrid, then the range reversed when descending.
-void QuickSortGrid(TRecordTable& grid, int fromRow, int toRow, int col, bool ascending);
+// True when any row changed its place.
+bool QuickSortGrid(TRecordTable& grid, int fromRow, int toRow, int col, bool ascending);
 
 // Ascending by byte values with adjacent exchanges until none is needed.
 void BubbleSortGrid(TRecordTable& grid, int fromRow, int toRow, int col);
 
-// One forward pass over the records: a file record whose Sort column cell
-// equals, byte for byte, the one of the row above is exchanged with that row.
-// A file record thus moves up at most one row per call.
-void MoveFileRecordsAhead(TRecordTable& grid, const TGlobal& global);
+// True when the conversion table's Sort column is a data column of grid.
+// Otherwise every Sort cell would read as empty: neither the sort before a
+// conversion nor the file-record pass takes place.
+bool HasSortColumn(const TRecordTable& grid, const TGlobal& global);
+
+// Puts file records ahead of the records with the same Sort column cell, so
+// that after a sort each one starts the part its key belongs to. Consecutive
+// records whose Sort cells collate equal form a run (after a sort by the
+// Sort column, all records of one key); within a run, the places held by
+// the records of one key (byte for byte) go first to its file records, then
+// to its other records, each in the order they had. Records of other keys
+// keep their places, so a second call changes nothing. Nothing moves
+// without a Sort column (HasSortColumn). True when any row moved.
+bool MoveFileRecordsAhead(TRecordTable& grid, const TGlobal& global);
 
 } // namespace lexicana
