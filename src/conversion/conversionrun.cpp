@@ -85,16 +85,15 @@ private:
 // command converts the part the user pointed at.
 int SortRecordsForRun(TRecordTable& grid, const TGlobal& global, int onlyRow)
 {
-    const int key = global.SortCol;
     const int lastRow = grid.RowCount() - 1;
-    if (key <= 0 || key >= grid.ColCount() || lastRow < 1)
+    if (!HasSortColumn(grid, global) || lastRow < 1)
         return onlyRow;
     // Numbering first lets column 0 tell each record's place before the sort;
     // the final numbering overwrites it anyway.
     const bool follow = onlyRow >= 1 && onlyRow <= lastRow;
     if (follow)
         grid.NumberRows();
-    QsortGrid(grid, 1, lastRow, key);
+    QsortGrid(grid, 1, lastRow, global.SortCol);
     MoveFileRecordsAhead(grid, global);
     int followed = onlyRow;
     if (follow) {
