@@ -10,21 +10,35 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-// A "/" is never the trail byte of a double-byte character; a "\" may be, so
-// callers only pass bytes that start a character.
 bool IsSeparatorChar(char c)
 {
     return c == '\\' || c == '/';
 }
 
-// Position of the last separator character (and of ":" when withColon) in
-// path, or npos.
-std::size_t LastSeparator(std::string_view path, bool withColon)
+// True for the bytes that may follow a lead byte in a double-byte character
+// (0x40-0x7E, 0x80-0xFC). "\" (0x5C) is one of them, "/" (0x2F) and ":" are not.
+bool IsSjisTrailByte(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 0x40 && u <= 0x7E) || (u >= 0x80 && u <= 0xFC);
+}
+
+// Length of the path character at pos: 2 for a lead byte followed by a trail
+// byte, else 1. A lead byte in front of a byte that cannot be its trail byte
+// (a "/" for one) stands alone, and that byte is a character of its own.
+// Every walk over a path uses this, so all helpers agree on the separators.
+std::size_t PathCharLength(std::string_view path, std::size_t pos)
+{
+    return IsSjisLeadByte(path[pos]) && pos + 1 < path.size() && IsSjisTrailByte(path[pos + 1]) ? 2 : 1;
+}
+
+// Position of the last folder separator in path, or npos.
+std::size_t LastSeparator(std::string_view path)
 {
     std::size_t last = npos;
     for (std::size_t i = 0; i < path.size();) {
-        std::size_t n = SjisCharLength(path, i);
-        if (n == 1 && (IsSeparatorChar(path[i]) || (withColon && path[i] == ':')))
+        std::size_t n = PathCharLength(path, i);
+        if (n == 1 && IsSeparatorChar(path[i]))
             last = i;
         i += n;
     }
@@ -43,7 +57,7 @@ ParentStep FindParentStep(std::string_view path)
     std::size_t lastSep = npos;
     std::size_t sepBeforeLast = npos;
     for (std::size_t i = 0; i < path.size();) {
-        std::size_t n = SjisCharLength(path, i);
+        std::size_t n = PathCharLength(path, i);
         if (n == 1 && path[i] == '.' && i + 2 < path.size() && path[i + 1] == '.'
             && IsSeparatorChar(path[i + 2]) && (i == 0 || lastSep == i - 1))
             return { i, i == 0 ? npos : sepBeforeLast };
@@ -60,7 +74,7 @@ ParentStep FindParentStep(std::string_view path)
 
 bool HasDrivePrefix(std::string_view path)
 {
-    if (path.size() < 2 || path[1] != ':')
+    if (path.size() < 3 || path[1] != ':' || !IsSeparatorChar(path[2]))
         return false;
     char c = path[0];
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -70,24 +84,22 @@ bool IsFolderSeparatorAt(std::string_view path, std::size_t pos)
 {
     if (pos >= path.size() || !IsSeparatorChar(path[pos]))
         return false;
-    if (path[pos] == '/')
-        return true;
     std::size_t i = 0;
     while (i < pos)
-        i += SjisCharLength(path, i);
-    return i == pos;
+        i += PathCharLength(path, i);
+    return i == pos && PathCharLength(path, pos) == 1;
 }
 
 bool EndsWithFolderSeparator(std::string_view path)
 {
-    return !path.empty() && LastSeparator(path, false) == path.size() - 1;
+    return !path.empty() && LastSeparator(path) == path.size() - 1;
 }
 
 char SeparatorStyleOf(std::string_view path)
 {
     bool backslash = false;
     for (std::size_t i = 0; i < path.size();) {
-        std::size_t n = SjisCharLength(path, i);
+        std::size_t n = PathCharLength(path, i);
         if (n == 1 && path[i] == '/')
             return '/';
         if (n == 1 && path[i] == '\\')
@@ -126,12 +138,15 @@ std::string MakeRelativePath(const std::string& path, const std::string& base, b
     const std::string pathFolder = ExtractFileDir(path);
 
     // Common leading characters; up to the first difference both texts hold
-    // the same bytes, so they share their character boundaries. "\" and "/"
-    // count as the same separator.
+    // the same bytes, so they share their character boundaries (a lead byte
+    // that pairs in one text and stands alone in the other ends the common
+    // part). "\" and "/" count as the same separator.
     std::size_t commonEnd = npos; // just after the last shared separator
     const std::size_t limit = std::min(baseFolder.size(), pathFolder.size());
     for (std::size_t i = 0; i < limit;) {
-        std::size_t n = SjisCharLength(baseFolder, i);
+        std::size_t n = PathCharLength(baseFolder, i);
+        if (n != PathCharLength(pathFolder, i))
+            break;
         if (n == 1 && IsSeparatorChar(baseFolder[i]) && IsSeparatorChar(pathFolder[i])) {
             commonEnd = i + 1;
         } else if (i + n > limit || baseFolder.compare(i, n, pathFolder, i, n) != 0) {
@@ -145,7 +160,7 @@ std::string MakeRelativePath(const std::string& path, const std::string& base, b
     const std::string parentStep = std::string("..") + SeparatorStyleOf(base);
     std::string result;
     for (std::size_t i = commonEnd; i < baseFolder.size();) {
-        std::size_t n = SjisCharLength(baseFolder, i);
+        std::size_t n = PathCharLength(baseFolder, i);
         if (n == 1 && IsSeparatorChar(baseFolder[i]))
             result += parentStep;
         i += n;
@@ -156,13 +171,13 @@ std::string MakeRelativePath(const std::string& path, const std::string& base, b
 
 std::string ExtractFileDir(const std::string& path)
 {
-    std::size_t last = LastSeparator(path, true);
+    std::size_t last = LastSeparator(path);
     return last == npos ? std::string() : path.substr(0, last + 1);
 }
 
 std::string ExtractFileName(const std::string& path)
 {
-    std::size_t last = LastSeparator(path, true);
+    std::size_t last = LastSeparator(path);
     return last == npos ? path : path.substr(last + 1);
 }
 
@@ -170,7 +185,11 @@ std::string IncludeTrailingSeparator(const std::string& folder)
 {
     if (folder.empty() || EndsWithFolderSeparator(folder))
         return folder;
-    return folder + SeparatorStyleOf(folder);
+    // A "\" after a lone lead byte would become its trail byte; "/" never does.
+    std::string withSeparator = folder + SeparatorStyleOf(folder);
+    if (!EndsWithFolderSeparator(withSeparator))
+        withSeparator.back() = '/';
+    return withSeparator;
 }
 
 std::string WithSlashSeparators(const std::string& path)
@@ -178,7 +197,7 @@ std::string WithSlashSeparators(const std::string& path)
     std::string out;
     out.reserve(path.size());
     for (std::size_t i = 0; i < path.size();) {
-        const std::size_t n = SjisCharLength(path, i);
+        const std::size_t n = PathCharLength(path, i);
         if (n == 1 && path[i] == '\\')
             out += '/';
         else

@@ -1,5 +1,6 @@
 #include "common/pathutils.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 
 using namespace lexicana;
@@ -21,13 +22,13 @@ TEST(PathSeparators, TrailBytesAreNeverSeparators)
     EXPECT_TRUE(EndsWithFolderSeparator("/home/"));
     EXPECT_FALSE(EndsWithFolderSeparator(""));
 
-    EXPECT_TRUE(HasDrivePrefix("c:x"));
-    EXPECT_TRUE(HasDrivePrefix("Z:"));
+    EXPECT_TRUE(HasDrivePrefix("c:\\x"));
+    EXPECT_TRUE(HasDrivePrefix("Z:/"));
     EXPECT_FALSE(HasDrivePrefix("1:\\x"));
     EXPECT_FALSE(HasDrivePrefix("/c:"));
 
     EXPECT_EQ(SeparatorStyleOf("C:\\web\\x.lxs"), '\\');
-    EXPECT_EQ(SeparatorStyleOf("C:x.lxs"), '\\');
+    EXPECT_EQ(SeparatorStyleOf("C:\\x.lxs"), '\\');
     EXPECT_EQ(SeparatorStyleOf("/home/u/x.lxs"), '/');
     EXPECT_EQ(SeparatorStyleOf("x.lxs"), '/');
     EXPECT_EQ(SeparatorStyleOf("\x95\x5cx.lxs"), '/');
@@ -143,8 +144,6 @@ TEST(FileNameParts, SplitAtTheLastSeparatorOrColon)
 {
     EXPECT_EQ(ExtractFileDir("C:\\web\\a.html"), "C:\\web\\");
     EXPECT_EQ(ExtractFileName("C:\\web\\a.html"), "a.html");
-    EXPECT_EQ(ExtractFileDir("C:a.html"), "C:");
-    EXPECT_EQ(ExtractFileName("C:a.html"), "a.html");
     EXPECT_EQ(ExtractFileDir("/home/a.html"), "/home/");
     EXPECT_EQ(ExtractFileDir("a.html"), "");
     EXPECT_EQ(ExtractFileName("a.html"), "a.html");
@@ -158,4 +157,88 @@ TEST(FileNameParts, SplitAtTheLastSeparatorOrColon)
     EXPECT_EQ(IncludeTrailingSeparator("/home/u"), "/home/u/");
     EXPECT_EQ(IncludeTrailingSeparator("/home/u/"), "/home/u/");
     EXPECT_EQ(IncludeTrailingSeparator(""), "");
+}
+
+TEST(PathSeparators, ColonIsAnOrdinaryCharacterOutsideWindowsDrivePrefixes)
+{
+    for (const char* name : { "c:x", "Z:", "v1:2", "a:b.csv", "1:\\x" })
+        EXPECT_FALSE(HasDrivePrefix(name)) << name;
+    EXPECT_EQ(SeparatorStyleOf("C:x.lxs"), '/');
+
+    // A set saved as "v1:2.lxs" next to its item data, and back.
+    const std::string set = "/home/u/v1:2.lxs";
+    EXPECT_EQ(ExtractFileDir(set), "/home/u/");
+    EXPECT_EQ(ExtractFileName(set), "v1:2.lxs");
+    EXPECT_EQ(ExtractFileDir("C:a.html"), "");
+    EXPECT_EQ(ExtractFileName("C:a.html"), "C:a.html");
+    std::string value = MakeRelativePath("/home/u/items.csv", set, false);
+    EXPECT_EQ(value, "items.csv");
+    MakeAbsolutePath(ExtractFileDir(set), value);
+    EXPECT_EQ(value, "/home/u/items.csv");
+
+    struct Case {
+        const char* folder;
+        const char* value;
+        const char* absolute;
+    };
+    const Case cases[] = {
+        { "/home/u/set/", "a:b.csv", "/home/u/set/a:b.csv" },
+        { "/home/u/set/", "d:x.csv", "/home/u/set/d:x.csv" },
+        // Set files written on Windows.
+        { "C:\\gl\\", "items.csv", "C:\\gl\\items.csv" },
+        { "C:\\gl\\", "d:\\x.csv", "d:\\x.csv" },
+        { "C:\\gl\\", "D:/x.csv", "D:/x.csv" },
+        { "C:\\gl\\set\\", "..\\data\\x.csv", "C:\\gl\\set\\..\\data\\x.csv" },
+    };
+    for (const Case& c : cases) {
+        value = c.value;
+        MakeAbsolutePath(c.folder, value);
+        EXPECT_EQ(value, c.absolute) << c.value;
+    }
+    EXPECT_EQ(ResolveRelativePath("/a/", "d:x"), "/a/d:x");
+    EXPECT_EQ(ResolveRelativePath("/a/", "d:\\x"), "d:\\x");
+}
+
+TEST(PathSeparators, EveryHelperAgreesOnRandomByteStrings)
+{
+    // A lone lead byte before "/" leaves the "/" a separator; before "\" it
+    // pairs with it.
+    EXPECT_EQ(IncludeTrailingSeparator("/web/x\xe9"), "/web/x\xe9/");
+    EXPECT_EQ(IncludeTrailingSeparator("C:\\web\\x\xe9"), "C:\\web\\x\xe9/");
+    EXPECT_EQ(ExtractFileName("/web/x\xe9/p.html"), "p.html");
+    EXPECT_TRUE(IsFolderSeparatorAt("/web/x\xe9/p.html", 7));
+
+    const char alphabet[]
+        = { '/', '\\', ':', '.', 'a', '\x81', '\x95', '\xe9', '\xfc', '\x5c', '\x40', '\x7f', '\xfd' };
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 16;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        std::string x;
+        for (std::uint32_t n = next() % 9; n > 0; --n)
+            x += alphabet[next() % sizeof alphabet];
+        const std::string dir = ExtractFileDir(x);
+        const std::string name = ExtractFileName(x);
+        ASSERT_EQ(dir + name, x);
+        ASSERT_TRUE(dir.empty() || EndsWithFolderSeparator(dir)) << x;
+        for (std::size_t i = 0; i < name.size(); ++i)
+            ASSERT_FALSE(IsFolderSeparatorAt(x, dir.size() + i)) << x;
+        ASSERT_EQ(EndsWithFolderSeparator(x), !x.empty() && IsFolderSeparatorAt(x, x.size() - 1)) << x;
+
+        const std::string folder = IncludeTrailingSeparator(x);
+        ASSERT_EQ(IncludeTrailingSeparator(folder), folder) << x;
+        ASSERT_EQ(folder.compare(0, x.size(), x), 0);
+        if (!x.empty()) {
+            ASSERT_TRUE(EndsWithFolderSeparator(folder)) << x;
+            ASSERT_EQ(ExtractFileDir(folder + "p.html"), folder) << x;
+            ASSERT_EQ(ExtractFileName(folder + "p.html"), "p.html") << x;
+        }
+        // WithSlashSeparators turns exactly the "\" separators into "/".
+        const std::string slashed = WithSlashSeparators(x);
+        ASSERT_EQ(slashed.size(), x.size());
+        for (std::size_t i = 0; i < x.size(); ++i)
+            ASSERT_EQ(slashed[i], IsFolderSeparatorAt(x, i) ? '/' : x[i]) << x;
+    }
 }
