@@ -1,15 +1,14 @@
 #include "common/fileio.h"
 
 #include "platform/filesystem.h"
-#include "platform/sjistext.h"
 
 #include <stdexcept>
 
 namespace lexicana {
 
-int ReadFileToString(const std::string& path, std::string& text)
+int ReadFileToString(const std::string& path, std::string& text, std::string* reason)
 {
-    return ReadFileBytes(path, text) ? FileOk : FileCannotOpen;
+    return ReadFileBytes(path, text, reason) ? FileOk : FileCannotOpen;
 }
 
 int WriteStringToFile(const std::string& path, const std::string& text)
@@ -35,8 +34,9 @@ bool DirectoryExists(const std::string& path)
 TStringList LoadLines(const std::string& path)
 {
     std::string text;
-    if (ReadFileToString(path, text) != FileOk)
-        throw std::runtime_error("ファイルを読み込めません : " + SjisToUtf8(path));
+    std::string reason;
+    if (ReadFileToString(path, text, &reason) != FileOk)
+        throw std::runtime_error(reason);
     return SplitLines(text);
 }
 

@@ -1,6 +1,9 @@
 // Whole-file reading and writing of document paths (Shift_JIS, "\" or "/"),
-// byte for byte. Writes replace a file through a temporary file in the same
-// folder and a rename, so a file is always either its old or its new self.
+// byte for byte. Only regular files are read. Writes replace a file through a
+// temporary file in the same folder and a rename, so a file is always either
+// its old or its new self; where the folder takes no new file but the file is
+// writable it is written in place, and a device or FIFO is written to, never
+// replaced.
 #pragma once
 
 #include "common/stringlist.h"
@@ -12,13 +15,15 @@ namespace lexicana {
 // Result codes of the whole-file functions.
 enum FileResult : int { FileOk = 100, FileCannotOpen = 105 };
 
-// The whole content of the file, every byte. 100, or 105 (text empty).
-int ReadFileToString(const std::string& path, std::string& text);
+// The whole content of the file, every byte. 100, or 105 (text empty) when
+// it cannot be read or is not a regular file (a device, FIFO or folder); then
+// reason (when given) receives a UTF-8 reason naming the file.
+int ReadFileToString(const std::string& path, std::string& text, std::string* reason = nullptr);
 
 // Creates or replaces the file with exactly the bytes of text, through a
 // temporary file and a rename that keeps the permission bits of an existing
-// file. 100, or 105 when it cannot be written (the file is then unchanged;
-// a read-only file is refused, not replaced).
+// file (in place when only the folder refuses new files). 100, or 105 when it
+// cannot be written (a read-only file is refused, not replaced).
 int WriteStringToFile(const std::string& path, const std::string& text);
 
 // Same as WriteStringToFile, but on failure fills error with a readable

@@ -2,7 +2,9 @@
 // its two part markers, converted to the page's character code and line
 // ends, while every byte outside the markers stays as it was. The new page is
 // written to a temporary file beside the page, read back and checked, and
-// only then renamed over the page.
+// only then renamed over the page. Where the page's folder takes no new file
+// but the page is writable, the new page is checked in memory and written in
+// place.
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/utils.h"
@@ -152,9 +154,10 @@ int TDocument::MakeOnePage(
 
             Progress().SelectStep(IConversionProgress::StepWriteTemp);
             page.insert(after, part);
-            if (!temp.Write(path, page))
+            const bool inPlace = !temp.Write(path, page);
+            if (inPlace && !WritableOnlyInPlace(path))
                 return PageCannotWriteTemp;
-            if (ReadFileToString(temp.Path(), page) != FileOk)
+            if (!inPlace && ReadFileToString(temp.Path(), page) != FileOk)
                 return PageCannotRead;
 
             // Consistent when the start marker still ends where it did and the
@@ -164,6 +167,8 @@ int TDocument::MakeOnePage(
             if (start2 != npos && end2 != npos && start2 + startMarker.size() == after
                 && page.size() - end2 == tail) {
                 Progress().SelectStep(IConversionProgress::StepReplacePage);
+                if (inPlace)
+                    return SaveFileAtomically(path, page) ? PageOk : PageCannotWriteTemp;
                 if (!ReplaceFileWithTemp(temp.Path(), path))
                     return PageCannotReplace;
                 temp.Release();

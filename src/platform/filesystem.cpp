@@ -6,6 +6,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace lexicana {
 
@@ -36,13 +45,108 @@ bool Fail(std::string* error, const std::string& reason, const std::string& path
     return false;
 }
 
+constexpr const char* kNotRegularFile = "通常のファイルではありません";
+
+#ifdef Q_OS_UNIX
+// A file descriptor closed with the object; QFile uses it without owning it.
+class FileHandle {
+public:
+    explicit FileHandle(int fd)
+        : fd_(fd)
+    {
+    }
+    ~FileHandle()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// The system's reason for the last failed call, in parentheses.
+std::string SystemReason()
+{
+    return " (" + std::string(std::strerror(errno)) + ")";
+}
+#else
+class FileHandle { };
+#endif
+
+// Opens file for reading when it names a regular file. A FIFO or device is
+// refused without being opened (a FIFO without a writer would block the open,
+// a device may never end); the opened file is checked again, so a name
+// swapped in between cannot slip through.
+bool OpenRegularFileForReading(
+    QFile& file, std::optional<FileHandle>& handle, std::string* error, const std::string& path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray native = QFile::encodeName(file.fileName());
+    struct stat info { };
+    if (::stat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        return Fail(error, kNotRegularFile, path);
+    handle.emplace(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (handle->fd() < 0)
+        return Fail(error, "ファイルを開けません" + SystemReason(), path);
+    if (::fstat(handle->fd(), &info) != 0 || !S_ISREG(info.st_mode))
+        return Fail(error, kNotRegularFile, path);
+    if (!file.open(handle->fd(), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+        return Fail(error, "ファイルを開けません (" + file.errorString().toStdString() + ")", path);
+    return true;
+#else
+    const QFileInfo info(file.fileName());
+    if (info.exists() && !info.isFile())
+        return Fail(error, kNotRegularFile, path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return Fail(error, "ファイルを開けません (" + file.errorString().toStdString() + ")", path);
+    return true;
+#endif
+}
+
+// Writes bytes into an existing file that is not a regular file (a device, a
+// FIFO) as a plain write: such a target cannot be replaced by renaming a new
+// file over it. A FIFO without a reader is refused rather than waited for.
+bool WriteToSpecialFile(
+    const QString& name, std::string_view bytes, std::string* error, const std::string& path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray native = QFile::encodeName(name);
+    const FileHandle handle(::open(native.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    if (handle.fd() < 0 || ::fcntl(handle.fd(), F_SETFL, ::fcntl(handle.fd(), F_GETFL) & ~O_NONBLOCK) != 0)
+        return Fail(error, "ファイルを書き込み用に開けません" + SystemReason(), path);
+    QFile file(name);
+    if (!file.open(handle.fd(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+        return Fail(
+            error, "ファイルを書き込み用に開けません (" + file.errorString().toStdString() + ")", path);
+#else
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Fail(
+            error, "ファイルを書き込み用に開けません (" + file.errorString().toStdString() + ")", path);
+#endif
+    const qint64 size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size || !file.flush()) {
+        const std::string reason = file.errorString().toStdString();
+        return Fail(error, "ファイルに書き込めません (" + reason + ")", path);
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return Fail(error, "ファイルに書き込めません (" + file.errorString().toStdString() + ")", path);
+    return true;
+}
+
 } // namespace
 
-bool ReadFileBytes(const std::string& path, std::string& bytes)
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* error)
 {
     bytes.clear();
+    std::optional<FileHandle> handle; // outlives file, which uses it
     QFile file(QtFileName(path));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!OpenRegularFileForReading(file, handle, error, path))
         return false;
     std::string content;
     if (qint64 size = file.size(); size > 0)
@@ -51,7 +155,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes)
     while (true) {
         qint64 got = file.read(block, ReadBlockSize);
         if (got < 0)
-            return false;
+            return Fail(error, "ファイルを読み込めません (" + file.errorString().toStdString() + ")", path);
         if (got == 0)
             break;
         content.append(block, static_cast<std::size_t>(got));
@@ -70,8 +174,13 @@ bool SaveFileBytes(const std::string& path, std::string_view bytes, std::string*
         // QSaveFile would rename over a read-only file; refuse it instead.
         if (IsReadOnlyFile(target))
             return Fail(error, "読み取り専用のファイルには書き込めません", path);
+        if (!target.isFile())
+            return WriteToSpecialFile(name, bytes, error, path);
     }
     QSaveFile file(name);
+    // Where the folder refuses the temporary file (no write permission) but
+    // the file itself is writable, QSaveFile writes the file in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return Fail(
             error, "ファイルを書き込み用に開けません (" + file.errorString().toStdString() + ")", path);

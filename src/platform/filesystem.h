@@ -9,13 +9,20 @@
 namespace lexicana {
 
 // Reads every byte of the file in blocks of 32768 bytes, without any
-// translation. False (bytes empty) when it cannot be opened or read.
-bool ReadFileBytes(const std::string& path, std::string& bytes);
+// translation. Only a regular file (or a link to one) is read: a folder,
+// device, FIFO or socket is refused unread. False (bytes empty) when it
+// cannot be opened or read; error (when given) then receives a UTF-8 reason
+// naming the file.
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* error = nullptr);
 
 // Replaces the file with exactly bytes through a temporary file in the same
-// folder and a rename; an existing file keeps its permission bits. An
-// existing read-only file, a folder or a missing folder is refused and left
-// untouched. On failure error (when given) receives a UTF-8 reason.
+// folder and a rename; an existing file keeps its permission bits. Where the
+// folder may not be written to but the existing file may, the file is written
+// in place instead (not atomic: a failure part way leaves it cut short). An
+// existing target that is not a regular file (a device, a FIFO) is written to
+// directly and never replaced. An existing read-only file, a folder or a
+// missing folder is refused and left untouched. On failure error (when given)
+// receives a UTF-8 reason.
 bool SaveFileBytes(const std::string& path, std::string_view bytes, std::string* error);
 
 // True when a file (not a folder) exists at the path.

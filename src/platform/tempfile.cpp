@@ -101,7 +101,8 @@ bool ReplaceFileWithTemp(const std::string& tempPath, const std::string& path)
     const QString temp = QtFileName(tempPath);
     const QFileInfo info(target);
     if (info.exists()) {
-        if (info.isDir() || IsReadOnlyFile(info))
+        // A device or FIFO is never replaced by a regular file.
+        if (!info.isFile() || IsReadOnlyFile(info))
             return false;
         // Only the owner, group and other bits: the "user" flags describe the
         // running user's access and would widen the mode for a root user.
@@ -113,6 +114,12 @@ bool ReplaceFileWithTemp(const std::string& tempPath, const std::string& path)
     std::error_code error;
     std::filesystem::rename(FsPath(temp), FsPath(target), error);
     return !error;
+}
+
+bool WritableOnlyInPlace(const std::string& path)
+{
+    const QFileInfo info(FinalTarget(QtFileName(path)));
+    return info.isFile() && !IsReadOnlyFile(info) && !QFileInfo(info.absolutePath()).isWritable();
 }
 
 bool RemoveFile(const std::string& path)

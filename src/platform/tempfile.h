@@ -17,9 +17,15 @@ bool WriteTempFileBeside(const std::string& path, std::string_view bytes, std::s
 // Renames tempPath over path (over its target when path is a symbolic link,
 // which stays a link); the result gets the permission bits of path.
 // Refused (false, path untouched) when path is read-only: not writable, or
-// without any write bit (which a root user would otherwise ignore). The
+// without any write bit (which a root user would otherwise ignore); and when
+// it is not a regular file (a device or FIFO is never replaced). The
 // temporary file is left where it is on failure.
 bool ReplaceFileWithTemp(const std::string& tempPath, const std::string& path);
+
+// True when path (its target, for a symbolic link) is a writable regular file
+// in a folder where this user may not create files: it can only be written in
+// place, without a temporary file beside it.
+bool WritableOnlyInPlace(const std::string& path);
 
 // Removes the file; false when it could not be removed.
 bool RemoveFile(const std::string& path);

@@ -1,11 +1,17 @@
 #include "common/fileio.h"
 #include "support/testenv.h"
+#include "support/unprivileged.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace lexicana;
+using lexicana::test::RunWithoutRootRights;
 using lexicana::test::TempDir;
 namespace fs = std::filesystem;
 
@@ -48,15 +54,35 @@ TEST(FileIO, WriteAndReadKeepEveryByte)
     EXPECT_EQ(EntriesIn(dir.path()), 1u);
 }
 
-TEST(FileIO, ReadGives105AndEmptyTextWhenTheFileCannotBeOpened)
+TEST(FileIO, ReadGives105AndEmptyTextForAnythingButARegularFile)
 {
     TempDir dir;
-    std::string text = "old";
-    EXPECT_EQ(ReadFileToString(dir.file("missing.html"), text), FileCannotOpen);
-    EXPECT_EQ(text, "");
-    text = "old";
-    EXPECT_EQ(ReadFileToString(dir.path(), text), FileCannotOpen);
-    EXPECT_EQ(text, "");
+    const std::string fifo = dir.file("pipe.csv");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string target = dir.write("real.csv", "data");
+    fs::create_symlink(target, dir.file("link.csv"));
+    struct Case {
+        std::string path;
+        const char* reason; // nullptr: read
+    };
+    const Case cases[] = {
+        { dir.file("missing.html"), "ファイルを開けません" },
+        { dir.path(), "通常のファイルではありません" },
+        { fifo, "通常のファイルではありません" }, // no writer: would block
+        { "/dev/zero", "通常のファイルではありません" }, // would never end
+        { dir.file("link.csv"), nullptr },
+    };
+    for (const Case& c : cases) {
+        std::string text = "old";
+        std::string reason;
+        EXPECT_EQ(ReadFileToString(c.path, text, &reason), c.reason ? FileCannotOpen : FileOk) << c.path;
+        EXPECT_EQ(text, c.reason ? "" : "data");
+        // The reason, then the file it names.
+        EXPECT_EQ(reason.rfind(c.reason ? c.reason : "", 0), 0u) << reason;
+        EXPECT_TRUE(reason.ends_with(c.reason ? " : " + c.path : "")) << reason;
+        EXPECT_EQ(reason.empty(), !c.reason);
+    }
+    EXPECT_THROW(LoadLines("/dev/zero"), std::runtime_error);
 }
 
 TEST(FileIO, WriteRefusesMissingFoldersFoldersAndReadOnlyFiles)
@@ -81,6 +107,57 @@ TEST(FileIO, WriteRefusesMissingFoldersFoldersAndReadOnlyFiles)
     EXPECT_EQ(fs::status(locked).permissions() & fs::perms::all,
         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(EntriesIn(dir.path()), 2u);
+}
+
+TEST(FileIO, AFileInAFolderThatTakesNoNewFileIsWrittenInPlace)
+{
+    TempDir dir;
+    fs::permissions(dir.path(), fs::perms(0755));
+    fs::create_directory(dir.file("locked"));
+    const std::string path = dir.write("locked/items.csv", "old content");
+    const std::string readOnly = dir.write("locked/ro.csv", "keep");
+    fs::permissions(path, fs::perms(0666));
+    fs::permissions(readOnly, fs::perms(0444));
+    fs::permissions(dir.file("locked"), fs::perms(0555));
+    EXPECT_TRUE(RunWithoutRootRights([&] {
+        return SaveFileAtomically(path, "new") && !SaveFileAtomically(readOnly, "x")
+            && WriteStringToFile(dir.file("locked/new.csv"), "x") == FileCannotOpen;
+    }));
+    fs::permissions(dir.file("locked"), fs::perms(0755));
+    EXPECT_EQ(TempDir::read(path), "new");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms(0666));
+    EXPECT_EQ(TempDir::read(readOnly), "keep");
+    EXPECT_EQ(EntriesIn(dir.file("locked")), 2u);
+}
+
+TEST(FileIO, DevicesAndFifosAreWrittenToAndNeverReplaced)
+{
+    TempDir dir;
+    // A node of the "full" device of our own (as root), else /dev/full, which
+    // an ordinary user could not replace anyway.
+    std::string full = dir.file("full");
+    if (::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+        full = "/dev/full";
+    if (fs::is_character_file(full)) {
+        std::string error;
+        EXPECT_FALSE(SaveFileAtomically(full, "x", &error));
+        EXPECT_NE(error.find(" : " + full), std::string::npos) << error;
+        EXPECT_TRUE(fs::is_character_file(full));
+        fs::remove(dir.file("full"));
+    }
+    const std::string fifo = dir.file("out.html");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // No reader: refused at once rather than waited for.
+    EXPECT_EQ(WriteStringToFile(fifo, "x"), FileCannotOpen);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(WriteStringToFile(fifo, "page"), FileOk);
+    char got[8] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 4);
+    EXPECT_STREQ(got, "page");
+    ::close(reader);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(EntriesIn(dir.path()), 1u);
 }
 
 TEST(FileIO, ReplacingAFileKeepsItsPermissionBits)

@@ -2,6 +2,7 @@
 #include "jconvert/jconvert.h"
 #include "platform/sjistext.h"
 #include "support/conversionset.h"
+#include "support/unprivileged.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -161,6 +162,31 @@ TEST(PageRewriteTest, ReadOnlyPageGives108AndStaysUntouched)
     EXPECT_EQ(s.Read("p.html"), before);
     EXPECT_EQ(PermsOf(path), fs::perms(0444));
     EXPECT_EQ(ErrorBox(s.sink).text, "予期しないエラーです");
+    EXPECT_EQ(s.LeftoverTempFiles(), 0);
+}
+
+TEST(PageRewriteTest, PageInAFolderThatTakesNoNewFileIsCheckedAndWrittenInPlace)
+{
+    ConversionSet s;
+    s.File("a", "p.html");
+    s.Record("a1", "A");
+    s.File("b", "swapped.html");
+    s.Record("b1", "B");
+    const std::string path = s.Page("p.html");
+    const std::string swapped = "h" + kEnd + "mid" + kStart + "t";
+    s.dir.write("swapped.html", swapped);
+    fs::permissions(path, fs::perms(0666));
+    fs::permissions(s.dir.file("swapped.html"), fs::perms(0666));
+    fs::permissions(s.dir.path(), fs::perms(0555));
+    s.sink.Answer(IdNo);
+
+    EXPECT_TRUE(RunWithoutRootRights([&] { return s.doc.StartConversion() == 201; }));
+
+    fs::permissions(s.dir.path(), fs::perms(0700));
+    EXPECT_EQ(s.Read("p.html"), "head" + kStart + "<i>A</i>" + kEnd + "tail");
+    EXPECT_EQ(PermsOf(path), fs::perms(0666));
+    // The check still runs before the page is touched.
+    EXPECT_EQ(s.Read("swapped.html"), swapped);
     EXPECT_EQ(s.LeftoverTempFiles(), 0);
 }
 
