@@ -24,8 +24,62 @@ inline std::size_t CharLengthAt(std::string_view text, std::size_t pos)
     return 1;
 }
 
-// Unescapes text; tabEscape also turns "\t" into a tab (the tab form writes a
-// tab inside a cell that way, since a raw tab separates its fields).
+// Length of the character after an escaping backslash. The writer puts a
+// backslash before a stray lead byte whose next byte it escapes (so that the
+// lead byte does not pair with that escape's backslash); a lead byte right
+// after an escaping backslash therefore never pairs with a backslash.
+inline std::size_t EscapedLengthAt(std::string_view text, std::size_t pos)
+{
+    if (pos + 1 < text.size() && text[pos + 1] == '\\')
+        return 1;
+    return CharLengthAt(text, pos);
+}
+
+// The escape written for a single byte, or nullptr when the byte is copied.
+// escapeTabs: the tab form writes a tab inside a cell as "\t", since a raw
+// tab separates its fields.
+inline const char* EscapeOf(char ch, bool escapeTabs)
+{
+    switch (ch) {
+    case '\\':
+        return "\\\\";
+    case '\r':
+        return "\\r";
+    case '\n':
+        return "\\n";
+    case '\t':
+        return escapeTabs ? "\\t" : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+// Appends text escaped (and, when doubleQuotes, with every quote doubled).
+// A stray lead byte before an escaped byte gets a backslash of its own: it
+// would otherwise pair with the escape's backslash when read back.
+void AppendEscaped(std::string& out, std::string_view text, bool escapeTabs, bool doubleQuotes)
+{
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (CharLengthAt(text, pos) == 2) {
+            out.append(text, pos, 2);
+            pos += 2;
+            continue;
+        }
+        const char ch = text[pos++];
+        if (const char* escape = EscapeOf(ch, escapeTabs)) {
+            out += escape;
+        } else if (doubleQuotes && ch == '"') {
+            out += "\"\"";
+        } else {
+            if (IsSjisLeadByte(ch) && pos < text.size() && EscapeOf(text[pos], escapeTabs))
+                out += '\\';
+            out += ch;
+        }
+    }
+}
+
+// Unescapes text; tabEscape also turns "\t" into a tab.
 std::string Unescape(std::string_view text, bool tabEscape)
 {
     if (text.find('\\') == std::string_view::npos)
@@ -46,7 +100,7 @@ std::string Unescape(std::string_view text, bool tabEscape)
                 out += '\t';
             } else {
                 // Any other character after the backslash stands for itself.
-                const std::size_t escaped = CharLengthAt(text, pos);
+                const std::size_t escaped = EscapedLengthAt(text, pos);
                 out.append(text, pos, escaped);
                 pos += escaped;
                 continue;
@@ -73,39 +127,7 @@ void AppendField(std::string& out, std::string_view text, char separator, bool q
         // cell as it is.
         out += '\\';
     }
-    const bool escapeTabs = separator == '\t';
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t len = CharLengthAt(text, pos);
-        if (len == 2) {
-            out.append(text, pos, 2);
-            pos += 2;
-            continue;
-        }
-        const char ch = text[pos++];
-        switch (ch) {
-        case '"':
-            out += "\"\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            if (escapeTabs)
-                out += "\\t";
-            else
-                out += ch;
-            break;
-        default:
-            out += ch;
-        }
-    }
+    AppendEscaped(out, text, separator == '\t', true);
     if (quoting)
         out += '"';
 }
@@ -295,20 +317,7 @@ std::string EscapeCellText(std::string_view text)
 {
     std::string out;
     out.reserve(text.size() + 8);
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t len = CharLengthAt(text, pos);
-        const char ch = text[pos];
-        if (len == 1 && ch == '\\')
-            out += "\\\\";
-        else if (len == 1 && ch == '\r')
-            out += "\\r";
-        else if (len == 1 && ch == '\n')
-            out += "\\n";
-        else
-            out.append(text, pos, len);
-        pos += len;
-    }
+    AppendEscaped(out, text, false, false);
     return out;
 }
 
@@ -353,11 +362,16 @@ int StrLoadFromFile(
 
         // The lines go straight into a new table, which replaces the grid's
         // content only when the whole file has been read.
+        // The grid gets the columns up to the last one holding a non-empty
+        // cell: empty fields at the end of a line hold nothing to keep, and a
+        // line of many empty fields must not widen every row of the grid.
         TRecordTable loaded(std::max(minColCount, 1), 0);
         const std::string_view all = text;
         std::size_t start = 0;
+        int line = 0;
         // Lines end at CR LF, LF or CR; a final line end adds no empty line.
         while (start < all.size()) {
+            ++line;
             std::size_t end = all.find_first_of("\r\n", start);
             if (end == std::string_view::npos)
                 end = all.size();
@@ -367,6 +381,12 @@ int StrLoadFromFile(
                 ParseCommaFields(all.substr(start, end - start), cells);
             else
                 ParseSeparatedFields(all.substr(start, end - start), separator, cells);
+            while (!cells.empty() && cells.back().empty())
+                cells.pop_back();
+            if (cells.size() > static_cast<std::size_t>(kMaxDataColumns) + 1)
+                throw std::runtime_error("項目データファイルの " + std::to_string(line)
+                    + " 行目は列が多すぎます（データ列の上限 " + std::to_string(kMaxDataColumns)
+                    + "） : " + SjisToUtf8(path));
             if (cells.size() > static_cast<std::size_t>(loaded.ColCount()))
                 loaded.SetColCount(static_cast<int>(cells.size()));
             loaded.AppendRow(std::move(cells));
@@ -399,21 +419,23 @@ int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, b
         };
         std::vector<Trim> trims;
         std::string out;
+        const int cols = grid.ColCount();
         std::size_t estimate = 0;
         for (int row = 0; row < grid.RowCount(); ++row)
-            for (const std::string& cell : grid.Row(row))
-                estimate += cell.size() + 4;
+            for (int col = 0; col < cols; ++col)
+                estimate += grid.Cell(col, row).size() + 4;
         out.reserve(estimate + estimate / 16);
 
+        // Every line has a field for every column of the grid.
         for (int row = 0; row < grid.RowCount(); ++row) {
-            const std::vector<std::string>& cells = grid.Row(row);
-            for (std::size_t col = 0; col < cells.size(); ++col) {
-                std::string_view text = cells[col];
+            for (int col = 0; col < cols; ++col) {
+                const std::string& cell = grid.Cell(col, row);
+                std::string_view text = cell;
                 if (col > 0) {
                     out += separator;
                     text = TrimTrailingBlanks(text);
-                    if (text.size() != cells[col].size())
-                        trims.push_back({ static_cast<int>(col), row, text.size() });
+                    if (text.size() != cell.size())
+                        trims.push_back({ col, row, text.size() });
                 }
                 AppendField(out, text, separator, quoting);
             }

@@ -11,10 +11,14 @@
 
 namespace lexicana {
 
-// "\" -> "\\", CR -> "\r", LF -> "\n"; double-byte characters copied whole.
+// "\" -> "\\", CR -> "\r", LF -> "\n"; double-byte characters (a lead byte
+// and a byte of 0x40 or more) copied whole. A stray lead byte right before an
+// escaped byte is written with a backslash before it ("\" lead), so that
+// it does not pair with the escape's backslash on reading.
 std::string EscapeCellText(std::string_view text);
-// The inverse: "\r" CR, "\n" LF, "\\" backslash, "\x" x; a final lone
-// backslash stays.
+// The exact inverse, for every byte string: "\r" CR, "\n" LF, "\\"
+// backslash, "\x" x (a lead byte after the backslash taken alone when a
+// backslash follows it); a final lone backslash stays.
 std::string UnescapeCellText(std::string_view text);
 // text in quotes when quoting, else text.
 std::string QuoteField(std::string_view text, bool quoting);

@@ -18,8 +18,7 @@ const std::string& EmptyCell()
 
 TRecordTable::TRecordTable(int colCount, int rowCount)
     : colCount_(std::max(colCount, 0))
-    , rows_(static_cast<std::size_t>(std::max(rowCount, 0)),
-          std::vector<std::string>(static_cast<std::size_t>(std::max(colCount, 0))))
+    , rows_(static_cast<std::size_t>(std::max(rowCount, 0)))
     , colWidths_(static_cast<std::size_t>(std::max(colCount, 0)), kDefaultColWidth)
 {
 }
@@ -58,9 +57,11 @@ void TRecordTable::SetColCount(int count)
     count = std::max(count, 0);
     if (count == colCount_)
         return;
+    if (count < colCount_)
+        for (auto& row : rows_)
+            if (row.size() > static_cast<std::size_t>(count))
+                row.resize(static_cast<std::size_t>(count));
     colCount_ = count;
-    for (auto& row : rows_)
-        row.resize(static_cast<std::size_t>(count));
     colWidths_.resize(static_cast<std::size_t>(count), kDefaultColWidth);
     if (observer_)
         observer_->TableReset();
@@ -72,8 +73,7 @@ void TRecordTable::SetRowCount(int count)
     const int old = RowCount();
     if (count == old)
         return;
-    rows_.resize(
-        static_cast<std::size_t>(count), std::vector<std::string>(static_cast<std::size_t>(colCount_)));
+    rows_.resize(static_cast<std::size_t>(count));
     if (observer_) {
         if (count > old)
             observer_->RowsInserted(old, count - old);
@@ -86,14 +86,21 @@ const std::string& TRecordTable::Cell(int col, int row) const
 {
     if (col < 0 || col >= colCount_ || row < 0 || row >= RowCount())
         return EmptyCell();
-    return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    const auto& cells = rows_[static_cast<std::size_t>(row)];
+    return static_cast<std::size_t>(col) < cells.size() ? cells[static_cast<std::size_t>(col)] : EmptyCell();
 }
 
 void TRecordTable::SetCell(int col, int row, std::string value)
 {
     if (col < 0 || col >= colCount_ || row < 0 || row >= RowCount())
         throw std::out_of_range("cell outside the record table");
-    rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(value);
+    auto& cells = rows_[static_cast<std::size_t>(row)];
+    if (static_cast<std::size_t>(col) < cells.size())
+        cells[static_cast<std::size_t>(col)] = std::move(value);
+    else if (!value.empty()) {
+        cells.resize(static_cast<std::size_t>(col) + 1);
+        cells.back() = std::move(value);
+    }
     if (observer_)
         observer_->CellChanged(col, row);
 }
@@ -126,25 +133,50 @@ void TRecordTable::CheckRange(int first, int count) const
         throw std::out_of_range("rows outside the record table");
 }
 
-const std::vector<std::string>& TRecordTable::Row(int row) const
+int TRecordTable::UsedColCount(int firstRow) const
+{
+    std::size_t used = 0;
+    for (std::size_t row = static_cast<std::size_t>(std::max(firstRow, 0)); row < rows_.size(); ++row) {
+        const auto& cells = rows_[row];
+        std::size_t end = cells.size();
+        while (end > used && cells[end - 1].empty())
+            --end;
+        used = std::max(used, end);
+    }
+    return static_cast<int>(used);
+}
+
+std::vector<std::string> TRecordTable::Row(int row) const
 {
     CheckRow(row);
-    return rows_[static_cast<std::size_t>(row)];
+    std::vector<std::string> cells = rows_[static_cast<std::size_t>(row)];
+    cells.resize(static_cast<std::size_t>(colCount_));
+    return cells;
+}
+
+std::vector<std::string> TRecordTable::Stored(std::vector<std::string> cells) const
+{
+    std::size_t end = std::min(cells.size(), static_cast<std::size_t>(colCount_));
+    while (end > 0 && cells[end - 1].empty())
+        --end;
+    cells.resize(end);
+    // A row read from a line of many empty fields gives its spare room back.
+    if (cells.capacity() > 2 * end + 8)
+        cells.shrink_to_fit();
+    return cells;
 }
 
 void TRecordTable::SetRow(int row, std::vector<std::string> cells)
 {
     CheckRow(row);
-    cells.resize(static_cast<std::size_t>(colCount_));
-    rows_[static_cast<std::size_t>(row)] = std::move(cells);
+    rows_[static_cast<std::size_t>(row)] = Stored(std::move(cells));
     if (observer_)
         observer_->RowsChanged(row, 1);
 }
 
 void TRecordTable::AppendRow(std::vector<std::string> cells)
 {
-    cells.resize(static_cast<std::size_t>(colCount_));
-    rows_.push_back(std::move(cells));
+    rows_.push_back(Stored(std::move(cells)));
     if (observer_)
         observer_->RowsInserted(RowCount() - 1, 1);
 }
@@ -153,7 +185,7 @@ void TRecordTable::InsertRow(int row)
 {
     if (row < 0 || row > RowCount())
         throw std::out_of_range("row outside the record table");
-    rows_.insert(rows_.begin() + row, std::vector<std::string>(static_cast<std::size_t>(colCount_)));
+    rows_.insert(rows_.begin() + row, std::vector<std::string>());
     if (observer_)
         observer_->RowsInserted(row, 1);
 }
@@ -238,8 +270,12 @@ void TRecordTable::NumberRows()
 {
     if (colCount_ == 0)
         return;
-    for (int row = 1; row < RowCount(); ++row)
-        rows_[static_cast<std::size_t>(row)][0] = std::to_string(row);
+    for (int row = 1; row < RowCount(); ++row) {
+        auto& cells = rows_[static_cast<std::size_t>(row)];
+        if (cells.empty())
+            cells.resize(1);
+        cells[0] = std::to_string(row);
+    }
     if (observer_ && RowCount() > 1)
         observer_->RowsChanged(1, RowCount() - 1);
 }
@@ -247,8 +283,7 @@ void TRecordTable::NumberRows()
 void TRecordTable::ClearRecords()
 {
     for (std::size_t row = 1; row < rows_.size(); ++row)
-        for (auto& cell : rows_[row])
-            cell.clear();
+        std::vector<std::string>().swap(rows_[row]);
     if (observer_ && RowCount() > 1)
         observer_->RowsChanged(1, RowCount() - 1);
 }

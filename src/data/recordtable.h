@@ -2,13 +2,18 @@
 // headings, column 0 the row numbers, records are rows 1 and up and data
 // columns 1 and up. Cells are Shift_JIS byte strings (a cell may hold several
 // lines separated by CR LF). The window shows it through a Qt model; the core
-// uses only cells, counts, headings and widths.
+// uses only cells, counts, headings and widths. A row keeps only the cells up
+// to its last non-empty one, so memory follows the text, not the column count.
 #pragma once
 
 #include <string>
 #include <vector>
 
 namespace lexicana {
+
+// The most data columns a table can hold (the grid has one more, the
+// row-number column).
+constexpr int kMaxDataColumns = 1000;
 
 // Told about changes so that a view can follow them. Every method has an
 // empty default.
@@ -52,9 +57,13 @@ public:
     int ColWidth(int col) const;
     void SetColWidth(int col, int width);
 
+    // 1 + the highest column holding a non-empty cell in row firstRow or a
+    // later one; 0 when all those cells are empty.
+    int UsedColCount(int firstRow = 0) const;
+
     // Whole rows (every column, column 0 included). Row operations throw
     // std::out_of_range for a row outside the table.
-    const std::vector<std::string>& Row(int row) const;
+    std::vector<std::string> Row(int row) const; // a copy of ColCount cells
     void SetRow(int row, std::vector<std::string> cells); // resized to ColCount
     void AppendRow(std::vector<std::string> cells); // resized to ColCount
     void InsertRow(int row); // empty row inserted before row
@@ -87,9 +96,12 @@ public:
 private:
     void CheckRow(int row) const;
     void CheckRange(int first, int count) const;
+    // cells cut to colCount_, without trailing empty cells.
+    std::vector<std::string> Stored(std::vector<std::string> cells) const;
 
     int colCount_ = 0;
-    std::vector<std::vector<std::string>> rows_; // every row has colCount_ cells
+    // Each row holds at most colCount_ cells; the cells it lacks are empty.
+    std::vector<std::vector<std::string>> rows_;
     std::vector<int> colWidths_;
     int updateCount_ = 0;
     IRecordTableObserver* observer_ = nullptr;

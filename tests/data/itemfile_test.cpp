@@ -3,6 +3,7 @@
 #include "support/recordingsink.h"
 #include "support/testenv.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -44,8 +45,12 @@ TEST(ItemFileText, EscapesLineBreaksAndBackslashesButNeverATrailByte)
     EXPECT_EQ(EscapeCellText("C:\\dir"), "C:\\\\dir");
     EXPECT_EQ(EscapeCellText("a\tb\"c"), "a\tb\"c");
     EXPECT_EQ(EscapeCellText(kSo + "\\" + kHyo), kSo + "\\\\" + kHyo);
-    // A stray lead byte does not swallow the line break after it.
-    EXPECT_EQ(EscapeCellText("\x82\r"), "\x82\\r");
+    // A stray lead byte does not swallow the line break after it, nor pair
+    // with the backslash of its escape: it gets an escaping backslash itself.
+    EXPECT_EQ(EscapeCellText("\x82\r"), "\\\x82\\r");
+    EXPECT_EQ(EscapeCellText("\x82\n\x82\"\x82"), "\\\x82\\n\x82\"\x82");
+    for (const std::string lone : { "\x82\n", "\x82\r\nx", "a\xe0\\", "\x82\"\n" })
+        EXPECT_EQ(UnescapeCellText(EscapeCellText(lone)), lone);
 
     EXPECT_EQ(UnescapeCellText("x\\r\\ny"), "x\r\ny");
     EXPECT_EQ(UnescapeCellText("C:\\\\dir"), "C:\\dir");
@@ -165,6 +170,43 @@ TEST(ItemFile, LoadSizesTheGridFromTheFile)
     EXPECT_EQ(sink.count(), 0u);
 }
 
+TEST(ItemFile, EmptyFieldsAddNoColumnsAndAValueBeyondTheColumnLimitIsRefused)
+{
+    RecordingSink sink;
+    TempDir dir;
+    for (const char separator : { ',', '\t' }) {
+        const bool comma = separator == ',';
+        // A line of 100,000 empty fields, then short lines.
+        std::string text = std::string(100000, separator) + "\r\n";
+        std::string saved = comma ? "\"\",\"\",\"\",\"\"\r\n" : "\t\t\t\r\n";
+        for (int i = 0; i < 20; ++i) {
+            text += std::string("a") + separator + "b" + separator + separator + "\r\n";
+            saved += comma ? "\"a\",\"b\",\"\",\"\"\r\n" : "a\tb\t\t\r\n";
+        }
+        const std::string path = dir.write(comma ? "wide.csv" : "wide.txt", text);
+        TRecordTable grid;
+        ASSERT_EQ(StrLoadFromFile(grid, path, separator, comma, 4), 0);
+        EXPECT_EQ(grid.ColCount(), 4);
+        EXPECT_EQ(grid.RowCount(), 21);
+        ASSERT_EQ(StrSaveToFile(grid, path, separator, comma), 0);
+        EXPECT_EQ(TempDir::read(path), saved);
+
+        // A value in the last data column a table can hold is kept; one
+        // beyond it fails the load, naming the line, and keeps the grid.
+        ASSERT_EQ(StrLoadFromFile(grid, dir.write("limit", "h\n" + std::string(1000, separator) + "x"),
+                      separator, comma, 4),
+            0);
+        EXPECT_EQ(grid.ColCount(), 1001);
+        EXPECT_EQ(grid.Cell(1000, 1), "x");
+        EXPECT_EQ(StrLoadFromFile(grid, dir.write("over", "h\n" + std::string(1001, separator) + "x"),
+                      separator, comma, 4),
+            -2);
+        EXPECT_NE(sink.last().text.find("2 行目は列が多すぎます（データ列の上限 1000）"), std::string::npos);
+        EXPECT_EQ(grid.Cell(1000, 1), "x");
+    }
+    EXPECT_EQ(sink.count(), 2u);
+}
+
 TEST(ItemFile, QuoteOnlyCellsSurviveTheCommaForm)
 {
     RecordingSink sink;
@@ -186,22 +228,31 @@ TEST(ItemFile, RandomTablesRoundTripThroughBothForms)
     TempDir dir;
     const std::vector<std::string> pieces { "a", "Z", "0", " ", "\t", "\r\n", "\r", "\n", "\"", "\"\"", ",",
         "\\", "\\r", "\\n", kSo, kHyo, SjisOf("あ"), SjisOf("漢字"), "\x81\x40", "x", "y" };
+    // Besides those pieces, any byte at all, with stray lead bytes, escape
+    // letters, quotes and separators often enough to meet each other.
+    const std::string often = "\x82\xe0\xfc\\\"\r\n\t,nrt@";
     std::mt19937 random(20240611);
-    auto cell = [&]() {
+    auto cell = [&](bool anyBytes) {
         std::string s;
         const int length = static_cast<int>(random() % 7);
-        for (int i = 0; i < length; ++i)
-            s += pieces[random() % pieces.size()];
+        for (int i = 0; i < length; ++i) {
+            if (!anyBytes)
+                s += pieces[random() % pieces.size()];
+            else if (random() % 2)
+                s += often[random() % often.size()];
+            else
+                s += static_cast<char>(random() % 256);
+        }
         return s;
     };
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 140; ++round) {
         const int cols = 4 + static_cast<int>(random() % 5);
         const int rows = 1 + static_cast<int>(random() % 12);
         TRecordTable grid(cols, rows);
         TRecordTable expected(cols, rows);
         for (int r = 0; r < rows; ++r)
             for (int c = 0; c < cols; ++c) {
-                const std::string text = cell();
+                const std::string text = cell(round >= 40);
                 grid.SetCell(c, r, text);
                 expected.SetCell(c, r, c == 0 ? text : TrimmedRight(text));
             }
@@ -210,8 +261,10 @@ TEST(ItemFile, RandomTablesRoundTripThroughBothForms)
         ASSERT_EQ(StrSaveToFile(grid, path, comma ? ',' : '\t', comma), 0);
         TRecordTable loaded(1, 1);
         ASSERT_EQ(StrLoadFromFile(loaded, path, comma ? ',' : '\t', comma, 4), 0);
-        ASSERT_EQ(loaded.ColCount(), cols);
+        // Columns empty in every row are not loaded.
+        ASSERT_EQ(loaded.ColCount(), std::max(4, expected.UsedColCount()));
         ASSERT_EQ(loaded.RowCount(), rows);
+        loaded.SetColCount(cols);
         for (int r = 0; r < rows; ++r) {
             ASSERT_EQ(grid.Row(r), expected.Row(r)) << "grid trimmed, round " << round << " row " << r;
             ASSERT_EQ(loaded.Row(r), expected.Row(r)) << "round " << round << " row " << r;
