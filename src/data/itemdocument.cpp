@@ -46,18 +46,14 @@ ItemFileForm ReadingForm(const std::string& path, int kind)
     }
 }
 
-// Kinds 1 and 3 write the comma form, kind 2 the tab form.
-ItemFileForm WritingForm(int kind)
+// Whatever kind chose the name, the file is written in the form that kind 1
+// (the set file's reading of its item data) reads for that path, so that the
+// set opens the file as it was saved.
+ItemFileForm WritingForm(const std::string& path, int kind)
 {
-    switch (kind) {
-    case 1:
-    case 3:
-        return CommaForm();
-    case 2:
-        return TabForm();
-    default:
+    if (kind < 1 || kind > 3)
         throw std::invalid_argument("項目データファイルの種類が不正です : " + std::to_string(kind));
-    }
+    return ReadingForm(path, 1);
 }
 
 } // namespace
@@ -88,7 +84,7 @@ int TDocument::OpenItemFile(const std::string& path, int kind)
 int TDocument::WriteItemFile(const std::string& path, int kind)
 {
     try {
-        const ItemFileForm form = WritingForm(kind);
+        const ItemFileForm form = WritingForm(path, kind);
         // A failed save has been reported; the data stay marked modified.
         if (StrSaveToFile(grid_, path, form.separator, form.quoting) != 0)
             return -2;

@@ -130,28 +130,52 @@ TEST_F(ItemDocument, FailedOpenKeepsRecordsNameAndFlags)
     EXPECT_EQ(doc.Grid().Cell(1, 1), "old");
 }
 
-TEST_F(ItemDocument, WriteItemFileUsesTheWritingFormOfTheKind)
+TEST_F(ItemDocument, WriteItemFileWritesTheFormTheSetFileReadsBack)
 {
-    const std::string path = dir.file("out.txt");
-    doc.Grid().SetCell(2, 1, "a\"b ");
+    doc.Grid().SetCell(2, 1, "a\"b\tc ");
     global.ItemDataModified = true;
-    EXPECT_EQ(doc.WriteItemFile(path, 1), 100);
-    EXPECT_EQ(TempDir::read(path), "\"h0\",\"h1\",\"\",\"\",\"\"\r\n\"1\",\"old\",\"a\"\"b\",\"\",\"\"\r\n");
+    EXPECT_EQ(doc.WriteItemFile(dir.file("first.csv"), 1), 100);
+    EXPECT_EQ(TempDir::read(dir.file("first.csv")),
+        "\"h0\",\"h1\",\"\",\"\",\"\"\r\n\"1\",\"old\",\"a\"\"b\tc\",\"\",\"\"\r\n");
     EXPECT_FALSE(global.ItemDataModified);
     EXPECT_EQ(ui.calls, (std::vector<std::string> { "caption" }));
-    EXPECT_EQ(doc.Grid().Cell(2, 1), "a\"b");
-    EXPECT_EQ(doc.WriteItemFile(path, 3), 100);
-    EXPECT_EQ(TempDir::read(path).substr(0, 5), "\"h0\",");
-    EXPECT_EQ(doc.WriteItemFile(path, 2), 100);
-    EXPECT_EQ(TempDir::read(path), "h0\th1\t\t\t\r\n1\told\ta\"\"b\t\t\r\n");
-    EXPECT_EQ(global.ItemFileName, "named.csv"); // names and kind stay
+    EXPECT_EQ(doc.Grid().Cell(2, 1), "a\"b\tc");
+
+    // Whichever kind chose the name, the form is the one kind 1 (the set
+    // file's) reads for that name, so reopening gives the same grid.
+    const TRecordTable before = doc.Grid();
+    const struct {
+        const char* name;
+        int kind;
+        bool comma;
+    } cases[] = {
+        { "k1.csv", 1, true },
+        { "k2.csv", 2, true },
+        { "k3.csv", 3, true },
+        { "UPPER.CSV", 1, false },
+        { "k1.txt", 1, false },
+        { "k2.txt", 2, false },
+        { "k3.txt", 3, false },
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir.file(c.name);
+        ASSERT_EQ(doc.WriteItemFile(path, c.kind), 100) << c.name;
+        EXPECT_EQ(TempDir::read(path).substr(0, 3), c.comma ? "\"h0" : "h0\t") << c.name;
+        doc.Grid().SetCell(1, 1, "changed");
+        ASSERT_EQ(doc.OpenItemFile(path, 1), 0) << c.name;
+        ASSERT_EQ(doc.Grid().RowCount(), before.RowCount()) << c.name;
+        for (int row = 0; row < before.RowCount(); ++row)
+            for (int col = 0; col < before.ColCount(); ++col)
+                EXPECT_EQ(doc.Grid().Cell(col, row), before.Cell(col, row)) << c.name;
+    }
+    EXPECT_EQ(global.ItemFileName, "named.csv"); // names stay
     EXPECT_EQ(sink.count(), 0u);
 
     global.ItemDataModified = true;
     EXPECT_EQ(doc.WriteItemFile(dir.path() + "/missing/out.csv", 1), -2);
     EXPECT_TRUE(global.ItemDataModified);
     EXPECT_EQ(sink.count(), 1u);
-    EXPECT_EQ(doc.WriteItemFile(path, 0), -2);
+    EXPECT_EQ(doc.WriteItemFile(dir.file("first.csv"), 0), -2);
     EXPECT_NE(sink.last().text.find("WriteItemFile"), std::string::npos);
     EXPECT_TRUE(global.ItemDataModified);
 }
@@ -166,13 +190,14 @@ TEST_F(ItemDocument, SaveAsNamesTheFileAndOffersToUpdateTheSetFile)
     EXPECT_EQ(sink.count(), 0u);
     EXPECT_EQ(ui.calls, (std::vector<std::string> { "ask item named.csv" }));
 
-    // Saved in the tab form (filter 2); the set-file question answered No.
+    // Saved (filter 2 to a ".csv" name: the comma form the set file reads);
+    // the set-file question answered No.
     ui.itemDialogAnswers = true;
     ui.itemPath = dir.file(SjisOf("用語.csv"));
     ui.itemFilter = 2;
     sink.Answer(IdNo);
     EXPECT_EQ(doc.SaveAsDlg(), 100);
-    EXPECT_EQ(TempDir::read(dir.file("用語.csv")).substr(0, 6), "h0\th1\t");
+    EXPECT_EQ(TempDir::read(dir.file("用語.csv")).substr(0, 6), "\"h0\",\"");
     EXPECT_EQ(global.ItemFileName, ui.itemPath);
     EXPECT_EQ(global.ItemFileKind, 2);
     EXPECT_FALSE(global.ItemFileUntitled);
@@ -225,5 +250,5 @@ TEST_F(ItemDocument, SaveDlgAsksOnlyForAnUntitledDocument)
     // The saved file opens to the same records.
     doc.Grid().SetCell(1, 1, "gone");
     ASSERT_EQ(doc.OpenItemFile(ui.itemPath, 1), 0);
-    EXPECT_EQ(doc.Grid().Row(1), (Cells { "1", "changed", "", "", "" }));
+    EXPECT_EQ(doc.Grid().Row(1), (Cells { "1", "changed", "", "" })); // empty columns are not loaded
 }
