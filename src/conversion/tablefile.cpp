@@ -8,6 +8,7 @@
 #include "conversion/keytext.h"
 #include "platform/sjistext.h"
 
+#include <algorithm>
 #include <climits>
 #include <map>
 #include <stdexcept>
@@ -18,9 +19,9 @@ namespace lexicana {
 
 namespace {
 
-// The most data columns a table may ask for. Far above any glossary, and low
-// enough that a mistyped Count cannot exhaust memory for every record row.
-constexpr int kMaxDataColumns = 1000;
+// A Count above kMaxDataColumns (the most data columns a table can hold: far
+// above any glossary, and low enough that a mistyped Count cannot exhaust
+// memory) is refused.
 
 enum class Section { None, Column, Title, Width, Tag, Link, HeadTable, MainTable, FootTable };
 
@@ -122,6 +123,7 @@ public:
         , g_(doc.Global())
         , grid_(doc.Grid())
         , pendingColCount_(doc.Grid().ColCount())
+        , usedColCount_(doc.Grid().UsedColCount(1))
     {
     }
 
@@ -129,6 +131,9 @@ public:
     void Scan(TStringList& lines);
     // Settles the column count (only after a complete read), the headings
     // kept aside and a flag array covering every column of the grid.
+    // Columns past Count where a record holds a non-empty cell stay, so
+    // that no text of the item data is dropped; one that has no heading is
+    // titled by its number.
     void Finish(bool complete);
 
 private:
@@ -146,6 +151,7 @@ private:
     TGlobal& g_;
     TRecordTable& grid_;
     int pendingColCount_;
+    const int usedColCount_; // the grid's columns up to the last non-empty cell of a record
     std::map<int, std::string> lateTitles_;
     std::map<int, unsigned char> lateLinkFlags_;
 };
@@ -255,7 +261,7 @@ void TableReader::ApplyColumnKey(std::string_view key, std::string_view value)
         if (count < 1)
             count = 1;
         pendingColCount_ = count + 1;
-        grid_.SetColCount(std::max(pendingColCount_, g_.MinColCount));
+        grid_.SetColCount(std::max({ pendingColCount_, g_.MinColCount, usedColCount_ }));
         ApplyLateTitles();
     } else if (EqualsIgnoreCase(key, "Sort")) {
         g_.SortCol = ParseTableInteger(value);
@@ -351,9 +357,12 @@ void TableReader::ApplyLateTitles()
 void TableReader::Finish(bool complete)
 {
     if (complete)
-        grid_.SetColCount(pendingColCount_);
+        grid_.SetColCount(std::max(pendingColCount_, usedColCount_));
     ApplyLateTitles();
     const int cols = grid_.ColCount();
+    for (int col = std::max(pendingColCount_, 1); complete && col < cols; ++col)
+        if (grid_.Cell(col, 0).empty())
+            grid_.SetCell(col, 0, std::to_string(col));
     g_.LinkColumns.resize(static_cast<std::size_t>(cols), 0);
     for (const auto& [col, flag] : lateLinkFlags_)
         if (col < cols)

@@ -374,3 +374,35 @@ TEST_F(TableFileTest, LinkAndTitleBeforeTheCountThatCreatesTheirColumn)
     EXPECT_EQ(doc.Grid().ColCount(), 4);
     EXPECT_EQ(global.LinkColumns.size(), 4u);
 }
+
+TEST_F(TableFileTest, ColumnsPastCountThatHoldTextStayAndAreSaved)
+{
+    // Item data 7 columns wide: column 4 holds text in a record, column 5
+    // only a heading, column 6 nothing at all.
+    const std::string items = dir.write("items.csv",
+        "\"No\",\"Word\",\"Text\",\"\",\"\",\"old heading\",\"\"\r\n"
+        "\"1\",\"a\",\"b\",\"\",\"kept\",\"\",\"\"\r\n");
+    ASSERT_EQ(doc.OpenItemFile(items, 1), 0);
+    ASSERT_EQ(Read("[Column]\nCount=2\n[Link]\n4=true\n"), 200);
+    EXPECT_EQ(doc.Grid().ColCount(), 5);
+    EXPECT_EQ(doc.Grid().Cell(4, 1), "kept");
+    EXPECT_EQ(doc.Grid().Cell(3, 0), "3"); // titled by their number
+    EXPECT_EQ(doc.Grid().Cell(4, 0), "4");
+    EXPECT_EQ(global.LinkColumns.size(), 5u);
+    EXPECT_TRUE(global.IsLinkColumn(4));
+
+    // Reading the table again changes nothing; the saved file keeps the text.
+    ASSERT_EQ(Read("[Column]\nCount=2\n[Title]\n4=Memo\n"), 200);
+    EXPECT_EQ(doc.Grid().ColCount(), 5);
+    EXPECT_EQ(doc.Grid().Cell(4, 0), "Memo");
+    ASSERT_EQ(doc.WriteItemFile(items, 1), 100);
+    EXPECT_EQ(TempDir::read(items),
+        "\"No\",\"Word\",\"Text\",\"3\",\"Memo\"\r\n"
+        "\"1\",\"a\",\"b\",\"\",\"kept\"\r\n");
+
+    // Once the column is empty again, the next read drops it.
+    doc.Grid().SetCell(4, 1, "");
+    ASSERT_EQ(Read("[Column]\nCount=2\n"), 200);
+    EXPECT_EQ(doc.Grid().ColCount(), 3);
+    EXPECT_EQ(sink.count(), 0u);
+}
