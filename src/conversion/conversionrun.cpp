@@ -121,9 +121,19 @@ bool LoadOutputList(const std::string& path, TStringList& lines)
 
 } // namespace
 
+bool TDocument::RefuseConversionWithoutTable()
+{
+    if (!global_.TableFileName.empty())
+        return false;
+    ShowMessageBox("変換テーブルファイルが指定されていないため変換できません。\n"
+                   "セットファイルを開くか、変換セットの設定でテーブルファイルを指定してください。",
+        kPlainCaption, MbOk | MbIconWarning);
+    return true;
+}
+
 int TDocument::StartConversion()
 {
-    if (running_)
+    if (running_ || RefuseConversionWithoutTable())
         return 1;
     RunningMark running(running_);
     global_.Converting = true;
@@ -133,7 +143,7 @@ int TDocument::StartConversion()
 
 int TDocument::ConvertOnePart(int row)
 {
-    if (running_)
+    if (running_ || RefuseConversionWithoutTable())
         return 1;
     RunningMark running(running_);
     const int rowCount = grid_.RowCount();

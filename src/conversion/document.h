@@ -113,6 +113,10 @@ public:
     int MakeOnePage(const FileListGrid& parts, const WordLink& links, const std::vector<unsigned char>& columnUsed,
         int index);
     bool IsRunning() const { return running_; }
+    // A document without a conversion table (nothing opened yet, or a set
+    // that could not be opened) cannot be converted: says so and returns
+    // true. Both commands ask it before any progress display opens.
+    bool RefuseConversionWithoutTable();
 
 private:
     bool running_ = false;

@@ -90,17 +90,16 @@ int TDocument::ReadLxsFile(const std::string& path)
 {
     try {
         BusyCursor busy(Ui());
-        SetFileLines.clear();
         std::string text;
         if (lexicana::ReadFileToString(path, text) != FileOk)
             throw std::runtime_error("セットファイル \"" + SjisToUtf8(path) + "\" を開けません。");
-        SetFileLines = SplitLines(text);
+        TStringList lines = SplitLines(text);
 
-        const std::string csv = SetFileValue(SetFileLines, "csv");
-        const std::string ctb = SetFileValue(SetFileLines, "ctb");
-        const std::string rep = SetFileValue(SetFileLines, "rep");
-        const std::string htmlDir = SetFileValue(SetFileLines, "HTMLdir");
-        const std::string infoList = SetFileValue(SetFileLines, "InfoOutputList");
+        const std::string csv = SetFileValue(lines, "csv");
+        const std::string ctb = SetFileValue(lines, "ctb");
+        const std::string rep = SetFileValue(lines, "rep");
+        const std::string htmlDir = SetFileValue(lines, "HTMLdir");
+        const std::string infoList = SetFileValue(lines, "InfoOutputList");
         if (csv.empty()) {
             busy.Restore();
             ShowMessageBox("csvキーの値がありません", kPlainCaption, MbOk);
@@ -112,25 +111,54 @@ int TDocument::ReadLxsFile(const std::string& path)
             return 3;
         }
 
+        // The set is loaded into a scratch document first and taken over only
+        // when its item data and its conversion table have both been read, so
+        // that a set that cannot be opened leaves the current one (records,
+        // file names, flags, recent files) exactly as it was. The scratch
+        // grid has the current column widths, which a load keeps.
+        TGlobal loadedGlobal = global_;
+        TDocument loaded(loadedGlobal);
+        loaded.Grid().SetColCount(grid_.ColCount());
+        for (int col = 0; col < grid_.ColCount(); ++col)
+            loaded.Grid().SetColWidth(col, grid_.ColWidth(col));
         const std::string folder = ExtractFileDir(path);
-        global_.ItemFileName = ResolvedValue(folder, csv);
-        global_.TableFileName = ResolvedValue(folder, ctb);
-        global_.RepFileName = rep.empty() ? std::string() : ResolvedValue(folder, rep);
-        global_.HTMLDir = htmlDir.empty() ? folder : ResolvedValue(folder, htmlDir);
-        global_.InfoOutputList = infoList.empty() ? std::string() : ResolvedValue(folder, infoList);
+        loadedGlobal.ItemFileName = ResolvedValue(folder, csv);
+        loadedGlobal.TableFileName = ResolvedValue(folder, ctb);
+        loadedGlobal.RepFileName = rep.empty() ? std::string() : ResolvedValue(folder, rep);
+        loadedGlobal.HTMLDir = htmlDir.empty() ? folder : ResolvedValue(folder, htmlDir);
+        loadedGlobal.InfoOutputList = infoList.empty() ? std::string() : ResolvedValue(folder, infoList);
+
+        // Both report their own failures, naming the file. The table comes
+        // second so that its columns, headings and widths apply to the
+        // freshly loaded records.
+        if (loaded.OpenItemFile(loadedGlobal.ItemFileName, 1) != 0)
+            return -2;
+        if (const int table = loaded.ReadTableFile(loadedGlobal.TableFileName); table != 200) {
+            // A table that could not be opened has been named in its message;
+            // one that failed while being read has not.
+            if (table != 105)
+                ShowError("テーブルファイル \"" + SjisToUtf8(loadedGlobal.TableFileName)
+                    + "\" を読み込めなかったため、セットファイル \"" + SjisToUtf8(path)
+                    + "\" を開きませんでした。");
+            return -2;
+        }
+        loadedGlobal.SetFileName = path;
+        loadedGlobal.SetFileUntitled = false;
 
         {
             GridUpdate update(Grid());
-            // Both report their own failures; the set is opened regardless.
-            // The table comes second so that its columns, headings and
-            // widths apply to the freshly loaded records.
-            OpenItemFile(global_.ItemFileName, 1);
-            ReadTableFile(global_.TableFileName);
-            global_.SetFileName = path;
+            global_ = std::move(loadedGlobal);
+            grid_.SwapContent(loaded.Grid());
+            SetFileLines = std::move(lines);
+            TableFileLines = std::move(loaded.TableFileLines);
+            HeadTableLines = std::move(loaded.HeadTableLines);
+            MainTableLines = std::move(loaded.MainTableLines);
+            FootTableLines = std::move(loaded.FootTableLines);
             Ui().AddRecentFile(path);
         }
-        global_.SetFileUntitled = false;
         Ui().UpdateCaption();
+        Ui().ShowCellPosition();
+        Ui().SelectCell(1, 1);
         return 0;
     } catch (const std::exception& e) {
         ReportError(e, "ReadLxsFile");

@@ -169,3 +169,16 @@ TEST(ConversionRunTest, FailuresBeforeThePagesCloseTheRunWithTheirMessages)
         ExpectClosed(s);
     }
 }
+
+TEST(ConversionRunTest, ADocumentWithoutATableIsRefusedBeforeAnyProgressOpens)
+{
+    auto s = TwoParts();
+    s->global.TableFileName.clear();
+    EXPECT_EQ(s->doc.StartConversion(), 1);
+    EXPECT_EQ(s->doc.ConvertOnePart(2), 1);
+    EXPECT_TRUE(s->progress.opened.empty());
+    ASSERT_EQ(s->sink.count(), 2u);
+    EXPECT_NE(s->sink.last().text.find("変換テーブルファイルが指定されていない"), std::string::npos);
+    EXPECT_EQ(s->Read("a.html"), kUntouched);
+    EXPECT_EQ(s->doc.Grid().Cell(1, 1), "b1"); // not even sorted
+}

@@ -123,9 +123,11 @@ TEST_F(SetFileTest, ReadingResolvesValuesAgainstTheSetFileFolderAndLoadsTheSet)
 
 TEST_F(SetFileTest, ValuesAreTakenUntrimmedAndOnlyDriveOrSlashIsAbsolute)
 {
+    dir.write("a=b.csv", kItems);
+    dir.write(" t.ctb", kTable);
     const std::string set = dir.write("set.lxs",
         "csv=a=b.csv\r\nctb= t.ctb\r\nrep=d:\\x.rep\r\nHTMLdir=\\html\\\r\nInfoOutputList=/abs/list.txt\r\n");
-    ASSERT_EQ(doc.ReadLxsFile(set), 0); // the missing files are reported by their readers
+    ASSERT_EQ(doc.ReadLxsFile(set), 0);
     const std::string folder = dir.path() + "/";
     EXPECT_EQ(global.ItemFileName, folder + "a=b.csv");
     EXPECT_EQ(global.TableFileName, folder + " t.ctb");
@@ -134,10 +136,60 @@ TEST_F(SetFileTest, ValuesAreTakenUntrimmedAndOnlyDriveOrSlashIsAbsolute)
     EXPECT_EQ(global.InfoOutputList, "/abs/list.txt");
     EXPECT_EQ(global.SetFileName, set);
     EXPECT_FALSE(global.SetFileUntitled);
-    bool tableReported = false;
-    for (const auto& box : sink.boxes)
-        tableReported |= box.caption == "テーブルファイル読み込みエラー";
-    EXPECT_TRUE(tableReported);
+}
+
+// A set whose item data or table cannot be read is not opened: the open set
+// keeps its records, names, flags and recent files, and the message names
+// the file that failed.
+TEST_F(SetFileTest, ASetThatCannotBeReadWholeLeavesTheOpenSetAsItWas)
+{
+    dir.write("items.csv", kItems);
+    dir.write("table.ctb", kTable);
+    const std::string setA = dir.write("a.lxs", "csv=items.csv\r\nctb=table.ctb\r\n");
+    ASSERT_EQ(doc.ReadLxsFile(setA), 0);
+    doc.Grid().SetCell(1, 1, "edited");
+    global.ItemDataModified = true;
+    const TGlobal before = global;
+    const std::vector<std::string> row1 = doc.Grid().Row(1);
+    const int cols = doc.Grid().ColCount(), rows = doc.Grid().RowCount();
+    const TStringList setLines = doc.SetFileLines, mainLines = doc.MainTableLines;
+
+    fs::create_directories(dir.file("folder.csv"));
+    dir.write("other.csv", "\"\",\"p\"\r\n\"1\",\"q\"\r\n\"2\",\"r\"\r\n");
+    dir.write("bad.ctb", "[Column]\r\nCount=x\r\n");
+    const struct {
+        const char* set;
+        const char* failing; // the file the message must name
+    } cases[] = {
+        { "csv=missing.csv\r\nctb=table.ctb\r\n", "missing.csv" },
+        { "csv=folder.csv\r\nctb=table.ctb\r\n", "folder.csv" },
+        { "csv=other.csv\r\nctb=missing.ctb\r\n", "missing.ctb" },
+        { "csv=other.csv\r\nctb=bad.ctb\r\n", "bad.ctb" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.set);
+        sink.clear();
+        EXPECT_EQ(doc.ReadLxsFile(dir.write("b.lxs", c.set)), -2);
+        bool named = false;
+        for (const auto& box : sink.boxes)
+            named |= box.text.find(c.failing) != std::string::npos;
+        EXPECT_TRUE(named);
+        EXPECT_EQ(global.SetFileName, setA);
+        EXPECT_EQ(global.ItemFileName, before.ItemFileName);
+        EXPECT_EQ(global.TableFileName, before.TableFileName);
+        EXPECT_EQ(global.HTMLDir, before.HTMLDir);
+        EXPECT_TRUE(global.ItemDataModified);
+        EXPECT_FALSE(global.ItemFileUntitled);
+        EXPECT_EQ(global.LinkColumns, before.LinkColumns);
+        EXPECT_EQ(global.SortCol, before.SortCol);
+        EXPECT_EQ(doc.Grid().ColCount(), cols);
+        EXPECT_EQ(doc.Grid().RowCount(), rows);
+        EXPECT_EQ(doc.Grid().Row(1), row1);
+        EXPECT_EQ(doc.SetFileLines, setLines);
+        EXPECT_EQ(doc.MainTableLines, mainLines);
+        EXPECT_EQ(ui.recent, std::vector<std::string> { setA });
+        EXPECT_FALSE(ui.cursor.back());
+    }
 }
 
 TEST_F(SetFileTest, EmptyCsvOrCtbRefusesWithoutChangingTheSet)
