@@ -102,9 +102,13 @@ void TMainForm::Memo_MainChange()
 void TMainForm::StringGrid_MainColumnSorted()
 {
     // File records go ahead of the records with their sort key (before the
-    // cell is shown, so the pane shows what is there now). A sort does not
-    // modify the data.
-    MoveFileRecordsAhead(doc_.Grid(), global_);
+    // cell is shown, so the pane shows what is there now). A new order is a
+    // change to be saved.
+    const bool fileRecordsMoved = MoveFileRecordsAhead(doc_.Grid(), global_);
+    if (StringGrid_Main->LastSortMovedRows() || fileRecordsMoved) {
+        global_.ItemDataModified = true;
+        UpdateCaption();
+    }
     ShowSortedCell();
 }
 

@@ -164,7 +164,7 @@ void TStrSortGrid::QuickSortGrid(TRecordTable& grid, int fromRow, int toRow, int
         }
         ~Suspension() { table.EndUpdate(); }
     } suspension(table_);
-    lexicana::QuickSortGrid(grid, fromRow, toRow, col, ascending_);
+    lastSortMoved_ = lexicana::QuickSortGrid(grid, fromRow, toRow, col, ascending_);
     UpdateSortMark();
     emit ColumnSorted();
 }

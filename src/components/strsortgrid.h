@@ -65,6 +65,8 @@ public:
     const std::string& SortedTitle() const { return sortedTitle_; }
     bool SortShown() const { return sortShown_; }
     bool Ascending() const { return ascending_; }
+    // Whether the last sort changed the order of the rows.
+    bool LastSortMovedRows() const { return lastSortMoved_; }
 
     // The heading press at x (heading-row viewport coordinates): sorts when
     // the press is on a heading and not within NonResBand of a border.
@@ -167,6 +169,7 @@ private:
     std::string sortedTitle_;
     bool sortShown_ = false;
     bool ascending_ = true;
+    bool lastSortMoved_ = false;
 
     bool applyingWidths_ = false;
     int keptCol_ = -1; // current cell across a model reset

@@ -225,7 +225,7 @@ TEST(MainFormRecords, CopyTagPutsBothMarkersOfThePartOnTheClipboard)
     EXPECT_EQ(QApplication::clipboard()->text(), "<!-- s P1 -->\n<!-- e P1 P1 -->");
 }
 
-TEST(MainFormRecords, HeadingSortAlternatesAndPutsFileRecordsAheadOfEqualKeys)
+TEST(MainFormRecords, HeadingSortAlternatesPutsFileRecordsAheadAndMarksANewOrder)
 {
     WindowTest w;
     w.Records({ { "a", "\\@", "f.html", "F" }, { "a" }, { "b" } });
@@ -241,12 +241,24 @@ TEST(MainFormRecords, HeadingSortAlternatesAndPutsFileRecordsAheadOfEqualKeys)
     EXPECT_EQ(w.cell(2, 3), "");
     for (int row = 1; row <= 3; ++row)
         EXPECT_EQ(w.cell(0, row), std::to_string(row));
-    EXPECT_EQ(w.caption(), "無題 - Lexicana");
+    EXPECT_EQ(w.caption(), "無題 * - Lexicana");
 
     Click(heading, firstColumn);
     EXPECT_TRUE(w.grid()->Ascending());
     EXPECT_EQ(w.cell(2, 1), "\\@");
     EXPECT_EQ(w.cell(1, 3), "b");
+
+    // A sort that keeps the order changes nothing to save. With the Sort
+    // column outside the grid no file record moves among the others.
+    w.Records({ { "a", "\\@" }, { "a" }, { "a" }, { "b", "\\@" }, { "b" } });
+    w.global().ItemDataModified = false;
+    w.form->UpdateCaption();
+    w.global().SortCol = 9;
+    w.grid()->SetSortOps(soUponly);
+    Click(heading, firstColumn);
+    EXPECT_EQ(w.cell(2, 1), "\\@");
+    EXPECT_EQ(w.cell(2, 3), "");
+    EXPECT_EQ(w.cell(2, 4), "\\@");
     EXPECT_EQ(w.caption(), "無題 - Lexicana");
 }
 
