@@ -13,7 +13,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,10 +42,18 @@ const char* const kEditorFilter = "実行形式ﾌｧｲﾙ(*.exe)|*.exe";
 const char* const kEditorFilter = "実行形式ﾌｧｲﾙ(*)|*";
 #endif
 
-const char* const kRegistryAccessMessage
-    = "レジストリにアクセスできません。\nレジストリへの書き込み権限があるか確認してください。";
-const char* const kRegistryWriteMessage
-    = "レジストリへの書き込みに失敗しました。\nレジストリへの書き込み権限があるか確認してください。";
+// The association lives in the desktop's files of the user (MIME type,
+// desktop entry, default application); the file that failed follows.
+const char* const kAssociationAccessMessage = "ファイルの関連付けを設定できません。\nデスクトップの設定フォル"
+                                              "ダへの書き込み権限があるか確認してください。";
+const char* const kAssociationWriteMessage
+    = "ファイルの関連付けの書き込みに失敗しました。\n"
+      "デスクトップの設定フォルダへの書き込み権限があるか確認してください。";
+
+std::string WithReason(const char* message, const std::string& reason)
+{
+    return reason.empty() ? std::string(message) : message + ("\n\n" + reason);
+}
 
 QButtonGroup* AddRadioItems(QGroupBox* box, const char* first, const char* second)
 {
@@ -156,8 +163,9 @@ QWidget* TDlg_AppliSetting::BuildBasicPage()
     for (QComboBox* combo : { ComboBox_KanjiCode, ComboBox_NewLineCode }) {
         combo->setEditable(true); // typed text counts as well as a choice
         combo->setInsertPolicy(QComboBox::NoInsert);
-        // Texts compare exactly: a typed "sjis" must stay "sjis".
-        combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+        // What the user types is what counts: no completion turns a typed
+        // "CR" into "CR+LF" or a typed "sjis" into "SJIS".
+        combo->setCompleter(nullptr);
         combo->setMinimumContentsLength(8);
     }
     codes->addRow(QStringLiteral("漢字コード"), ComboBox_KanjiCode);
@@ -193,6 +201,19 @@ QWidget* TDlg_AppliSetting::BuildEditorPage()
     CheckBox_WaitHTMLEditor = new QCheckBox(QStringLiteral("エディタを終了するまでLexicanaを隠す"), html);
     htmlGrid->addWidget(CheckBox_WaitHTMLEditor, 4, 0, 1, 2);
     layout->addWidget(html);
+
+#ifndef Q_OS_WIN
+    // The default editor is the desktop's handler of the file's type.
+    auto* note = new QLabel(
+        QStringLiteral("テキストエディタの既定値「xdg-open」は、ファイルの種類に合わせて"
+                       "デスクトップで関連付けられたプログラムで開きます。\n"
+                       "この場合、エディタの終了を待たずに Lexicana が再び表示されることがあります。"),
+        page);
+    note->setObjectName(QStringLiteral("Label_EditorNote"));
+    note->setWordWrap(true);
+    Edit_TextEditor->setToolTip(note->text());
+    layout->addWidget(note);
+#endif
     layout->addStretch(1);
     return page;
 }
@@ -409,7 +430,7 @@ void TDlg_AppliSetting::Button_RelateClick()
 {
     std::string error;
     if (!PrepareSetFileAssociation(&error)) {
-        ShowError(kRegistryAccessMessage);
+        ShowError(WithReason(kAssociationAccessMessage, error));
         return;
     }
     const std::string current = SetFileHandler();
@@ -423,7 +444,7 @@ void TDlg_AppliSetting::Button_RelateClick()
     if (WriteSetFileAssociation(program, ProgramIconPng(), &error))
         ShowMessageBox("関連付けが完了しました。", "関連付けの設定完了", MbOk | MbIconInformation);
     else
-        ShowMessageBox(kRegistryWriteMessage, "関連付けの設定失敗", MbOk | MbIconStop);
+        ShowMessageBox(WithReason(kAssociationWriteMessage, error), "関連付けの設定失敗", MbOk | MbIconStop);
 }
 
 } // namespace lexicana

@@ -5,10 +5,13 @@
 #include "common/pathutils.h"
 #include "data/global.h"
 #include "platform/filesystem.h"
+#include "platform/nativepath.h"
 #include "platform/newfile.h"
 #include "platform/programinfo.h"
 #include "platform/qsjis.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -172,15 +175,42 @@ void TDlg_ConvSetSetting::Button_TemplateClick()
     save.title = QStringLiteral("新規テーブルファイルにコピー");
     save.filter = kTableFilter;
     save.defaultSuffix = QStringLiteral("ctb");
+    // The copy belongs with the set, never among the shipped templates.
+    save.folder = TemplateCopyFolder();
     std::string newPath;
     if (!ChooseFile(save, newPath))
         return;
 
     // The copy replaces an existing file in one step; when it fails the
-    // edit keeps its name.
+    // user is told and the edit keeps its name.
     std::string bytes;
-    if (ReadFileBytes(templatePath, bytes) && SaveFileBytes(newPath, bytes, nullptr))
-        SetDocumentText(Edit_Table, newPath);
+    std::string error;
+    bool copied = ReadFileBytes(templatePath, bytes, &error);
+    if (!copied && error.empty())
+        error = QStringFromSjis(templatePath).toStdString() + " を読み込めません。";
+    copied = copied && SaveFileBytes(newPath, bytes, &error);
+    if (!copied && error.empty())
+        error = QStringFromSjis(newPath).toStdString() + " に書き込めません。";
+    if (!copied) {
+        ShowError("テンプレートを \"" + QStringFromSjis(newPath).toStdString()
+            + "\" にコピーできませんでした。\n" + error);
+        return;
+    }
+    SetDocumentText(Edit_Table, newPath);
+}
+
+std::string TDlg_ConvSetSetting::TemplateCopyFolder() const
+{
+    // An untitled set has no folder ("無題").
+    const std::string setFolder = ExtractFileDir(global_.SetFileName);
+    if ((HasDrivePrefix(setFolder) || setFolder.starts_with('/')) && PathIsFolder(setFolder))
+        return setFolder;
+    // No set file yet: the user's home folder.
+    const QByteArray home = QFile::encodeName(QDir::homePath());
+    std::string folder;
+    if (!DocumentPathFromNative(std::string(home.constData(), static_cast<std::size_t>(home.size())), folder))
+        folder = "/";
+    return folder;
 }
 
 void TDlg_ConvSetSetting::Button_HTMLClick()

@@ -1,7 +1,7 @@
 // The conversion set dialog: edits the conversion table file, the HTML base
 // folder and the external output list of the set held in TGlobal, with
 // browsing, a copy of a template table from the "template" folder beside
-// the program, and creation of an empty output list. OK takes the values
+// the program (saved in the set's folder), and creation of an empty output list. OK takes the values
 // over, reads the table at once and offers to save the set file; Cancel
 // changes nothing.
 #pragma once
@@ -61,6 +61,9 @@ private:
     void FormCreate();
     // The one chosen name of a file dialog, or false when cancelled.
     bool ChooseFile(const TFileChoiceRequest& request, std::string& path);
+    // Where a template copy is saved first: the set file's folder, else the
+    // user's home folder.
+    std::string TemplateCopyFolder() const;
 
     TGlobal& global_;
     std::function<int()> saveSet_;

@@ -10,9 +10,28 @@
 
 namespace lexicana {
 
-TQtFileDialogs::TQtFileDialogs(QWidget* owner)
+TQtFileDialogs::TQtFileDialogs(QWidget* owner, std::function<std::string()> setFile)
     : owner_(owner)
+    , setFile_(std::move(setFile))
 {
+}
+
+namespace {
+
+QFileInfo LocalFileInfo(const std::string& path)
+{
+    const std::string native = NativeFileName(path);
+    return QFileInfo(QFile::decodeName(QByteArray(native.data(), static_cast<qsizetype>(native.size()))));
+}
+
+} // namespace
+
+QString TQtFileDialogs::ExistingFolderOf(const std::string& path)
+{
+    if (path.empty())
+        return QString();
+    const QFileInfo info = LocalFileInfo(path);
+    return info.isAbsolute() && info.dir().exists() ? info.absolutePath() : QString();
 }
 
 QStringList TQtFileDialogs::QtFilters(const char* filter)
@@ -64,17 +83,15 @@ bool TQtFileDialogs::Run(Mode mode, const char* filter, const QString& defaultSu
         dialog.setDefaultSuffix(defaultSuffix);
         dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存(&S)"));
     }
-    // Start where the current file lies, else where the last one was chosen.
-    QFileInfo current;
-    if (!currentName.empty()) {
-        const std::string native = NativeFileName(currentName);
-        current
-            = QFileInfo(QFile::decodeName(QByteArray(native.data(), static_cast<qsizetype>(native.size()))));
-    }
-    if (current.isAbsolute() && current.dir().exists()) {
-        dialog.setDirectory(current.dir());
-        if (mode == Mode::Save)
-            dialog.selectFile(current.fileName());
+    // Start where the file being saved lies, else in the set file's folder,
+    // else where the last name was chosen.
+    const QString currentFolder = ExistingFolderOf(currentName);
+    const QString setFolder = setFile_ ? ExistingFolderOf(setFile_()) : QString();
+    if (!currentFolder.isEmpty()) {
+        dialog.setDirectory(currentFolder);
+        dialog.selectFile(LocalFileInfo(currentName).fileName());
+    } else if (!setFolder.isEmpty()) {
+        dialog.setDirectory(setFolder);
     } else if (!folder.isEmpty()) {
         dialog.setDirectory(folder);
     }

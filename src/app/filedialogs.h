@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -32,10 +33,14 @@ public:
     virtual bool SaveSetFile(const std::string& currentName, std::string& path) = 0;
 };
 
-// The dialogs of Qt (its own widgets, with Japanese labels).
+// The dialogs of Qt (its own widgets, with Japanese labels). They start in
+// the folder of the file being saved, else in the folder of the current set
+// file, else where the last name was chosen.
 class TQtFileDialogs final : public IFileDialogs {
 public:
-    explicit TQtFileDialogs(QWidget* owner);
+    // setFile gives the current set file's path (document path; empty or
+    // relative while the set is untitled); it may be empty.
+    explicit TQtFileDialogs(QWidget* owner, std::function<std::string()> setFile = {});
 
     bool OpenItemFile(std::string& path, int& filterIndex) override;
     bool SaveItemFile(const std::string& currentName, std::string& path, int& filterIndex) override;
@@ -54,7 +59,11 @@ private:
     bool Run(Mode mode, const char* filter, const QString& defaultSuffix, const std::string& currentName,
         QString& folder, std::string& path, int& filterIndex);
 
+    // The folder of an absolute document path when it exists, else empty.
+    static QString ExistingFolderOf(const std::string& path);
+
     QPointer<QWidget> owner_;
+    std::function<std::string()> setFile_;
     QString itemFolder_;
     QString setFolder_;
 };

@@ -138,12 +138,23 @@ TFindReplaceController::TFindReplaceController(
     ReplaceDialog_SingleCell = new TReplaceDialog(dialogParent);
     findDialog_ = FindDialog_SingleCell;
     replaceDialog_ = ReplaceDialog_SingleCell;
+    // After each request the dialog that asked has the focus again: a box
+    // shown meanwhile hands it to the main window, where the next Enter
+    // would replace the selected match in the pane by a line break.
+    auto fromDialog
+        = [this](TFindDialog* dialog, void (TFindReplaceController::*handler)(const TFindRequest&)) {
+              QPointer<TFindDialog> guarded(dialog);
+              return [this, guarded, handler](const TFindRequest& request) {
+                  (this->*handler)(request);
+                  ReturnToDialog(guarded);
+              };
+          };
     connect(FindDialog_SingleCell, &TFindDialog::FindNextClicked, this,
-        &TFindReplaceController::FindDialog_SingleCellFind);
+        fromDialog(FindDialog_SingleCell, &TFindReplaceController::FindDialog_SingleCellFind));
     connect(ReplaceDialog_SingleCell, &TFindDialog::FindNextClicked, this,
-        &TFindReplaceController::FindDialog_SingleCellFind);
+        fromDialog(ReplaceDialog_SingleCell, &TFindReplaceController::FindDialog_SingleCellFind));
     connect(ReplaceDialog_SingleCell, &TReplaceDialog::ReplaceClicked, this,
-        &TFindReplaceController::ReplaceDialog_SingleCellReplace);
+        fromDialog(ReplaceDialog_SingleCell, &TFindReplaceController::ReplaceDialog_SingleCellReplace));
 }
 
 TFindReplaceController::~TFindReplaceController()
@@ -189,6 +200,16 @@ void TFindReplaceController::ShowDialog(TFindDialog* dialog, bool singleCell)
     dialog->Edit_Find->selectAll();
 }
 
+void TFindReplaceController::ReturnToDialog(TFindDialog* dialog)
+{
+    if (!dialog || !dialog->isVisible())
+        return;
+    dialog->raise();
+    dialog->activateWindow();
+    if (!dialog->focusWidget())
+        dialog->Edit_Find->setFocus(Qt::OtherFocusReason);
+}
+
 void TFindReplaceController::FocusPane()
 {
     if (global_.EditTarget == 1 && pane_->window()->focusWidget() == pane_) {
@@ -228,8 +249,6 @@ bool TFindReplaceController::BeginRequest()
 void TFindReplaceController::EndRequest()
 {
     busy_ = false;
-    if (edited_)
-        hooks_.CellsEdited();
 }
 
 void TFindReplaceController::FindDialog_SingleCellFind(const TFindRequest& request)
@@ -260,12 +279,17 @@ void TFindReplaceController::ReplaceDialog_SingleCellReplace(const TFindRequest&
         = Encode(request.ReplaceText, "置換後の文字列の次の文字はShift_JISで表せないため、置換できません。");
     if (!replacement || !BeginRequest())
         return;
+    std::optional<std::size_t> count;
     try {
-        TFindReplace(document_.Grid(), global_, *this).ReplaceInCells(*find, *replacement, request.Options);
+        count = TFindReplace(document_.Grid(), global_, *this)
+                    .ReplaceInCells(*find, *replacement, request.Options);
     } catch (const std::exception& e) {
         ReportError(e, "ReplaceInCells");
     }
     EndRequest();
+    // Replace All says what it did, also when it found nothing.
+    if (count && request.Options.ReplaceAll)
+        ShowMessageBox(std::to_string(*count) + " 件置換しました。", "置換", MbOk | MbIconInformation);
 }
 
 // --- the view of the find steps -------------------------------------------------------
@@ -328,9 +352,14 @@ void TFindReplaceController::ShowCellInGrid(int col, int row)
 
 void TFindReplaceController::CellReplaced(int col, int row)
 {
-    edited_ = true;
-    if (col == grid_->CurrentCol() && row == grid_->CurrentRow())
+    // The window shows the data modified from the first replacement on (a
+    // question may still come), and the current cell's kind as it is now.
+    const bool current = col == grid_->CurrentCol() && row == grid_->CurrentRow();
+    if (current)
         hooks_.ShowCellInPane(document_.Grid().Cell(col, row));
+    if (!edited_ || current)
+        hooks_.CellsEdited();
+    edited_ = true;
 }
 
 void TFindReplaceController::LetEventsRun()

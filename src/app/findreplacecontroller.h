@@ -60,8 +60,9 @@ public:
         // The pane becomes the edit target with the caret at 0 (default:
         // focus, EditTarget 1, caret 0).
         std::function<void()> EnterPane;
-        // Cells were replaced and the data marked modified (default: the
-        // document's UpdateCaption).
+        // Cells were replaced and the data marked modified: at the first
+        // replacement of a request and at each of the current cell
+        // (default: the document's UpdateCaption).
         std::function<void()> CellsEdited;
     };
 
@@ -77,7 +78,8 @@ public:
     void Menu_ReplaceSingleCellClick();
     void Menu_ReplaceAllCellClick();
 
-    // The dialogs' buttons: Find Next, and Replace or Replace All.
+    // The dialogs' buttons: Find Next, and Replace or Replace All (which
+    // then reports the number of replacements).
     void FindDialog_SingleCellFind(const TFindRequest& request);
     void ReplaceDialog_SingleCellReplace(const TFindRequest& request);
 
@@ -86,6 +88,8 @@ public:
 
 private:
     void ShowDialog(TFindDialog* dialog, bool singleCell);
+    // Gives the focus back to dialog (when it is still shown).
+    void ReturnToDialog(TFindDialog* dialog);
     // Focuses the pane; entering it (caret at 0) unless it is the edit target
     // with the focus already.
     void FocusPane();

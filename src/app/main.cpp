@@ -1,6 +1,7 @@
 // Start of the window program: the application object with the Japanese
-// interface font, the Qt message sink, and the main window; an exception
-// that reaches the event loop is shown instead of ending the program.
+// interface font and Qt's own texts in Japanese, the Qt message sink, and
+// the main window; an exception that reaches the event loop is shown instead
+// of ending the program.
 //
 //   lexicana [SETFILE]
 //
@@ -9,11 +10,13 @@
 // settings; scripts/screenshot.sh uses it for the README.
 #include "app/mainform.h"
 #include "app/qtmessagesink.h"
+#include "app/qttranslations.h"
 #include "common/messages.h"
 
 #include <QApplication>
 #include <QStringList>
 #include <QTimer>
+#include <QTranslator>
 #include <exception>
 
 namespace {
@@ -44,6 +47,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Lexicana"));
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
     QApplication::setFont(lexicana::InterfaceFont());
+    // Without the translations Qt's dialogs show their English texts.
+    QTranslator qtTexts;
+    if (lexicana::LoadQtTranslations(qtTexts))
+        QApplication::installTranslator(&qtTexts);
+    else
+        qWarning("Qt's Japanese translations (qtbase_ja) are not installed: Qt's dialogs stay in English.");
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

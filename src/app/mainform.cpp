@@ -6,6 +6,7 @@
 #include "app/filedialogs.h"
 #include "app/filehistorymenu.h"
 #include "app/toolicons.h"
+#include "app/windowlayout.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
 #include "components/strsortgrid.h"
@@ -20,19 +21,23 @@
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QUrl>
+#include <algorithm>
 
 namespace lexicana {
 
 namespace {
 
-constexpr int kInitialWidth = 701;
-constexpr int kInitialHeight = 503;
+// Wide enough for the example glossary's five columns side by side.
+constexpr int kInitialWidth = 1200;
+constexpr int kInitialHeight = 720;
 constexpr int kInitialCols = 6;
 constexpr int kInitialRows = 8;
 constexpr int kDefaultColWidth = 88;
@@ -92,17 +97,17 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent)
     , global_(true)
     , doc_(global_, this)
-    , qtDialogs_(std::make_unique<TQtFileDialogs>(this))
+    , qtDialogs_(std::make_unique<TQtFileDialogs>(this, [this] { return global_.SetFileName; }))
     , dialogs_(qtDialogs_.get())
 {
     setObjectName(QStringLiteral("MainForm"));
     setFont(InterfaceFont());
     setWindowIcon(ProgramIcon());
-    resize(kInitialWidth, kInitialHeight);
     // The tool bar area offers no menu of its own.
     setContextMenuPolicy(Qt::NoContextMenu);
 
     BuildLayout();
+    ApplyWindowLayout();
     BuildMainMenu();
     BuildPopupMenu();
     BuildToolBars();
@@ -158,7 +163,6 @@ void TMainForm::BuildLayout()
     Splitter1->addWidget(Memo_Main);
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setStretchFactor(1, 0);
-    Splitter1->setSizes({ kInitialHeight - kPaneHeight, kPaneHeight });
     setCentralWidget(Splitter1);
 
     // Panel 0: position (centred), 1: record kind, 2: column meaning.
@@ -172,6 +176,37 @@ void TMainForm::BuildLayout()
     }
     statusPanels_[0]->setAlignment(Qt::AlignCenter);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+}
+
+QSize TMainForm::InitialWindowSize()
+{
+    return QSize(kInitialWidth, kInitialHeight);
+}
+
+void TMainForm::ApplyWindowLayout()
+{
+    TWindowLayout layout { InitialWindowSize(), kPaneHeight, false };
+    if (const std::optional<TWindowLayout> stored = LoadWindowLayout())
+        layout = *stored;
+    // Never larger than the screen can show.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        layout.size = layout.size.boundedTo(screen->availableGeometry().size());
+    resize(layout.size);
+    // The grid takes what the window gains or loses; the pane keeps its height.
+    const int pane = layout.paneHeight > 0 ? layout.paneHeight : kPaneHeight;
+    Splitter1->setSizes({ std::max(layout.size.height() - pane, 1), pane });
+    if (layout.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+TWindowLayout TMainForm::CurrentWindowLayout() const
+{
+    TWindowLayout layout;
+    layout.maximized = isMaximized();
+    layout.size = layout.maximized ? normalGeometry().size() : size();
+    const QList<int> sizes = Splitter1->sizes();
+    layout.paneHeight = sizes.size() > 1 ? sizes.at(1) : Memo_Main->height();
+    return layout;
 }
 
 void TMainForm::ConnectComponents()
@@ -341,6 +376,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
         return;
     }
     global_.Save();
+    SaveWindowLayout(CurrentWindowLayout());
     event->accept();
 }
 

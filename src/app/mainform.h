@@ -34,6 +34,7 @@ class TFileHistory;
 class TFileHistoryMenu;
 class TStrSortGrid;
 struct TEditorWaitHooks;
+struct TWindowLayout;
 
 // The interface font (a Japanese sans-serif at 9 point) and the text pane's.
 QFont InterfaceFont();
@@ -48,6 +49,10 @@ public:
     // the program's arguments without the program name.
     explicit TMainForm(const QStringList& arguments = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
+
+    // The size of the window at a first start (wide enough for the example
+    // glossary's columns), before it is fitted to the screen.
+    static QSize InitialWindowSize();
 
     TGlobal& Global() { return global_; }
     TDocument& Document() { return doc_; }
@@ -211,6 +216,10 @@ protected:
 private:
     // Construction, by concern.
     void BuildLayout();
+    // The window's size and the pane's height as the last session left
+    // them (else the initial ones), within the screen.
+    void ApplyWindowLayout();
+    TWindowLayout CurrentWindowLayout() const;
     void BuildMainMenu();
     void BuildPopupMenu();
     void BuildToolBars();

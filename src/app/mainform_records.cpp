@@ -121,6 +121,9 @@ void TMainForm::ShowSortedCell()
 void TMainForm::StringGrid_MainRowMoved(int from, int to)
 {
     RenumberRows(std::min(from, to), std::max(from, to));
+    // The current cell went along with its record: the status bar, the
+    // kind and the operation position follow it there.
+    SelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
 }
 
 // --- edit target ------------------------------------------------------------------
@@ -250,7 +253,6 @@ void TMainForm::InsertEmptyRecord(int offset)
     if (ConversionRunning() || opRow <= 0 || opRow >= table.RowCount())
         return;
     const int col = StringGrid_Main->CurrentCol();
-    const int row = StringGrid_Main->CurrentRow();
     StringGrid_Main->CloseEditor();
     const int p = opRow + offset;
     if (p >= table.RowCount())
@@ -258,8 +260,9 @@ void TMainForm::InsertEmptyRecord(int offset)
     else
         table.InsertRow(p);
     RenumberRows(p, table.RowCount() - 1);
-    // The selection stays on its row; the pane shows what is there now.
-    SelectCell(col, row);
+    // The new record's cell becomes the current and only selected one,
+    // ready to be filled.
+    SelectCell(col, p);
 }
 
 void TMainForm::InsertRecordClick()

@@ -208,6 +208,9 @@ void TStrSortGrid::SetCurrentCell(int col, int row)
         return;
     const QModelIndex index = model_->IndexOfCell(std::clamp(col, 1, cols), std::clamp(row, 1, rows));
     setCurrentIndex(index);
+    // Only this cell is selected, also when a key's Ctrl or Shift is still
+    // held (Qt would extend the selection then).
+    selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
     scrollTo(index);
 }
 
@@ -333,7 +336,10 @@ bool TStrSortGrid::eventFilter(QObject* object, QEvent* event)
 
 void TStrSortGrid::mousePressEvent(QMouseEvent* event)
 {
-    QTableView::mousePressEvent(event);
+    // A right-click only asks for the context menu: the current cell and
+    // the selection stay where they are.
+    if (event->button() != Qt::RightButton)
+        QTableView::mousePressEvent(event);
     const QPoint pos = viewport()->mapTo(this, event->position().toPoint());
     int col, row;
     MouseCell(pos, col, row);
@@ -342,7 +348,8 @@ void TStrSortGrid::mousePressEvent(QMouseEvent* event)
 
 void TStrSortGrid::mouseReleaseEvent(QMouseEvent* event)
 {
-    QTableView::mouseReleaseEvent(event);
+    if (event->button() != Qt::RightButton)
+        QTableView::mouseReleaseEvent(event);
     const QPoint pos = viewport()->mapTo(this, event->position().toPoint());
     int col, row;
     MouseCell(pos, col, row);

@@ -89,8 +89,8 @@ public:
     // The current cell (the one the text pane shows); (-1, -1) when none.
     int CurrentCol() const;
     int CurrentRow() const;
-    // Makes cell (col, row), clipped to the records, the current cell and
-    // scrolls it into view.
+    // Makes cell (col, row), clipped to the records, the current and only
+    // selected cell and scrolls it into view.
     void SetCurrentCell(int col, int row);
 
     // The text of a cell for editing, every line with CR LF between them.
@@ -129,7 +129,8 @@ signals:
     void RowMoved(int from, int to);
     // A mouse press or release anywhere on the grid (cells, headings, row
     // numbers); (col, row) as MouseCell, pos in grid widget coordinates.
-    // A press on a heading is reported after its sort.
+    // A press on a heading is reported after its sort. A right-button press
+    // on a cell does not move the current cell.
     void MousePressed(int col, int row, Qt::MouseButton button, const QPoint& pos);
     void MouseReleased(int col, int row, Qt::MouseButton button, const QPoint& pos);
     // A context menu was requested over the grid; (col, row) as MouseCell.

@@ -21,8 +21,18 @@ constexpr SettingDef Int(const char* name, int TGlobal::*m, int def)
     return { name, SettingKind::Integer, nullptr, nullptr, m, "", def };
 }
 
+// The text editor by default: the desktop's own handler of the file's type
+// (an empty HTML editor falls back to it as well).
+#if defined(_WIN32)
+constexpr const char* kDefaultEditor = "notepad.exe";
+#elif defined(__APPLE__)
+constexpr const char* kDefaultEditor = "open";
+#else
+constexpr const char* kDefaultEditor = "xdg-open";
+#endif
+
 const std::array<SettingDef, 15> kSettings = {
-    Str("Editor", &TGlobal::Editor, "notepad.exe"),
+    Str("Editor", &TGlobal::Editor, kDefaultEditor),
     Str("HTMLEditor", &TGlobal::HTMLEditor, ""),
     Str("EditorParam", &TGlobal::EditorParam, "\"%1\""),
     Str("HTMLEditorParam", &TGlobal::HTMLEditorParam, "\"%1\""),

@@ -6,10 +6,12 @@
 #include "support/testenv.h"
 #include "support/xdgfolders.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -73,6 +75,10 @@ TEST(AppliSetting, ShowsTheSettingsAndOkWithoutChangesKeepsThem)
     ASSERT_EQ(d.PageControl->count(), 3);
     EXPECT_EQ(d.PageControl->tabText(2), "関連付け/ヘルプ");
     EXPECT_EQ(d.Edit_TextEditor->text(), "/usr/bin/エディタ");
+    // The editor page says what the default editor does.
+    auto* note = d.findChild<QLabel*>("Label_EditorNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().contains("xdg-open"));
     EXPECT_EQ(d.Edit_EditorParam->text(), "-n \"%1\"");
     EXPECT_EQ(d.Edit_FileRecFilter->text(), "*.html");
     EXPECT_TRUE(d.CheckBox_WaitEditor->isChecked());
@@ -165,6 +171,31 @@ TEST(AppliSetting, TypedCodeTextsCompareExactly)
     EXPECT_EQ(s.global.KanjiCode, -1);
 }
 
+TEST(AppliSetting, TypedCodeTextsAreStoredAsTypedWithoutCompletion)
+{
+    // Each typed text is a prefix of a list item that completion would
+    // have put in its place.
+    struct Case {
+        bool newLine;
+        const char* typed;
+        int stored;
+    };
+    const Case cases[] = { { true, "CR", 2 }, { true, "C", -1 }, { true, "L", -1 }, { false, "E", -1 },
+        { false, "S", -1 }, { false, "JIS", 2 } };
+    for (const Case& c : cases) {
+        OptionsDialog s;
+        TDlg_AppliSetting& d = s.open();
+        QApplication::setActiveWindow(&d);
+        QComboBox* combo = c.newLine ? d.ComboBox_NewLineCode : d.ComboBox_KanjiCode;
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), c.typed);
+        EXPECT_EQ(combo->currentText(), c.typed);
+        d.OKBtn->click();
+        EXPECT_EQ(c.newLine ? s.global.NewLineCode : s.global.KanjiCode, c.stored) << c.typed;
+    }
+}
+
 TEST(AppliSetting, CharacterWithoutShiftJisCodeIsRefusedAndNothingStored)
 {
     OptionsDialog s;
@@ -250,7 +281,7 @@ TEST(AppliSetting, AssociationAsksOnlyWhenAnotherProgramOwnsTheExtension)
     EXPECT_EQ(s.sink.last().caption, "関連付けの設定完了");
 }
 
-TEST(AssociationMessages, UnwritableFoldersGiveTheAccessAndWriteMessages)
+TEST(AssociationMessages, UnwritableFoldersGiveTheDesktopAssociationMessages)
 {
     XdgFolders xdg;
     OptionsDialog s;
@@ -259,16 +290,22 @@ TEST(AssociationMessages, UnwritableFoldersGiveTheAccessAndWriteMessages)
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(xdg.root().file("plain/data")));
     d.Button_Relate->click();
     ASSERT_EQ(s.sink.count(), 1u);
-    EXPECT_EQ(s.sink.last().text,
-        "レジストリにアクセスできません。\nレジストリへの書き込み権限があるか確認してください。");
+    EXPECT_EQ(s.sink.last().text.rfind("ファイルの関連付けを設定できません。\n"
+                                       "デスクトップの設定フォルダへの書き込み権限があるか確認してください。",
+                  0),
+        0u);
+    EXPECT_NE(s.sink.last().text.find("plain"), std::string::npos); // the folder that failed
     EXPECT_EQ(s.sink.last().caption, "エラー");
 
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(xdg.dataHome()));
     QDir().mkpath(QString::fromStdString(AssociationFiles().mimeApps)); // a folder, not a file
     d.Button_Relate->click();
     ASSERT_EQ(s.sink.count(), 2u);
-    EXPECT_EQ(s.sink.last().text,
-        "レジストリへの書き込みに失敗しました。\nレジストリへの書き込み権限があるか確認してください。");
+    EXPECT_EQ(s.sink.last().text.rfind("ファイルの関連付けの書き込みに失敗しました。\n"
+                                       "デスクトップの設定フォルダへの書き込み権限があるか確認してください。",
+                  0),
+        0u);
+    EXPECT_EQ(s.sink.last().text.find("レジストリ"), std::string::npos);
     EXPECT_EQ(s.sink.last().caption, "関連付けの設定失敗");
     EXPECT_EQ(s.sink.last().flags, MbOk | MbIconStop);
 }

@@ -156,7 +156,7 @@ TEST(ConvSetSetting, BrowseButtonsPutTheChosenNamesIntoTheEdits)
     EXPECT_EQ(s.sink.count(), 0u);
 }
 
-TEST(ConvSetSetting, TemplateIsCopiedFromTheFolderBesideTheProgram)
+TEST(ConvSetSetting, TemplateIsCopiedFromBesideTheProgramIntoTheSetsFolder)
 {
     SetDialog s;
     QDir().mkpath(QString::fromStdString(s.dir.file("bin/template")));
@@ -174,17 +174,34 @@ TEST(ConvSetSetting, TemplateIsCopiedFromTheFolderBesideTheProgram)
     EXPECT_EQ(s.chooser.fileRequests[0].mode, TFileChoiceRequest::OpenExisting);
     EXPECT_EQ(s.chooser.fileRequests[1].title, "新規テーブルファイルにコピー");
     EXPECT_EQ(s.chooser.fileRequests[1].mode, TFileChoiceRequest::SaveAs);
+    // The copy is offered beside the set, not among the templates.
+    EXPECT_EQ(QDir(QString::fromStdString(s.chooser.fileRequests[1].folder)),
+        QDir(QString::fromStdString(s.dir.path())));
     EXPECT_EQ(TempDir::read(target), "[Column]\r\n5\r\n");
     EXPECT_EQ(s.dialog->Edit_Table->text().toStdString(), target);
 
-    // Cancelled at the second step, or a copy that fails: the edit stays.
+    // Cancelled at the second step: the edit stays, nothing is said.
     s.dialog->Edit_Table->setText("kept.ctb");
     s.chooser.fileAnswers = { { s.dir.file("bin/template/card.ctb") } };
     s.dialog->Button_Template->click();
+    EXPECT_EQ(s.sink.count(), 0u);
+    // A copy that fails is reported; the edit stays.
     s.chooser.fileAnswers = { { s.dir.file("bin/template/card.ctb") }, { s.dir.file("no/such/folder.ctb") } };
     s.dialog->Button_Template->click();
     EXPECT_EQ(s.dialog->Edit_Table->text(), "kept.ctb");
-    EXPECT_EQ(s.sink.count(), 0u);
+    ASSERT_EQ(s.sink.count(), 1u);
+    EXPECT_EQ(s.sink.last().caption, "エラー");
+    EXPECT_NE(s.sink.last().text.find("コピーできませんでした"), std::string::npos);
+    EXPECT_NE(s.sink.last().text.find("no/such/folder.ctb"), std::string::npos);
+
+    // Without a set file the copy starts in the home folder.
+    s.global.SetFileName = "\x96\xb3\x91\xe8"; // "無題"
+    s.open();
+    s.chooser.fileRequests.clear();
+    s.chooser.fileAnswers = { { s.dir.file("bin/template/card.ctb") } };
+    s.dialog->Button_Template->click();
+    ASSERT_EQ(s.chooser.fileRequests.size(), 2u);
+    EXPECT_EQ(QDir(QString::fromStdString(s.chooser.fileRequests[1].folder)), QDir::home());
 }
 
 TEST(ConvSetSetting, OutputListBrowseKeepsAnExistingListAndCreatesANewOne)

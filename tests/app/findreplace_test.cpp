@@ -8,6 +8,7 @@
 #include "platform/sjistext.h"
 #include "support/recordingsink.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextCursor>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -243,6 +245,11 @@ TEST(FindDialogs, ReplaceWritesTheCellsAndMarksTheDataModified)
     replace.Button_ReplaceAll->click();
     EXPECT_EQ(w.Cell(1, 1), "用用語と用語");
     EXPECT_EQ(w.Cell(2, 1), "c21");
+    ASSERT_EQ(w.sink.count(), 1u);
+    EXPECT_EQ(w.sink.last().text, "2 件置換しました。");
+    EXPECT_EQ(w.sink.last().caption, "置換");
+    EXPECT_EQ(w.sink.last().icon(), MessageIcon::Information);
+    w.sink.clear();
 
     // Through the table from (2, 2); Yes at the end covers the cells before.
     w.control->Menu_ReplaceAllCellClick();
@@ -251,7 +258,8 @@ TEST(FindDialogs, ReplaceWritesTheCellsAndMarksTheDataModified)
     Window::Type(replace.Edit_Replace, "セル");
     w.sink.Answer(IdYes);
     replace.Button_ReplaceAll->click();
-    EXPECT_EQ(w.sink.count(), 1u);
+    ASSERT_EQ(w.sink.count(), 2u);
+    EXPECT_EQ(w.sink.last().text, "8 件置換しました。");
     EXPECT_EQ(w.Cell(2, 2), "セル22");
     EXPECT_EQ(w.Cell(1, 2), "セル12");
     EXPECT_EQ(w.Cell(1, 1), "用用語と用語");
@@ -265,5 +273,72 @@ TEST(FindDialogs, ReplaceWritesTheCellsAndMarksTheDataModified)
     replace.Button_FindNext->click();
     EXPECT_EQ(w.Cell(3, 3), "セル33");
     EXPECT_EQ(w.Current(), std::make_pair(2, 2));
-    EXPECT_EQ(w.sink.count(), 1u);
+    EXPECT_EQ(w.sink.count(), 2u);
+}
+
+// A box hands the activation to the window that owns it when it closes, as
+// Qt's boxes do; the data's state is noted when a question comes.
+class OwnerActivatingSink final : public IMessageSink {
+public:
+    OwnerActivatingSink(IMessageSink& inner, QWidget* owner, std::function<void()> onQuestion)
+        : inner_(inner)
+        , owner_(owner)
+        , onQuestion_(std::move(onQuestion))
+        , previous_(SetMessageSink(this))
+    {
+    }
+    ~OwnerActivatingSink() override { SetMessageSink(previous_); }
+    int Show(const MessageRequest& request) override
+    {
+        if (request.buttons() == MessageButtons::YesNo)
+            onQuestion_();
+        const int answer = inner_.Show(request);
+        QApplication::setActiveWindow(owner_);
+        return answer;
+    }
+
+private:
+    IMessageSink& inner_;
+    QWidget* owner_;
+    std::function<void()> onQuestion_;
+    IMessageSink* previous_;
+};
+
+TEST(FindDialogs, AfterTheQuestionTheAskingDialogHasTheFocusAndEnterEditsNothing)
+{
+    Window w;
+    w.pane->show();
+    bool modifiedAtQuestion = false;
+    OwnerActivatingSink boxes(
+        w.sink, w.pane.get(), [&] { modifiedAtQuestion = w.global.ItemDataModified && w.edits > 0; });
+    w.Cell(1, 1, "語");
+    w.grid->SetCurrentCell(2, 3);
+    w.control->Menu_FindAllCellClick();
+    TFindDialog& find = w.find();
+    Window::Type(find.Edit_Find, "語");
+    find.Button_FindNext->click(); // to the end, Yes, on from the start
+    QApplication::processEvents();
+    ASSERT_EQ(w.sink.count(), 1u);
+    EXPECT_EQ(w.Current(), std::make_pair(1, 1));
+    EXPECT_EQ(w.Selected(), "語");
+    EXPECT_EQ(QApplication::activeWindow(), &find);
+    // Enter presses Find Next again instead of typing over the match.
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(w.pane->toPlainText(), "語");
+    EXPECT_EQ(w.sink.count(), 2u);
+
+    // Replace All: the data are modified before the question, the count
+    // follows, and the replace dialog has the focus again.
+    find.hide();
+    w.grid->SetCurrentCell(3, 1);
+    w.control->Menu_ReplaceAllCellClick();
+    TReplaceDialog& replace = w.replace();
+    Window::Type(replace.Edit_Find, "c");
+    Window::Type(replace.Edit_Replace, "d");
+    replace.Button_ReplaceAll->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(modifiedAtQuestion);
+    EXPECT_EQ(w.sink.last().text, "8 件置換しました。");
+    EXPECT_EQ(QApplication::activeWindow(), &replace);
 }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -141,6 +142,52 @@ TEST(MainFormRecords, OperationPositionFollowsTheMouseOrTheSelection)
     w.sink.Answer(IdOk);
     w.form->D2->trigger();
     EXPECT_EQ(w.cell(1, 2), "r3");
+}
+
+TEST(MainFormRecords, RightClickDragAndInsertKeepTheCurrentCellWhereTheUserLooks)
+{
+    WindowTest w;
+    w.Records(Numbered(6));
+    QAbstractItemModel* model = w.grid()->model();
+    auto selected = [&w] {
+        std::vector<std::pair<int, int>> cells;
+        for (const QModelIndex& index : w.grid()->selectionModel()->selectedIndexes())
+            cells.emplace_back(index.column() + 1, index.row() + 1);
+        return cells;
+    };
+    using Cells = std::vector<std::pair<int, int>>;
+
+    // Selected-cell mode: a right-click on another cell leaves the current
+    // cell, and the record commands act there.
+    w.form->SelectCell(1, 2);
+    Click(w.grid()->viewport(), w.grid()->visualRect(model->index(4, 2)).center(), Qt::RightButton);
+    EXPECT_EQ(w.grid()->CurrentRow(), 2);
+    EXPECT_EQ(selected(), (Cells { { 1, 2 } }));
+    EXPECT_EQ(w.global().OpRow, 2);
+
+    // A record dragged by its number: the status bar follows the current
+    // cell to the record's new place.
+    w.grid()->verticalHeader()->moveSection(1, 4);
+    EXPECT_EQ(w.cell(1, 5), "r2");
+    EXPECT_EQ(w.grid()->CurrentRow(), 5);
+    EXPECT_EQ(w.form->StatusText(0), "5行 1列目 / 6行 5列");
+    EXPECT_EQ(w.global().OpRow, 5);
+
+    // Ctrl+I and Ctrl+N (the Ctrl key held as on a keyboard): the new
+    // record's cell is the current and only selected one.
+    w.grid()->selectionModel()->select(
+        QItemSelection(model->index(0, 0), model->index(2, 2)), QItemSelectionModel::Select);
+    QTest::keyClick(w.grid(), Qt::Key_I, Qt::ControlModifier);
+    ASSERT_EQ(w.table().RowCount(), 8);
+    EXPECT_EQ(w.cell(1, 5), "");
+    EXPECT_EQ(w.grid()->CurrentRow(), 5);
+    EXPECT_EQ(selected(), (Cells { { 1, 5 } }));
+    QTest::keyClick(w.grid(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(w.table().RowCount(), 9);
+    EXPECT_EQ(w.cell(1, 6), "");
+    EXPECT_EQ(w.cell(1, 7), "r2");
+    EXPECT_EQ(selected(), (Cells { { 1, 6 } }));
+    EXPECT_EQ(w.form->StatusText(0), "6行 1列目 / 8行 5列");
 }
 
 TEST(MainFormRecords, CountingReportsFileAndNormalRecordsOfTheParts)

@@ -6,9 +6,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QSplitter>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -39,6 +42,34 @@ TEST(MainFormWindow, CaptionShowsSetFileNameAndModifiedMark)
     w.global().FullPath = true;
     w.form->UpdateCaption();
     EXPECT_EQ(w.caption(), "A:y.lxs - Lexicana");
+}
+
+TEST(MainFormWindow, OpensWideEnoughForTheExampleAndRemembersItsLayout)
+{
+    {
+        WindowTest w({ QStringLiteral(LEXICANA_SOURCE_DIR "/examples/glossary/glossary.lxs") });
+        ASSERT_EQ(w.table().ColCount(), 6);
+        // At the first start's size every column of the example is in view
+        // (the window opens at that size wherever the screen is big enough).
+        const QSize initial = TMainForm::InitialWindowSize();
+        if (initial.boundedTo(QGuiApplication::primaryScreen()->availableGeometry().size()) == initial) {
+            EXPECT_EQ(w.form->size(), initial);
+        }
+        w.form->resize(initial);
+        QApplication::processEvents();
+        TStrSortGrid* grid = w.grid();
+        EXPECT_LE(grid->columnViewportPosition(4) + grid->columnWidth(4), grid->viewport()->width());
+
+        // Size and pane height come back in the next session.
+        w.form->resize(640, 480);
+        w.form->Splitter1->setSizes({ 200, 150 });
+        QApplication::processEvents();
+        const int pane = w.form->Splitter1->sizes().at(1);
+        EXPECT_TRUE(w.form->close());
+        WindowTest again({}, false);
+        EXPECT_EQ(again.form->size(), QSize(640, 480));
+        EXPECT_EQ(again.form->Splitter1->sizes().at(1), pane);
+    }
 }
 
 TEST(MainFormWindow, StatusBarNamesPositionRecordKindAndColumnRole)

@@ -15,6 +15,15 @@ using lexicana::test::RecordingSink;
 
 namespace {
 
+// The default editor opens a file in the desktop's handler of its type.
+#if defined(_WIN32)
+const std::string kDefaultEditor = "notepad.exe";
+#elif defined(__APPLE__)
+const std::string kDefaultEditor = "open";
+#else
+const std::string kDefaultEditor = "xdg-open";
+#endif
+
 QString StoreFile()
 {
     return lexicana::test::SettingsFolder() + "/Orvane/Lexicana.conf";
@@ -38,7 +47,7 @@ TEST_F(GlobalSettings, FirstStartHasEveryDefault)
     RecordingSink sink;
     TGlobal g;
     EXPECT_EQ(sink.count(), 0u);
-    EXPECT_EQ(g.Editor, "notepad.exe");
+    EXPECT_EQ(g.Editor, kDefaultEditor);
     EXPECT_EQ(g.HTMLEditor, "");
     EXPECT_EQ(g.EditorParam, "\"%1\"");
     EXPECT_EQ(g.HTMLEditorParam, "\"%1\"");
@@ -94,7 +103,7 @@ TEST_F(GlobalSettings, OneStoredValueOverridesOnlyItsMember)
     EXPECT_EQ(sink.count(), 0u);
     EXPECT_EQ(g.KanjiCode, 5);
     EXPECT_EQ(g.NewLineCode, -1);
-    EXPECT_EQ(g.Editor, "notepad.exe");
+    EXPECT_EQ(g.Editor, kDefaultEditor);
     EXPECT_EQ(g.LastFile, SjisOf("/home/u/用語集.lxs"));
 }
 
@@ -167,7 +176,7 @@ TEST_F(GlobalSettings, WrongTypedValueIsReportedAndKeepsItsDefaultOnly)
     EXPECT_NE(sink.last().text.find("Editor"), std::string::npos);
     EXPECT_FALSE(g.FullPath);
     EXPECT_EQ(g.KanjiCode, -1);
-    EXPECT_EQ(g.Editor, "notepad.exe");
+    EXPECT_EQ(g.Editor, kDefaultEditor);
     EXPECT_EQ(g.NewLineCode, 2);
 }
 
@@ -177,7 +186,7 @@ TEST_F(GlobalSettings, UnreadableOrUnwritableStoreIsReportedNeverThrown)
     ASSERT_TRUE(QDir().mkpath(StoreFile()));
     RecordingSink sink;
     TGlobal g;
-    EXPECT_EQ(g.Editor, "notepad.exe");
+    EXPECT_EQ(g.Editor, kDefaultEditor);
     EXPECT_EQ(g.KanjiCode, -1);
     EXPECT_GE(sink.count(), 1u);
 

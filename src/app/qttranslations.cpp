@@ -1,0 +1,14 @@
+#include "app/qttranslations.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace lexicana {
+
+bool LoadQtTranslations(QTranslator& translator)
+{
+    // The interface is Japanese whatever the system's language is.
+    return translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+} // namespace lexicana
