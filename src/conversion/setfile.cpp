@@ -90,9 +90,10 @@ int TDocument::ReadLxsFile(const std::string& path)
 {
     try {
         BusyCursor busy(Ui());
-        std::string text;
-        if (lexicana::ReadFileToString(path, text) != FileOk)
-            throw std::runtime_error("セットファイル \"" + SjisToUtf8(path) + "\" を開けません。");
+        std::string text, reason;
+        if (lexicana::ReadFileToString(path, text, &reason) != FileOk)
+            throw std::runtime_error("セットファイル \"" + SjisToUtf8(path) + "\" を開けません。"
+                + (reason.empty() ? std::string() : "\n" + reason));
         TStringList lines = SplitLines(text);
 
         const std::string csv = SetFileValue(lines, "csv");
