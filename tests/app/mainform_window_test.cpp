@@ -36,9 +36,10 @@ TEST(MainFormWindow, CaptionShowsSetFileNameAndModifiedMark)
     w.global().SetFileName = "D:\\x\\y.lxs";
     w.form->UpdateCaption();
     EXPECT_EQ(w.caption(), "y.lxs - Lexicana");
+    // ":" is an ordinary character of a Linux file name.
     w.global().SetFileName = "A:y.lxs";
     w.form->UpdateCaption();
-    EXPECT_EQ(w.caption(), "y.lxs - Lexicana");
+    EXPECT_EQ(w.caption(), "A:y.lxs - Lexicana");
     w.global().FullPath = true;
     w.form->UpdateCaption();
     EXPECT_EQ(w.caption(), "A:y.lxs - Lexicana");
