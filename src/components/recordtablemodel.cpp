@@ -187,8 +187,12 @@ QVariant TRecordTableModel::headerData(int section, Qt::Orientation orientation,
 {
     if (role != Qt::DisplayRole || section < 0)
         return {};
-    if (orientation == Qt::Horizontal)
-        return DisplayText(table_.Cell(section + 1, 0));
+    if (orientation == Qt::Horizontal) {
+        // A column without a heading (one the conversion table does not
+        // name) is shown by its number; the heading cell itself stays empty.
+        const std::string& heading = table_.Cell(section + 1, 0);
+        return heading.empty() ? QVariant(QString::number(section + 1)) : QVariant(DisplayText(heading));
+    }
     const int row = TableRowOf(section);
     return row < 0 ? QVariant() : QVariant(DisplayText(table_.Cell(0, row)));
 }

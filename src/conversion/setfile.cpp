@@ -134,15 +134,8 @@ int TDocument::ReadLxsFile(const std::string& path)
         // freshly loaded records.
         if (loaded.OpenItemFile(loadedGlobal.ItemFileName, 1) != 0)
             return -2;
-        if (const int table = loaded.ReadTableFile(loadedGlobal.TableFileName); table != 200) {
-            // A table that could not be opened has been named in its message;
-            // one that failed while being read has not.
-            if (table != 105)
-                ShowError("テーブルファイル \"" + SjisToUtf8(loadedGlobal.TableFileName)
-                    + "\" を読み込めなかったため、セットファイル \"" + SjisToUtf8(path)
-                    + "\" を開きませんでした。");
+        if (loaded.ReadTableFile(loadedGlobal.TableFileName) != 200)
             return -2;
-        }
         loadedGlobal.SetFileName = path;
         loadedGlobal.SetFileUntitled = false;
 

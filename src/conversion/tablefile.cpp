@@ -360,9 +360,8 @@ void TableReader::Finish(bool complete)
         grid_.SetColCount(std::max(pendingColCount_, usedColCount_));
     ApplyLateTitles();
     const int cols = grid_.ColCount();
-    for (int col = std::max(pendingColCount_, 1); complete && col < cols; ++col)
-        if (grid_.Cell(col, 0).empty())
-            grid_.SetCell(col, 0, std::to_string(col));
+    if (complete)
+        g_.TableColCount = std::max(pendingColCount_, g_.MinColCount);
     g_.LinkColumns.resize(static_cast<std::size_t>(cols), 0);
     for (const auto& [col, flag] : lateLinkFlags_)
         if (col < cols)
@@ -394,7 +393,9 @@ int TDocument::ReadTableFile(const std::string& path)
         reader.Finish(true);
         return 200;
     } catch (const std::exception& e) {
-        ReportError(e, "ReadTableFile");
+        // The report names the table, which a caller reading several files
+        // (a set being opened) cannot otherwise tell.
+        ReportError(std::string(e.what()) + " : " + SjisToUtf8(path), "ReadTableFile");
         return -2;
     } catch (...) {
         return -1;

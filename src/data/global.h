@@ -96,6 +96,10 @@ public:
     // One flag per grid column ([Link] of the conversion table); empty when
     // no table has been read.
     std::vector<unsigned char> LinkColumns;
+    // The columns the last conversion table declared (its Count + 1, at
+    // least MinColCount); 0 when no table has been read. Item data load at
+    // least this wide and save every line this wide.
+    int TableColCount = 0;
     bool FindMatched = false;
     bool FindSingleCell = false;
     bool Converting = false;

@@ -5,6 +5,7 @@
 #include "conversion/document.h"
 #include "data/itemfile.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace lexicana {
@@ -64,7 +65,8 @@ int TDocument::OpenItemFile(const std::string& path, int kind)
         const ItemFileForm form = ReadingForm(path, kind);
         // A failed load has been reported and left grid, name and flags
         // as they were.
-        if (StrLoadFromFile(grid_, path, form.separator, form.quoting, global_.MinColCount) != 0)
+        const int minColCount = std::max(global_.MinColCount, global_.TableColCount);
+        if (StrLoadFromFile(grid_, path, form.separator, form.quoting, minColCount) != 0)
             return -2;
         global_.ItemFileUntitled = false;
         global_.ItemDataModified = false;
@@ -86,7 +88,8 @@ int TDocument::WriteItemFile(const std::string& path, int kind)
     try {
         const ItemFileForm form = WritingForm(path, kind);
         // A failed save has been reported; the data stay marked modified.
-        if (StrSaveToFile(grid_, path, form.separator, form.quoting) != 0)
+        const int fieldCount = std::max(global_.MinColCount, global_.TableColCount);
+        if (StrSaveToFile(grid_, path, form.separator, form.quoting, fieldCount) != 0)
             return -2;
         global_.ItemDataModified = false;
         Ui().UpdateCaption();

@@ -3,6 +3,7 @@
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/sjis.h"
+#include "platform/filesystem.h"
 #include "platform/sjistext.h"
 
 #include <algorithm>
@@ -301,13 +302,16 @@ void ParseSeparatedFields(std::string_view line, char separator, std::vector<std
     }
 }
 
-std::string ReadFailureText(const std::string& path)
+// reason: what the reading function said (it names the file).
+std::string ReadFailureText(const std::string& path, const std::string& reason)
 {
     const std::string name = SjisToUtf8(path);
     if (DirectoryExists(path))
         return "フォルダーはファイルとして読み込めません : " + name;
-    if (!FileExists(path))
+    if (!PathExists(path))
         return "ファイルが見つかりません : " + name;
+    if (!reason.empty())
+        return reason; // e.g. a device or FIFO, or no permission
     return "ファイルを読み込めません : " + name;
 }
 
@@ -356,9 +360,9 @@ int StrLoadFromFile(
     TRecordTable& grid, const std::string& path, char separator, bool quoting, int minColCount)
 {
     try {
-        std::string text;
-        if (ReadFileToString(path, text) != FileOk)
-            throw std::runtime_error(ReadFailureText(path));
+        std::string text, reason;
+        if (ReadFileToString(path, text, &reason) != FileOk)
+            throw std::runtime_error(ReadFailureText(path, reason));
 
         // The lines go straight into a new table, which replaces the grid's
         // content only when the whole file has been read.
@@ -409,7 +413,7 @@ int StrLoadFromFile(
     }
 }
 
-int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, bool quoting)
+int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, bool quoting, int fieldCount)
 {
     try {
         struct Trim {
@@ -419,16 +423,22 @@ int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, b
         };
         std::vector<Trim> trims;
         std::string out;
-        const int cols = grid.ColCount();
+        // Every line has fieldCount fields, or more where its cells reach
+        // further: a few rows with text in far columns do not pad every other
+        // row to their width.
+        const int padded = std::clamp(fieldCount, 1, std::max(grid.ColCount(), 1));
+        std::vector<int> fields(static_cast<std::size_t>(grid.RowCount()));
         std::size_t estimate = 0;
-        for (int row = 0; row < grid.RowCount(); ++row)
-            for (int col = 0; col < cols; ++col)
+        for (int row = 0; row < grid.RowCount(); ++row) {
+            const int count = std::max(padded, grid.UsedCellCount(row));
+            fields[static_cast<std::size_t>(row)] = count;
+            for (int col = 0; col < count; ++col)
                 estimate += grid.Cell(col, row).size() + 4;
+        }
         out.reserve(estimate + estimate / 16);
 
-        // Every line has a field for every column of the grid.
         for (int row = 0; row < grid.RowCount(); ++row) {
-            for (int col = 0; col < cols; ++col) {
+            for (int col = 0; col < fields[static_cast<std::size_t>(row)]; ++col) {
                 const std::string& cell = grid.Cell(col, row);
                 std::string_view text = cell;
                 if (col > 0) {

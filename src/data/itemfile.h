@@ -5,6 +5,7 @@
 
 #include "data/recordtable.h"
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,7 @@ int StrLoadFromFile(
 // the tab form a tab inside a cell is written "\t". Returns 0; on failure
 // reports with location "StrSaveToFile", leaves file and grid as they were
 // and returns -2.
-int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, bool quoting);
+int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, bool quoting,
+    int fieldCount = std::numeric_limits<int>::max());
 
 } // namespace lexicana

@@ -146,6 +146,16 @@ int TRecordTable::UsedColCount(int firstRow) const
     return static_cast<int>(used);
 }
 
+int TRecordTable::UsedCellCount(int row) const
+{
+    CheckRow(row);
+    const auto& cells = rows_[static_cast<std::size_t>(row)];
+    std::size_t end = std::min(cells.size(), static_cast<std::size_t>(colCount_));
+    while (end > 0 && cells[end - 1].empty())
+        --end;
+    return static_cast<int>(end);
+}
+
 std::vector<std::string> TRecordTable::Row(int row) const
 {
     CheckRow(row);

@@ -60,6 +60,8 @@ public:
     // 1 + the highest column holding a non-empty cell in row firstRow or a
     // later one; 0 when all those cells are empty.
     int UsedColCount(int firstRow = 0) const;
+    // The cells of row up to its last non-empty one (0 for an empty row).
+    int UsedCellCount(int row) const;
 
     // Whole rows (every column, column 0 included). Row operations throw
     // std::out_of_range for a row outside the table.

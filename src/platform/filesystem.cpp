@@ -207,4 +207,9 @@ bool PathIsFolder(const std::string& path)
     return QFileInfo(QtFileName(path)).isDir();
 }
 
+bool PathExists(const std::string& path)
+{
+    return QFileInfo::exists(QtFileName(path));
+}
+
 } // namespace lexicana

@@ -29,5 +29,7 @@ bool SaveFileBytes(const std::string& path, std::string_view bytes, std::string*
 bool PathIsFile(const std::string& path);
 // True when a folder exists at the path.
 bool PathIsFolder(const std::string& path);
+// True when anything (a file, folder, device, FIFO ...) exists at the path.
+bool PathExists(const std::string& path);
 
 } // namespace lexicana

@@ -126,7 +126,9 @@ TEST(Interrupt, CtrlCBeforeTheRunStartsLeavesEveryFileUntouched)
     TempDir settings;
     ConversionSet set(dir.path());
     set.outputs = { "index.html" };
-    FillLargeSet(set, 3, 2);
+    // Enough records that reading, sorting and linking them outlast the
+    // moment between the handler being installed and the interrupt arriving.
+    FillLargeSet(set, 3, 5000);
     const std::string index = "<!-- Lexicana:RECORD_START -->?<!-- Lexicana:RECORD_END -->";
     WriteFile(set.Html("index.html"), index);
     // The interrupt goes out as soon as the program catches SIGINT, which it

@@ -135,8 +135,10 @@ TEST_F(ItemDocument, WriteItemFileWritesTheFormTheSetFileReadsBack)
     doc.Grid().SetCell(2, 1, "a\"b\tc ");
     global.ItemDataModified = true;
     EXPECT_EQ(doc.WriteItemFile(dir.file("first.csv"), 1), 100);
+    // Without a table, lines are MinColCount fields wide, or as wide as
+    // their own cells reach.
     EXPECT_EQ(TempDir::read(dir.file("first.csv")),
-        "\"h0\",\"h1\",\"\",\"\",\"\"\r\n\"1\",\"old\",\"a\"\"b\tc\",\"\",\"\"\r\n");
+        "\"h0\",\"h1\",\"\",\"\"\r\n\"1\",\"old\",\"a\"\"b\tc\",\"\"\r\n");
     EXPECT_FALSE(global.ItemDataModified);
     EXPECT_EQ(ui.calls, (std::vector<std::string> { "caption" }));
     EXPECT_EQ(doc.Grid().Cell(2, 1), "a\"b\tc");

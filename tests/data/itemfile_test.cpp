@@ -198,6 +198,11 @@ TEST(ItemFile, EmptyFieldsAddNoColumnsAndAValueBeyondTheColumnLimitIsRefused)
             0);
         EXPECT_EQ(grid.ColCount(), 1001);
         EXPECT_EQ(grid.Cell(1000, 1), "x");
+        // Saved, only the line that reaches that far is that wide.
+        ASSERT_EQ(StrSaveToFile(grid, path, separator, comma, 4), 0);
+        const std::string back = TempDir::read(path);
+        EXPECT_EQ(back.substr(0, back.find('\n') + 1), comma ? "\"h\",\"\",\"\",\"\"\r\n" : "h\t\t\t\r\n");
+        EXPECT_LT(back.size(), 5000u);
         EXPECT_EQ(StrLoadFromFile(grid, dir.write("over", "h\n" + std::string(1001, separator) + "x"),
                       separator, comma, 4),
             -2);
@@ -296,6 +301,8 @@ TEST(ItemFile, FailedLoadReportsTheFileAndKeepsTheGrid)
     // A folder cannot be read as a file either.
     EXPECT_EQ(StrLoadFromFile(grid, dir.path(), ',', true, 4), -2);
     EXPECT_NE(sink.last().text.find("フォルダー"), std::string::npos);
+    EXPECT_EQ(StrLoadFromFile(grid, "/dev/null", ',', true, 4), -2);
+    EXPECT_NE(sink.last().text.find("通常のファイルではありません"), std::string::npos) << sink.last().text;
     EXPECT_EQ(grid.Cell(1, 1), "keep");
 }
 
