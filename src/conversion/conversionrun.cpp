@@ -13,7 +13,6 @@
 #include "platform/sjistext.h"
 
 #include <algorithm>
-#include <charconv>
 #include <exception>
 #include <memory>
 #include <string>
@@ -23,13 +22,6 @@ namespace lexicana {
 namespace {
 
 constexpr const char* kPlainCaption = "Lexicana";
-
-int ParseRow(const std::string& text)
-{
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
 
 // Marks a run as going on for the object's lifetime; only the object that
 // set the flag clears it, so the run inside a command leaves it alone.
@@ -227,8 +219,8 @@ int TDocument::WriteToHTML(
             StrGrid linkTable(4, 0);
             int count = 0;
             for (int k = 0; k < partCount; ++k) {
-                const int end = ParseRow(parts.Cell(0, k + 1));
-                for (int row = ParseRow(parts.Cell(0, k)) + 1; row < end; ++row) {
+                const int end = parts.RowNumber(0, k + 1);
+                for (int row = parts.RowNumber(0, k) + 1; row < end; ++row) {
                     ++count;
                     Progress().ProcessEvents();
                     if (!global_.Converting)
@@ -238,8 +230,8 @@ int TDocument::WriteToHTML(
             linkTable.Resize(count);
             int entry = 0;
             for (int k = 0; k < partCount; ++k) {
-                const int end = ParseRow(parts.Cell(0, k + 1));
-                for (int row = ParseRow(parts.Cell(0, k)) + 1; row < end; ++row) {
+                const int end = parts.RowNumber(0, k + 1);
+                for (int row = parts.RowNumber(0, k) + 1; row < end; ++row) {
                     linkTable.Cell(0, entry) = parts.Cell(1, k);
                     linkTable.Cell(1, entry) = grid_.Cell(global_.LinkedNameCol, row);
                     linkTable.Cell(2, entry) = grid_.Cell(global_.LinkedWordCol, row);

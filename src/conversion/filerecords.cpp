@@ -6,7 +6,6 @@
 #include "common/messages.h"
 #include "conversion/document.h"
 
-#include <charconv>
 #include <exception>
 #include <functional>
 #include <string>
@@ -23,13 +22,6 @@ const std::string& CellOrEmpty(const TRecordTable& grid, int col, int row)
 {
     static const std::string empty;
     return col >= 0 && col < grid.ColCount() ? grid.Cell(col, row) : empty;
-}
-
-int ParseRow(const std::string& text)
-{
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
 }
 
 using FilePartKey = std::pair<std::string_view, std::string_view>;
@@ -112,8 +104,8 @@ int CountNormalRecords(const FileListGrid& parts)
 {
     if (parts.RowTotal() < 2)
         return 0;
-    const int first = ParseRow(parts.Cell(0, 0));
-    const int closing = ParseRow(parts.Cell(0, parts.LastRow()));
+    const int first = parts.RowNumber(0, 0);
+    const int closing = parts.RowNumber(0, parts.LastRow());
     return (closing - first) - parts.LastRow();
 }
 

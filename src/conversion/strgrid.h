@@ -2,6 +2,7 @@
 // the base of the parts table and of the link table of a conversion run.
 #pragma once
 
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,20 @@ public:
 
     std::string& Cell(int column, int row) { return columns_[column][static_cast<std::size_t>(row)]; }
     const std::string& Cell(int column, int row) const { return columns_[column][static_cast<std::size_t>(row)]; }
+
+    // The cell read as a row number: the grids keep row numbers as decimal
+    // text. -1 when the cell is not wholly decimal digits or does not fit.
+    int RowNumber(int column, int row) const
+    {
+        const std::string& text = Cell(column, row);
+        if (text.empty() || text.front() < '0' || text.front() > '9')
+            return -1;
+        int value = -1;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error != std::errc() || end != text.data() + text.size())
+            return -1;
+        return value;
+    }
 
 private:
     std::vector<std::vector<std::string>> columns_;

@@ -6,7 +6,6 @@
 #include "conversion/wordlinkautomaton.h"
 
 #include <algorithm>
-#include <charconv>
 #include <new>
 
 namespace lexicana {
@@ -20,17 +19,6 @@ std::unique_ptr<RepStrs> MakeNode(std::string word, std::string link, int row)
     node->link = std::move(link);
     node->row = row;
     return node;
-}
-
-// The row column holds decimal text written by the conversion run; a
-// cell that is no number matches no record.
-int ParseRow(const std::string& cell)
-{
-    int value = -1;
-    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
-    if (error != std::errc() || end != cell.data() + cell.size())
-        return -1;
-    return value;
 }
 
 } // namespace
@@ -104,7 +92,7 @@ WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
             ReplaceAll(link, filePlaceholder_, fileName);
             ReplaceAll(link, namePlaceholder_, name);
             ReplaceAll(link, wordPlaceholder_, word);
-            made.push_back(makeNode(word, std::move(link), ParseRow(linkTable.Cell(3, entry))));
+            made.push_back(makeNode(word, std::move(link), linkTable.RowNumber(3, entry)));
         } catch (const std::bad_alloc&) {
             ShowError("メモリが足りません");
         }

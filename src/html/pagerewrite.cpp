@@ -19,7 +19,6 @@
 #include "platform/tempfile.h"
 
 #include <algorithm>
-#include <charconv>
 #include <exception>
 #include <string>
 
@@ -33,13 +32,6 @@ constexpr const char* kRetryCaption = "再実行の確認";
 constexpr const char* kRetryQuestion = "HTMLファイルの作成中にLexicanaタグのずれが検出されました。\n"
                                        "このパートの書き出しを再実行しますか？\n"
                                        "（「いいえ」を選択した場合このパートをスキップします。）";
-
-int ParseRow(const std::string& text)
-{
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
 
 // The marker of one part: every placeholder replaced by the part ID.
 std::string MarkerOfPart(std::string marker, const std::string& placeholder, const std::string& partId)
@@ -85,7 +77,7 @@ int TDocument::HTMLFileOperation(
         ColumnFlags columnUsed;
         MarkUsedColumns(grid_, MainTableLines, columnUsed);
         for (int i = 0; i < parts.LastRow(); ++i) {
-            if (onlyRow == 0 || ParseRow(parts.Cell(0, i)) == onlyRow) {
+            if (onlyRow == 0 || parts.RowNumber(0, i) == onlyRow) {
                 const int result = MakeOnePage(parts, links, columnUsed, i);
                 ShowFileError(result, global_.HTMLBaseDir + parts.Cell(1, i));
                 if (result != 0)
@@ -112,7 +104,7 @@ int TDocument::MakeOnePage(
     try {
         const std::string& fileName = parts.Cell(1, index);
         const std::string& partId = parts.Cell(2, index);
-        const int fileRow = ParseRow(parts.Cell(0, index));
+        const int fileRow = parts.RowNumber(0, index);
         const std::string path = global_.HTMLBaseDir + fileName;
         const std::string startMarker = MarkerOfPart(global_.PartStartMarker, global_.PlaceholderID, partId);
         const std::string endMarker = MarkerOfPart(global_.PartEndMarker, global_.PlaceholderID, partId);

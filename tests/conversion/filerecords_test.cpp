@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace lexicana;
@@ -227,4 +228,17 @@ TEST(FileRecords, ThousandsOfDistinctFileRecordsAreAccepted)
     ASSERT_EQ(GetFileRecord(MakeGrid(content), global, parts), 0);
     EXPECT_EQ(global.FileRecordCount, 5000);
     EXPECT_EQ(global.NormalRecordCount, 15000);
+}
+
+TEST(FileRecords, RowNumberReadsOnlyWholeDecimalText)
+{
+    const std::vector<std::pair<std::string, int>> cases
+        = { { "0", 0 }, { "17", 17 }, { "2147483647", 2147483647 }, { "", -1 }, { "12a", -1 }, { " 3", -1 },
+              { "-3", -1 }, { "+3", -1 }, { "2147483648", -1 } };
+    FileListGrid parts;
+    parts.Resize(static_cast<int>(cases.size()));
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        parts.Cell(0, static_cast<int>(i)) = cases[i].first;
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        EXPECT_EQ(parts.RowNumber(0, static_cast<int>(i)), cases[i].second) << '"' << cases[i].first << '"';
 }
