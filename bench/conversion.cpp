@@ -9,8 +9,8 @@
 // (with a folder, the set is made there and kept, e.g. to try the progress
 // line of lexicana-convert on a terminal).
 #include "common/messages.h"
-#include "conversion/document.h"
 #include "data/global.h"
+#include "document/document.h"
 #include "jconvert/jconvert.h"
 #include "platform/sjistext.h"
 

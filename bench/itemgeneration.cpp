@@ -3,7 +3,7 @@
 // columns (a link table of every record's word). Prints the build times.
 #include "html/itemgeneration.h"
 
-#include "conversion/document.h"
+#include "document/document.h"
 #include "platform/localtime.h"
 
 #include <chrono>
@@ -69,7 +69,7 @@ int main()
 
     std::string out;
     auto start = std::chrono::steady_clock::now();
-    MakeOnePart(doc, out, parts, noLinks, used, 0);
+    MakeOnePart(doc.Pages(), out, parts, noLinks, used, 0);
     std::printf(
         "part of %d records, no word links: %.3f s, %zu bytes\n", kRecords, Seconds(start), out.size());
 
@@ -77,7 +77,7 @@ int main()
     global.LinkColumns[5] = global.LinkColumns[7] = 1;
     out.clear();
     start = std::chrono::steady_clock::now();
-    MakeOnePart(doc, out, parts, links, used, 0);
+    MakeOnePart(doc.Pages(), out, parts, links, used, 0);
     std::printf(
         "part of %d records, links on 2 columns: %.3f s, %zu bytes\n", kRecords, Seconds(start), out.size());
     std::printf(

@@ -7,7 +7,7 @@
 #include "common/stringlist.h"
 #include "common/utils.h"
 #include "components/strsortgrid.h"
-#include "conversion/document.h"
+#include "document/document.h"
 #include "platform/qsjis.h"
 
 #include <QCoreApplication>

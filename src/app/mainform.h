@@ -6,8 +6,8 @@
 // document (TDocument); the window answers its questions (IDocumentUi).
 #pragma once
 
-#include "conversion/document.h"
 #include "data/global.h"
+#include "document/document.h"
 
 #include <QFont>
 #include <QMainWindow>

@@ -7,8 +7,8 @@
 #include "cli/terminalprogress.h"
 #include "cli/terminalsink.h"
 #include "common/version.h"
-#include "conversion/document.h"
 #include "data/global.h"
+#include "document/document.h"
 #include "platform/nativepath.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,6 @@
 #include "conversion/filerecords.h"
 
 #include "common/messages.h"
-#include "conversion/document.h"
 
 #include <exception>
 #include <functional>
@@ -43,7 +42,7 @@ void ShowDuplicate(int firstRow, int row)
 
 } // namespace
 
-int GetFileRecord(const TRecordTable& grid, TGlobal& global, FileListGrid& parts, IDocumentUi* ui)
+int GetFileRecord(const TRecordTable& grid, TGlobal& global, FileListGrid& parts, IEventPump* events)
 {
     try {
         const int rowCount = grid.RowCount();
@@ -54,8 +53,8 @@ int GetFileRecord(const TRecordTable& grid, TGlobal& global, FileListGrid& parts
         for (int row = 1; row < rowCount; ++row) {
             if (IsFileRecord(grid, global, row))
                 ++fileRecords;
-            if (ui)
-                ui->ProcessEvents();
+            if (events)
+                events->ProcessEvents();
         }
         parts.Resize(fileRecords + 1);
 
@@ -80,8 +79,8 @@ int GetFileRecord(const TRecordTable& grid, TGlobal& global, FileListGrid& parts
                 parts.Cell(2, k) = part;
                 ++k;
             }
-            if (ui)
-                ui->ProcessEvents();
+            if (events)
+                events->ProcessEvents();
         }
         if (k == 0)
             return 1;

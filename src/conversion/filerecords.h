@@ -2,17 +2,13 @@
 // part, and the parts table a conversion works from.
 #pragma once
 
+#include "conversion/progress.h"
 #include "conversion/strgrid.h"
+#include "data/filerecord.h"
 #include "data/global.h"
 #include "data/recordtable.h"
 
 namespace lexicana {
-
-// True when the row's record code cell is exactly the file record code "\@".
-inline bool IsFileRecord(const TRecordTable& grid, const TGlobal& global, int row)
-{
-    return global.RecordCodeCol < grid.ColCount() && grid.Cell(global.RecordCodeCol, row) == global.FileRecordCode;
-}
 
 // The parts table: entry k = (grid row of file record k, its file name,
 // its part ID), then one closing entry (RowCount, "", "").
@@ -24,12 +20,11 @@ public:
     }
 };
 
-class IDocumentUi;
-
 // Fills parts from the grid. 0 filled; 1 no file record (no message);
 // 207 duplicate file record (reported); -2 failure (reported).
-// Sets NormalRecordCount and FileRecordCount of global on success.
-int GetFileRecord(const TRecordTable& grid, TGlobal& global, FileListGrid& parts, IDocumentUi* ui = nullptr);
+// Sets NormalRecordCount and FileRecordCount of global on success. events,
+// when given, runs pending window events as the grid is walked.
+int GetFileRecord(const TRecordTable& grid, TGlobal& global, FileListGrid& parts, IEventPump* events = nullptr);
 
 // Normal records that belong to some part.
 int CountNormalRecords(const FileListGrid& parts);

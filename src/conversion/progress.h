@@ -9,6 +9,14 @@
 
 namespace lexicana {
 
+// What a long loop calls to let pending window events run; a program without
+// a window runs none.
+class IEventPump {
+public:
+    virtual ~IEventPump() = default;
+    virtual void ProcessEvents() {}
+};
+
 class IConversionProgress {
 public:
     // The four steps of rewriting one page.

@@ -1,10 +1,8 @@
-// Reading of the conversion table file: the grid's columns, headings and
-// widths, the sort/name/word columns, the markers and templates of TGlobal,
-// the per-column link flags and the head, record and foot templates.
-#include "common/fileio.h"
-#include "common/messages.h"
+// Reading of the conversion table's lines into the grid, the options and the
+// templates.
+#include "conversion/tablefile.h"
+
 #include "common/utils.h"
-#include "conversion/document.h"
 #include "conversion/keytext.h"
 #include "platform/sjistext.h"
 
@@ -111,19 +109,19 @@ int ParseFlag(std::string_view value)
     return -1;
 }
 
-// One read of a table into a document. Headings and link flags that name a
+// One read of a table into its target. Headings and link flags that name a
 // column the grid (or the flag array) does not have yet are kept aside and
 // applied when the column exists, so that "[Title]" or "[Link]" may come
 // before the Count that creates the column, and nothing is ever written
 // outside the grid or the flag array.
 class TableReader {
 public:
-    explicit TableReader(TDocument& doc)
-        : doc_(doc)
-        , g_(doc.Global())
-        , grid_(doc.Grid())
-        , pendingColCount_(doc.Grid().ColCount())
-        , usedColCount_(doc.Grid().UsedColCount(1))
+    explicit TableReader(const TableTarget& target)
+        : target_(target)
+        , g_(target.global)
+        , grid_(target.grid)
+        , pendingColCount_(target.grid.ColCount())
+        , usedColCount_(target.grid.UsedColCount(1))
     {
     }
 
@@ -147,7 +145,7 @@ private:
     void ApplyLink(std::string_view key, std::string_view value);
     void ApplyLateTitles();
 
-    TDocument& doc_;
+    const TableTarget& target_;
     TGlobal& g_;
     TRecordTable& grid_;
     int pendingColCount_;
@@ -159,9 +157,9 @@ private:
 void TableReader::ApplyDefaults()
 {
     g_.SetTableDefaults();
-    doc_.HeadTableLines.clear();
-    doc_.MainTableLines.clear();
-    doc_.FootTableLines.clear();
+    target_.headLines.clear();
+    target_.mainLines.clear();
+    target_.footLines.clear();
     g_.LinkColumns.clear();
 }
 
@@ -176,13 +174,13 @@ void TableReader::Scan(TStringList& lines)
             ++i;
             break;
         case Section::HeadTable:
-            i = ReadTemplateSection(doc_.HeadTableLines, lines, i + 1);
+            i = ReadTemplateSection(target_.headLines, lines, i + 1);
             break;
         case Section::MainTable:
-            i = ReadTemplateSection(doc_.MainTableLines, lines, i + 1);
+            i = ReadTemplateSection(target_.mainLines, lines, i + 1);
             break;
         case Section::FootTable:
-            i = ReadTemplateSection(doc_.FootTableLines, lines, i + 1);
+            i = ReadTemplateSection(target_.footLines, lines, i + 1);
             break;
         case Section::Link:
             // Every "[Link]" starts again from all flags off.
@@ -370,36 +368,18 @@ void TableReader::Finish(bool complete)
 
 } // namespace
 
-int TDocument::ReadTableFile(const std::string& path)
+void ReadTableLines(const TableTarget& target, TStringList& lines)
 {
+    TableReader reader(target);
+    reader.ApplyDefaults();
     try {
-        std::string text;
-        if (lexicana::ReadFileToString(path, text) != FileOk) {
-            ShowMessageBox("テーブルファイルの読み込みに失敗しました。\nエラー内容 : ファイル \""
-                    + SjisToUtf8(path) + "\" を開けません。",
-                "テーブルファイル読み込みエラー", MbOk | MbIconWarning);
-            return 105;
-        }
-        TableFileLines = SplitLines(text);
-        TableReader reader(*this);
-        reader.ApplyDefaults();
-        try {
-            reader.Scan(TableFileLines);
-        } catch (...) {
-            // What was read so far stays; the grid and flags stay consistent.
-            reader.Finish(false);
-            throw;
-        }
-        reader.Finish(true);
-        return 200;
-    } catch (const std::exception& e) {
-        // The report names the table, which a caller reading several files
-        // (a set being opened) cannot otherwise tell.
-        ReportError(std::string(e.what()) + " : " + SjisToUtf8(path), "ReadTableFile");
-        return -2;
+        reader.Scan(lines);
     } catch (...) {
-        return -1;
+        // What was read so far stays; the grid and flags stay consistent.
+        reader.Finish(false);
+        throw;
     }
+    reader.Finish(true);
 }
 
 } // namespace lexicana

@@ -1,6 +1,6 @@
 #include "data/gridsort.h"
 
-#include "conversion/filerecords.h"
+#include "data/filerecord.h"
 #include "platform/collation.h"
 
 #include <algorithm>

@@ -5,7 +5,6 @@
 #include "common/sjis.h"
 #include "common/utils.h"
 #include "common/version.h"
-#include "conversion/document.h"
 #include "platform/localtime.h"
 
 #include <algorithm>
@@ -165,12 +164,12 @@ void MarkUsedColumns(const TRecordTable& grid, TStringList& mainLines, ColumnFla
 }
 
 int MakeItem(
-    TDocument& doc, TStringList& lines, const WordLink& links, int row, const ColumnFlags& columnUsed)
+    const PageInputs& in, TStringList& lines, const WordLink& links, int row, const ColumnFlags& columnUsed)
 {
     try {
-        const TRecordTable& grid = doc.Grid();
-        const TGlobal& global = doc.Global();
-        IConversionProgress& progress = doc.Progress();
+        const TRecordTable& grid = in.grid;
+        const TGlobal& global = in.global;
+        IConversionProgress& progress = in.progress;
         thread_local std::string placeholder;
         const int columns = grid.ColCount();
         for (int i = 1; i < columns; ++i) {
@@ -201,11 +200,11 @@ int MakeItem(
     }
 }
 
-int HeadFootStrings(TDocument& doc, TStringList& lines)
+int HeadFootStrings(const TGlobal& global, TStringList& lines)
 {
     try {
         // Date and time are read at the moment each one is replaced.
-        ReplaceInLinesView(lines, kVersionTextPlaceholder, doc.Global().VersionText);
+        ReplaceInLinesView(lines, kVersionTextPlaceholder, global.VersionText);
         ReplaceInLinesView(lines, kProductVersionPlaceholder, GetProductVersion());
         ReplaceInLinesView(lines, kDatePlaceholder, CurrentDateText());
         ReplaceInLinesView(lines, kTimePlaceholder, CurrentTimeText());
@@ -218,33 +217,33 @@ int HeadFootStrings(TDocument& doc, TStringList& lines)
     }
 }
 
-int MakeOnePart(TDocument& doc, std::string& out, const FileListGrid& parts, const WordLink& links,
+int MakeOnePart(const PageInputs& in, std::string& out, const FileListGrid& parts, const WordLink& links,
     const ColumnFlags& columnUsed, int index)
 {
     // Exceptions other than std::exception go to the caller.
     try {
-        TStringList& lines = doc.TableFileLines;
+        TStringList& lines = in.workLines;
         const int first = PartRow(parts, index) + 1;
         const int end = PartRow(parts, index + 1);
-        const int lastRow = doc.Grid().RowCount() - 1;
+        const int lastRow = in.grid.RowCount() - 1;
 
         // The results of MakeItem and HeadFootStrings are not used: a failure
         // there has been reported, and the working list goes on as it stands.
-        CopyTemplate(lines, doc.HeadTableLines);
-        HeadFootStrings(doc, lines);
+        CopyTemplate(lines, in.headLines);
+        HeadFootStrings(in.global, lines);
         AppendJoined(out, lines);
 
         for (int row = first; row < end; ++row) {
-            doc.Progress().SetRecord(row, lastRow);
-            CopyTemplate(lines, doc.MainTableLines);
-            MakeItem(doc, lines, links, row, columnUsed);
-            if (!doc.Global().Converting)
+            in.progress.SetRecord(row, lastRow);
+            CopyTemplate(lines, in.mainLines);
+            MakeItem(in, lines, links, row, columnUsed);
+            if (!in.global.Converting)
                 return 206;
             AppendJoined(out, lines);
         }
 
-        CopyTemplate(lines, doc.FootTableLines);
-        HeadFootStrings(doc, lines);
+        CopyTemplate(lines, in.footLines);
+        HeadFootStrings(in.global, lines);
         AppendJoined(out, lines);
         return 0;
     } catch (const std::exception& e) {

@@ -3,16 +3,15 @@
 // Shift_JIS with LF line breaks. Pieces are appended with nothing between.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "common/stringlist.h"
 #include "conversion/filerecords.h"
 #include "conversion/wordlink.h"
+#include "html/pageinputs.h"
+
+#include <string>
+#include <vector>
 
 namespace lexicana {
-
-class TDocument;
 
 // One byte per grid column: non-zero when the record template uses it.
 using ColumnFlags = std::vector<unsigned char>;
@@ -31,15 +30,16 @@ void MarkUsedColumns(const TRecordTable& grid, TStringList& mainLines, ColumnFla
 
 // Fills lines (a fresh copy of the record template) for the record at row.
 // 0; 206 cancelled; -2 reported with location "MakeItem"; -1 other failure.
-int MakeItem(TDocument& doc, TStringList& lines, const WordLink& links, int row, const ColumnFlags& columnUsed);
+int MakeItem(
+    const PageInputs& in, TStringList& lines, const WordLink& links, int row, const ColumnFlags& columnUsed);
 
 // Replaces "{\w}", "{\v}", "{\d}", "{\t}" in a fresh copy of the head or
 // foot lines. 0; -2 reported with location "HeadFootStrings"; -1.
-int HeadFootStrings(TDocument& doc, TStringList& lines);
+int HeadFootStrings(const TGlobal& global, TStringList& lines);
 
 // Appends part index of the parts table (head, items, foot) to out.
 // 0; 206 cancelled; -2 reported with location "MakeOnePart".
-int MakeOnePart(TDocument& doc, std::string& out, const FileListGrid& parts, const WordLink& links,
+int MakeOnePart(const PageInputs& in, std::string& out, const FileListGrid& parts, const WordLink& links,
     const ColumnFlags& columnUsed, int index);
 
 }  // namespace lexicana

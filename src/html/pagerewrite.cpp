@@ -5,15 +5,13 @@
 // only then renamed over the page. Where the page's folder takes no new file
 // but the page is writable, the new page is checked in memory and written in
 // place.
+#include "html/pagerewrite.h"
+
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/utils.h"
-#include "conversion/document.h"
-#include "conversion/filerecords.h"
-#include "conversion/wordlink.h"
 #include "html/externaloutput.h"
 #include "html/fileerror.h"
-#include "html/itemgeneration.h"
 #include "html/markersearch.h"
 #include "jconvert/jconvert.h"
 #include "platform/tempfile.h"
@@ -70,24 +68,24 @@ private:
 
 } // namespace
 
-int TDocument::HTMLFileOperation(
-    const FileListGrid& parts, const TStringList& outputList, const WordLink& links, int onlyRow)
+int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringList& outputList,
+    const WordLink& links, int onlyRow)
 {
     try {
         ColumnFlags columnUsed;
-        MarkUsedColumns(grid_, MainTableLines, columnUsed);
+        MarkUsedColumns(in.grid, in.mainLines, columnUsed);
         for (int i = 0; i < parts.LastRow(); ++i) {
             if (onlyRow == 0 || parts.RowNumber(0, i) == onlyRow) {
-                const int result = MakeOnePage(parts, links, columnUsed, i);
-                ShowFileError(result, global_.HTMLBaseDir + parts.Cell(1, i));
+                const int result = RewritePage(in, parts, links, columnUsed, i);
+                ShowFileError(result, in.global.HTMLBaseDir + parts.Cell(1, i));
                 if (result != 0)
                     return result;
             }
-            Progress().ProcessEvents();
-            if (!global_.Converting)
+            in.progress.ProcessEvents();
+            if (!in.global.Converting)
                 return 206;
         }
-        UpdateExternalOutputFiles(global_, outputList, [this] { Progress().ProcessEvents(); });
+        UpdateExternalOutputFiles(in.global, outputList, [&in] { in.progress.ProcessEvents(); });
         return 203;
     } catch (const std::exception& e) {
         ReportError(e, "HTMLFileOperation");
@@ -97,24 +95,25 @@ int TDocument::HTMLFileOperation(
     }
 }
 
-int TDocument::MakeOnePage(
-    const FileListGrid& parts, const WordLink& links, const std::vector<unsigned char>& columnUsed, int index)
+int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink& links,
+    const ColumnFlags& columnUsed, int index)
 {
     PageTempFile temp;
     try {
         const std::string& fileName = parts.Cell(1, index);
         const std::string& partId = parts.Cell(2, index);
         const int fileRow = parts.RowNumber(0, index);
-        const std::string path = global_.HTMLBaseDir + fileName;
-        const std::string startMarker = MarkerOfPart(global_.PartStartMarker, global_.PlaceholderID, partId);
-        const std::string endMarker = MarkerOfPart(global_.PartEndMarker, global_.PlaceholderID, partId);
-        std::string& page = global_.PageText;
+        const std::string path = in.global.HTMLBaseDir + fileName;
+        const std::string startMarker
+            = MarkerOfPart(in.global.PartStartMarker, in.global.PlaceholderID, partId);
+        const std::string endMarker = MarkerOfPart(in.global.PartEndMarker, in.global.PlaceholderID, partId);
+        std::string& page = in.global.PageText;
 
         while (true) {
-            Progress().SelectStep(IConversionProgress::StepReadPage);
-            Progress().SetFileName(fileName);
-            Progress().SetPartId(partId);
-            Progress().SetRecord(fileRow, grid_.RowCount() - 1);
+            in.progress.SelectStep(IConversionProgress::StepReadPage);
+            in.progress.SetFileName(fileName);
+            in.progress.SetPartId(partId);
+            in.progress.SetRecord(fileRow, in.grid.RowCount() - 1);
 
             if (ReadFileToString(path, page) != FileOk)
                 return PageCannotRead;
@@ -130,21 +129,22 @@ int TDocument::MakeOnePage(
             if (end == npos)
                 return PageNoEndMarker;
             const std::size_t tail = page.size() - end;
-            const int outputCode = global_.KanjiCode == -1 ? pageCode : global_.KanjiCode;
-            const int outputLineEnd = global_.NewLineCode == -1 ? ReturnCodeCheck(page) : global_.NewLineCode;
+            const int outputCode = in.global.KanjiCode == -1 ? pageCode : in.global.KanjiCode;
+            const int outputLineEnd
+                = in.global.NewLineCode == -1 ? ReturnCodeCheck(page) : in.global.NewLineCode;
 
             if (end > after)
                 page.erase(after, end - after);
 
-            Progress().SelectStep(IConversionProgress::StepMakePart);
+            in.progress.SelectStep(IConversionProgress::StepMakePart);
             std::string part;
-            if (MakeOnePart(*this, part, parts, links, columnUsed, index) != 0)
+            if (MakeOnePart(in, part, parts, links, columnUsed, index) != 0)
                 return -1;
             part = ConvertJCode(part, outputCode);
             std::erase(part, '\r');
             part = ConvertReturnCode(part, outputLineEnd);
 
-            Progress().SelectStep(IConversionProgress::StepWriteTemp);
+            in.progress.SelectStep(IConversionProgress::StepWriteTemp);
             page.insert(after, part);
             const bool inPlace = !temp.Write(path, page);
             if (inPlace && !WritableOnlyInPlace(path))
@@ -158,7 +158,7 @@ int TDocument::MakeOnePage(
             const std::size_t end2 = FindMarker(page, endMarker, pageCode);
             if (start2 != npos && end2 != npos && start2 + startMarker.size() == after
                 && page.size() - end2 == tail) {
-                Progress().SelectStep(IConversionProgress::StepReplacePage);
+                in.progress.SelectStep(IConversionProgress::StepReplacePage);
                 if (inPlace)
                     return SaveFileAtomically(path, page) ? PageOk : PageCannotWriteTemp;
                 if (!ReplaceFileWithTemp(temp.Path(), path))

@@ -3,7 +3,7 @@
 #include "app/finddialogs.h"
 #include "app/findreplacecontroller.h"
 #include "components/strsortgrid.h"
-#include "conversion/document.h"
+#include "document/document.h"
 #include "platform/qsjis.h"
 #include "platform/sjistext.h"
 #include "support/recordingsink.h"

@@ -1,5 +1,5 @@
-#include "conversion/document.h"
 #include "conversion/filerecords.h"
+#include "document/document.h"
 #include "support/recordingsink.h"
 
 #include <gtest/gtest.h>

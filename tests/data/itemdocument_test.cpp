@@ -1,4 +1,4 @@
-#include "conversion/document.h"
+#include "document/document.h"
 #include "platform/sjistext.h"
 #include "support/recordingsink.h"
 #include "support/testenv.h"

@@ -1,6 +1,6 @@
 // Tests of item and part generation: placeholders, anchors, escapes, word
 // links on flagged columns only, part assembly and cancelling.
-#include "conversion/document.h"
+#include "document/document.h"
 #include "html/itemgeneration.h"
 #include "platform/localtime.h"
 #include "platform/sjistext.h"
@@ -76,7 +76,7 @@ TEST_F(ItemGenerationTest, ItemFillsUsedColumnsAnchorAndEscapes)
     EXPECT_EQ(doc.MainTableLines[1], "<dd>{Desc}{\\w}"); // numeric form rewritten once per run
 
     TStringList lines = doc.MainTableLines;
-    ASSERT_EQ(MakeItem(doc, lines, noLinks, 2, used), 0);
+    ASSERT_EQ(MakeItem(doc.Pages(), lines, noLinks, 2, used), 0);
     // "{\w}" is not replaced in items; the escape pass then drops its backslash.
     EXPECT_EQ(lines,
         (TStringList { "alpha: <a name=\"alpha\"><a name=\"alpha\">", "<dd>see beta!{w}", "\tb\\xn\\" }));
@@ -90,7 +90,7 @@ TEST_F(ItemGenerationTest, ItemFillsUsedColumnsAnchorAndEscapes)
     // An anchor-name column outside the grid reads as empty text.
     global.LinkedNameCol = 99;
     lines = { "{\\a}" };
-    ASSERT_EQ(MakeItem(doc, lines, noLinks, 2, used), 0);
+    ASSERT_EQ(MakeItem(doc.Pages(), lines, noLinks, 2, used), 0);
     EXPECT_EQ(lines[0], "<a name=\"\">");
 }
 
@@ -106,7 +106,7 @@ TEST_F(ItemGenerationTest, WordLinksOnlyFlaggedUsedColumns)
     ColumnFlags used;
     MarkUsedColumns(doc.Grid(), doc.MainTableLines, used);
     TStringList lines = doc.MainTableLines;
-    ASSERT_EQ(MakeItem(doc, lines, links, 3, used), 0);
+    ASSERT_EQ(MakeItem(doc.Pages(), lines, links, 3, used), 0);
     // The record's own word stays plain; the other record's word links.
     EXPECT_EQ(lines[0], "beta=see [p.html#alpha]");
 }
@@ -120,7 +120,7 @@ TEST_F(ItemGenerationTest, PartIsHeadItemsFootWithNothingBetween)
     ColumnFlags used;
     MarkUsedColumns(doc.Grid(), doc.MainTableLines, used);
     std::string out;
-    ASSERT_EQ(MakeOnePart(doc, out, parts, noLinks, used, 0), 0);
+    ASSERT_EQ(MakeOnePart(doc.Pages(), out, parts, noLinks, used, 0), 0);
     EXPECT_EQ(out,
         "<h>" + global.VersionText + "\n" + "<i>alpha</i><i>beta</i>" + CurrentDateText() + "|"
             + CurrentTimeText());
@@ -132,10 +132,10 @@ TEST_F(ItemGenerationTest, PartIsHeadItemsFootWithNothingBetween)
     parts.Cell(0, 1) = "2";
     doc.FootTableLines = { "<f>" };
     out.clear();
-    ASSERT_EQ(MakeOnePart(doc, out, parts, noLinks, used, 0), 0);
+    ASSERT_EQ(MakeOnePart(doc.Pages(), out, parts, noLinks, used, 0), 0);
     EXPECT_EQ(out, "<h>" + global.VersionText + "\n<f>");
     test::RecordingSink sink;
-    EXPECT_EQ(MakeOnePart(doc, out, parts, noLinks, used, 1), -2);
+    EXPECT_EQ(MakeOnePart(doc.Pages(), out, parts, noLinks, used, 1), -2);
     ASSERT_EQ(sink.count(), 1u);
     EXPECT_NE(sink.last().text.find("MakeOnePart"), std::string::npos);
 }
@@ -155,7 +155,7 @@ TEST_F(ItemGenerationTest, TemplateCopyIsSplitAtLineBreaksOfRewrittenHeadings)
     EXPECT_EQ(used, (ColumnFlags { 0, 1, 0, 0, 1 }));
     EXPECT_EQ(doc.MainTableLines[0], "<i>{De\r\nsc}{Wo\rrd}</i>");
     std::string out;
-    ASSERT_EQ(MakeOnePart(doc, out, parts, noLinks, used, 0), 0);
+    ASSERT_EQ(MakeOnePart(doc.Pages(), out, parts, noLinks, used, 0), 0);
     EXPECT_EQ(out, "H<i>{De\nsc}{Wo\nrd}</i>\n<i>{De\nsc}{Wo\nrd}</i>\nF");
 }
 
@@ -168,7 +168,7 @@ TEST_F(ItemGenerationTest, CancelStopsMidItemWithoutItemOrFoot)
     MarkUsedColumns(doc.Grid(), doc.MainTableLines, used);
     progress.cancelAt = 6; // 4 columns per item: the second column of the second item
     std::string out;
-    EXPECT_EQ(MakeOnePart(doc, out, parts, noLinks, used, 0), 206);
+    EXPECT_EQ(MakeOnePart(doc.Pages(), out, parts, noLinks, used, 0), 206);
     EXPECT_EQ(out, "H<alpha>");
     EXPECT_EQ(progress.events, 6);
 }

@@ -4,7 +4,7 @@
 // Converting at a chosen moment.
 #pragma once
 
-#include "conversion/document.h"
+#include "document/document.h"
 #include "support/recordingsink.h"
 #include "support/testenv.h"
 

@@ -1,4 +1,4 @@
-#include "conversion/document.h"
+#include "document/document.h"
 
 namespace lexicana {
 
@@ -17,6 +17,11 @@ void TDocument::SetUi(IDocumentUi* ui)
 void TDocument::SetProgress(IConversionProgress* progress)
 {
     progress_ = progress ? progress : &defaultProgress_;
+}
+
+PageInputs TDocument::Pages()
+{
+    return { grid_, global_, HeadTableLines, MainTableLines, FootTableLines, TableFileLines, Progress() };
 }
 
 }  // namespace lexicana

@@ -5,22 +5,22 @@
 // dialogs and window updates go to an IDocumentUi.
 #pragma once
 
+#include "common/stringlist.h"
+#include "conversion/progress.h"
+#include "data/global.h"
+#include "data/recordtable.h"
+#include "html/pageinputs.h"
+
 #include <string>
 #include <vector>
-
-#include "common/stringlist.h"
-#include "data/global.h"
-#include "conversion/progress.h"
-#include "data/recordtable.h"
 
 namespace lexicana {
 
 // What the document needs of the user interface. Every method has a
 // default that fits a program without a window (dialogs are cancelled).
-class IDocumentUi {
+// Long loops call its ProcessEvents to let pending window events run.
+class IDocumentUi : public IEventPump {
 public:
-    virtual ~IDocumentUi() = default;
-
     // Save dialog of the item data file (filters "CSV形式(*.csv)" and
     // "全てのファイル(*.*)", default extension "csv", asks before
     // overwriting). false when cancelled; filterIndex is 1-based.
@@ -45,8 +45,6 @@ public:
     virtual void SetBusyCursor(bool busy) { (void)busy; }
     // A set file was opened or saved: the recent-files list takes it.
     virtual void AddRecentFile(const std::string& path) { (void)path; }
-    // Let pending window events run (long loops call it).
-    virtual void ProcessEvents() {}
 };
 
 class FileListGrid;
@@ -66,6 +64,9 @@ public:
     // The progress display of conversion runs; null restores a silent one.
     IConversionProgress& Progress() { return *progress_; }
     void SetProgress(IConversionProgress* progress);
+    // What making the parts and rewriting the pages use of this document;
+    // TableFileLines is the working list.
+    PageInputs Pages();
 
     TStringList TableFileLines;
     TStringList HeadTableLines;

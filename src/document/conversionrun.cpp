@@ -6,10 +6,11 @@
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
-#include "conversion/document.h"
 #include "conversion/filerecords.h"
 #include "conversion/wordlink.h"
 #include "data/gridsort.h"
+#include "document/document.h"
+#include "html/pagerewrite.h"
 #include "platform/sjistext.h"
 
 #include <algorithm>
@@ -259,6 +260,18 @@ int TDocument::WriteToHTML(
     } catch (...) {
         return -1;
     }
+}
+
+int TDocument::HTMLFileOperation(
+    const FileListGrid& parts, const TStringList& outputList, const WordLink& links, int onlyRow)
+{
+    return RewritePages(Pages(), parts, outputList, links, onlyRow);
+}
+
+int TDocument::MakeOnePage(
+    const FileListGrid& parts, const WordLink& links, const std::vector<unsigned char>& columnUsed, int index)
+{
+    return RewritePage(Pages(), parts, links, columnUsed, index);
 }
 
 } // namespace lexicana

@@ -5,8 +5,8 @@
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
-#include "conversion/document.h"
 #include "conversion/keytext.h"
+#include "document/document.h"
 #include "platform/sjistext.h"
 
 #include <stdexcept>

@@ -2,8 +2,8 @@
 // file from its kind, loading and saving the record table, and keeping the
 // item file's name, kind and flags in TGlobal.
 #include "common/messages.h"
-#include "conversion/document.h"
 #include "data/itemfile.h"
+#include "document/document.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,0 +1,38 @@
+// The conversion table of the document: the file read, then its lines
+// into the grid, the options and the templates.
+#include "conversion/tablefile.h"
+
+#include "common/fileio.h"
+#include "common/messages.h"
+#include "document/document.h"
+#include "platform/sjistext.h"
+
+#include <exception>
+#include <string>
+
+namespace lexicana {
+
+int TDocument::ReadTableFile(const std::string& path)
+{
+    try {
+        std::string text;
+        if (lexicana::ReadFileToString(path, text) != FileOk) {
+            ShowMessageBox("テーブルファイルの読み込みに失敗しました。\nエラー内容 : ファイル \""
+                    + SjisToUtf8(path) + "\" を開けません。",
+                "テーブルファイル読み込みエラー", MbOk | MbIconWarning);
+            return 105;
+        }
+        TableFileLines = SplitLines(text);
+        ReadTableLines({ grid_, global_, HeadTableLines, MainTableLines, FootTableLines }, TableFileLines);
+        return 200;
+    } catch (const std::exception& e) {
+        // The report names the table, which a caller reading several files
+        // (a set being opened) cannot otherwise tell.
+        ReportError(std::string(e.what()) + " : " + SjisToUtf8(path), "ReadTableFile");
+        return -2;
+    } catch (...) {
+        return -1;
+    }
+}
+
+} // namespace lexicana
