@@ -1,5 +1,4 @@
 #include "conversion/filerecords.h"
-#include "document/document.h"
 #include "support/recordingsink.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +51,7 @@ std::string DuplicateMessage(int first, int second)
         + std::to_string(second) + "の内容が重複しています。";
 }
 
-class CountingUi : public IDocumentUi {
+class CountingUi : public IEventPump {
 public:
     void ProcessEvents() override { ++events; }
     int events = 0;
