@@ -47,22 +47,22 @@ TEST_F(GlobalSettings, FirstStartHasEveryDefault)
     RecordingSink sink;
     TGlobal g;
     EXPECT_EQ(sink.count(), 0u);
+    // Every persisted option has its default, as the settings table gives it.
+    for (const SettingDef& def : PersistedSettings()) {
+        SCOPED_TRACE(def.name);
+        switch (def.kind) {
+        case SettingKind::String:
+            EXPECT_EQ(g.*def.stringMember, def.defaultString);
+            break;
+        case SettingKind::Flag:
+            EXPECT_EQ(g.*def.flagMember, def.defaultValue != 0);
+            break;
+        case SettingKind::Integer:
+            EXPECT_EQ(g.*def.intMember, def.defaultValue);
+            break;
+        }
+    }
     EXPECT_EQ(g.Editor, kDefaultEditor);
-    EXPECT_EQ(g.HTMLEditor, "");
-    EXPECT_EQ(g.EditorParam, "\"%1\"");
-    EXPECT_EQ(g.HTMLEditorParam, "\"%1\"");
-    EXPECT_EQ(g.FileRecordDialogFilter, "*.html");
-    EXPECT_FALSE(g.FullPath);
-    EXPECT_FALSE(g.StartupRead);
-    EXPECT_FALSE(g.SaveCSVatConv);
-    EXPECT_FALSE(g.WaitEditor);
-    EXPECT_FALSE(g.WaitHTMLEditor);
-    EXPECT_TRUE(g.RepDirectVert);
-    EXPECT_FALSE(g.PopupOperatePosition);
-    EXPECT_TRUE(g.UseLocalHelp);
-    EXPECT_EQ(g.KanjiCode, -1);
-    EXPECT_EQ(g.NewLineCode, -1);
-    EXPECT_EQ(g.LastFile, "");
 
     // Document and conversion state.
     EXPECT_EQ(g.FileRecordCode, "\\@");
