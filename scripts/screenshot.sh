@@ -29,7 +29,7 @@ mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 command=("$program" --screenshot "$out" "$work/glossary/glossary.lxs")
 
 if command -v xvfb-run >/dev/null 2>&1; then
-    xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb "${command[@]}"
+    xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb "${command[@]}"
 else
     QT_QPA_PLATFORM=offscreen "${command[@]}"
 fi
