@@ -57,6 +57,13 @@ ItemFileForm WritingForm(const std::string& path, int kind)
     return ReadingForm(path, 1);
 }
 
+// The columns item data are read and written with at least: what the last
+// conversion table declared, or MinColCount before any table was read.
+int DeclaredColCount(const TGlobal& global)
+{
+    return std::max(global.MinColCount, global.TableColCount);
+}
+
 } // namespace
 
 int TDocument::OpenItemFile(const std::string& path, int kind)
@@ -65,8 +72,7 @@ int TDocument::OpenItemFile(const std::string& path, int kind)
         const ItemFileForm form = ReadingForm(path, kind);
         // A failed load has been reported and left grid, name and flags
         // as they were.
-        const int minColCount = std::max(global_.MinColCount, global_.TableColCount);
-        if (StrLoadFromFile(grid_, path, form.separator, form.quoting, minColCount) != 0)
+        if (StrLoadFromFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_)) != 0)
             return -2;
         global_.ItemFileUntitled = false;
         global_.ItemDataModified = false;
@@ -88,8 +94,7 @@ int TDocument::WriteItemFile(const std::string& path, int kind)
     try {
         const ItemFileForm form = WritingForm(path, kind);
         // A failed save has been reported; the data stay marked modified.
-        const int fieldCount = std::max(global_.MinColCount, global_.TableColCount);
-        if (StrSaveToFile(grid_, path, form.separator, form.quoting, fieldCount) != 0)
+        if (StrSaveToFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_)) != 0)
             return -2;
         global_.ItemDataModified = false;
         Ui().UpdateCaption();
