@@ -356,7 +356,7 @@ bool TMainForm::QuerySaveData()
     case IdNo:
         return true;
     case IdYes:
-        return doc_.SaveDlg() == 100;
+        return doc_.SaveDlg() == FileOk;
     default:
         return false;
     }

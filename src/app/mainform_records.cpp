@@ -316,11 +316,11 @@ void TMainForm::CountRecords()
 {
     if (ConversionRunning())
         return;
-    if (doc_.ReadTableFile(global_.TableFileName) != 200)
+    if (doc_.ReadTableFile(global_.TableFileName) != TableRead)
         return;
     FileListGrid parts;
     const int result = GetFileRecord(doc_.Grid(), global_, parts, this);
-    if (result == 1) {
+    if (result == PartTableNoFileRecord) {
         ShowMessageBox("ファイルレコードがひとつもありません", "Lexicana", MbOk);
     } else if (result == 0) {
         ShowMessageBox("ファイルレコード\t" + std::to_string(parts.LastRow()) + "\n" + "通常レコード\t"

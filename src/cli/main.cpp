@@ -26,7 +26,6 @@ using namespace lexicana;
 constexpr int kExitDone = 0;
 constexpr int kExitStopped = 1;
 constexpr int kExitUsage = 2;
-constexpr int kConversionDone = 201;
 
 // The set file's document path (Shift_JIS), made absolute so that its
 // relative paths resolve against its own folder whatever the current folder.
@@ -65,11 +64,10 @@ int Run(const TCliOptions& options)
     }
 
     TDocument doc(global);
-    sink.ResetCounts();
-    const int read = doc.ReadLxsFile(setFile);
     // A set whose item data or conversion table could not be read has been
-    // reported by the readers; converting it would only add a second failure.
-    if (read != 0 || sink.ProblemCount() > 0)
+    // reported by the readers and left nothing loaded; converting it would
+    // only add a second failure.
+    if (doc.ReadLxsFile(setFile) != ResultOk)
         return kExitUsage;
     if (options.partRow >= doc.Grid().RowCount()) {
         std::fprintf(stderr, "lexicana-convert: 行 %d はありません (レコードは 1 から %d まで)\n",
@@ -79,13 +77,18 @@ int Run(const TCliOptions& options)
 
     TTerminalProgress progress(global, line, InterruptRequested);
     doc.SetProgress(&progress);
-    sink.ResetCounts();
-    const int result = options.partRow > 0 ? doc.ConvertOnePart(options.partRow) : doc.StartConversion();
+    if (options.partRow > 0)
+        doc.ConvertOnePart(options.partRow);
+    else
+        doc.StartConversion();
     line.Clear();
     doc.SetProgress(nullptr);
-    if (sink.SkippedParts() > 0)
-        std::fprintf(stderr, "スキップしたパート: %d\n", sink.SkippedParts());
-    return result == kConversionDone ? kExitDone : kExitStopped;
+    const TRunOutcome& outcome = doc.LastRun();
+    if (!outcome.told)
+        std::fprintf(stderr, "lexicana-convert: 変換が結果コード %d で終わりました。\n", outcome.result);
+    if (!outcome.skipped.empty())
+        std::fprintf(stderr, "スキップしたパート: %zu\n", outcome.skipped.size());
+    return outcome.Done() ? kExitDone : kExitStopped;
 }
 
 } // namespace

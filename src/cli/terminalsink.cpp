@@ -1,14 +1,13 @@
 #include "cli/terminalsink.h"
 
 #include "cli/terminalline.h"
+#include "html/pagerewrite.h"
 
 #include <string>
 
 namespace lexicana {
 
 namespace {
-
-constexpr const char* kRetryCaption = "再実行の確認";
 
 // The text with CR LF (and lone CR) turned into LF for the terminal.
 std::string TerminalText(const std::string& text)
@@ -71,12 +70,11 @@ int TTerminalSink::Show(const MessageRequest& request)
     if (line_)
         line_->Clear();
     std::fprintf(out_, "[%s] %s\n", request.caption.c_str(), TerminalText(request.text).c_str());
-    if (request.icon() == MessageIcon::Stop || request.icon() == MessageIcon::Warning)
-        ++problems_;
     const int answer = NonInteractiveAnswer(request);
     if (request.buttons() != MessageButtons::Ok) {
-        if (request.caption == kRetryCaption && answer == IdNo) {
-            ++skipped_;
+        // The run notes the skipped part in its outcome; this only says why
+        // the page stays as it was.
+        if (request.caption == kPartRetryCaption && answer == IdNo) {
             std::fprintf(out_, "  → いいえ: このパートをスキップします (ページは変更しません)。\n");
         } else {
             std::fprintf(out_, "  → %s (対話できないため)\n", AnswerName(answer));

@@ -29,17 +29,9 @@ public:
 
     int Show(const MessageRequest& request) override;
 
-    // Boxes with the stop or warning icon since the last ResetCounts.
-    int ProblemCount() const { return problems_; }
-    // Parts skipped because the retry question was answered No.
-    int SkippedParts() const { return skipped_; }
-    void ResetCounts() { problems_ = skipped_ = 0; }
-
 private:
     std::FILE* out_;
     TTerminalLine* line_;
-    int problems_ = 0;
-    int skipped_ = 0;
 };
 
 } // namespace lexicana

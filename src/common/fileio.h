@@ -6,14 +6,12 @@
 // replaced.
 #pragma once
 
+#include "common/resultcodes.h"
 #include "common/stringlist.h"
 
 #include <string>
 
 namespace lexicana {
-
-// Result codes of the whole-file functions.
-enum FileResult : int { FileOk = 100, FileCannotOpen = 105 };
 
 // The whole content of the file, every byte. 100, or 105 (text empty) when
 // it cannot be read or is not a regular file (a device, FIFO or folder); then

@@ -72,7 +72,7 @@ int GetFileRecord(const TRecordTable& grid, TGlobal& global, FileListGrid& parts
                 auto [it, inserted] = firstRowOf.try_emplace(FilePartKey(file, part), row);
                 if (!inserted) {
                     ShowDuplicate(it->second, row);
-                    return 207;
+                    return PartTableDuplicate;
                 }
                 parts.Cell(0, k) = std::to_string(row);
                 parts.Cell(1, k) = file;
@@ -83,7 +83,7 @@ int GetFileRecord(const TRecordTable& grid, TGlobal& global, FileListGrid& parts
                 events->ProcessEvents();
         }
         if (k == 0)
-            return 1;
+            return PartTableNoFileRecord;
 
         parts.Cell(0, k) = std::to_string(rowCount);
         parts.Cell(1, k).clear();

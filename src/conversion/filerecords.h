@@ -2,6 +2,7 @@
 // part, and the parts table a conversion works from.
 #pragma once
 
+#include "common/resultcodes.h"
 #include "conversion/progress.h"
 #include "conversion/strgrid.h"
 #include "data/filerecord.h"
@@ -20,8 +21,8 @@ public:
     }
 };
 
-// Fills parts from the grid. 0 filled; 1 no file record (no message);
-// 207 duplicate file record (reported); -2 failure (reported).
+// Fills parts from the grid. ResultOk filled; PartTableNoFileRecord (no
+// message); PartTableDuplicate (reported); ResultReported.
 // Sets NormalRecordCount and FileRecordCount of global on success. events,
 // when given, runs pending window events as the grid is walked.
 int GetFileRecord(const TRecordTable& grid, TGlobal& global, FileListGrid& parts, IEventPump* events = nullptr);

@@ -124,10 +124,21 @@ bool TDocument::RefuseConversionWithoutTable()
     return true;
 }
 
+int TDocument::FinishRun(int result, bool told)
+{
+    lastRun_.result = result;
+    lastRun_.told = told;
+    return result;
+}
+
 int TDocument::StartConversion()
 {
-    if (running_ || RefuseConversionWithoutTable())
-        return 1;
+    // A command given while a run goes on leaves that run's outcome alone.
+    if (running_)
+        return RunRefused;
+    lastRun_ = {};
+    if (RefuseConversionWithoutTable())
+        return FinishRun(RunRefused, true);
     RunningMark running(running_);
     global_.Converting = true;
     Progress().Open(1, grid_.RowCount() - 1);
@@ -136,8 +147,11 @@ int TDocument::StartConversion()
 
 int TDocument::ConvertOnePart(int row)
 {
-    if (running_ || RefuseConversionWithoutTable())
-        return 1;
+    if (running_)
+        return RunRefused;
+    lastRun_ = {};
+    if (RefuseConversionWithoutTable())
+        return FinishRun(RunRefused, true);
     RunningMark running(running_);
     const int rowCount = grid_.RowCount();
     int first = std::min(row, rowCount - 1);
@@ -145,7 +159,7 @@ int TDocument::ConvertOnePart(int row)
         --first;
     if (first < 1) {
         ShowMessageBox("ファイルレコードがここより前に存在しないため変換できません。", kPlainCaption, MbOk);
-        return 1;
+        return FinishRun(RunRefused, true);
     }
     // No file record stands between first and row, so the next one after
     // first is the next one after row.
@@ -161,6 +175,7 @@ int TDocument::RunConversion(int onlyRow)
 {
     RunningMark running(running_);
     ProgressCloser closer(*this);
+    lastRun_ = {};
     try {
         FileListGrid parts;
         TStringList outputList;
@@ -168,42 +183,42 @@ int TDocument::RunConversion(int onlyRow)
             closer.Close();
             ShowError("外部出力ファイルリスト(\"" + SjisToUtf8(global_.InfoOutputList)
                 + "\")が読み出せません。\n" + "ファイル名が違っていないかを確認してください。");
-            return FileCannotOpen;
+            return FinishRun(FileCannotOpen, true);
         }
 
         onlyRow = SortRecordsForRun(grid_, global_, onlyRow);
 
         const int table = ReadTableFile(global_.TableFileName);
-        if (table != 200) {
+        if (table != TableRead) {
             closer.Close();
-            if (table != 105)
+            if (table != FileCannotOpen)
                 ShowError("テーブルファイルが正しい形式ではありません");
-            return table;
+            return FinishRun(table, true);
         }
 
         const int found = GetFileRecord(grid_, global_, parts, &Ui());
         if (found != 0) {
             closer.Close();
-            if (found == 1)
+            if (found == PartTableNoFileRecord)
                 ShowMessageBox("ファイルレコードがひとつもありません", kPlainCaption, MbOk);
-            return found;
+            return FinishRun(found, found != ResultUnreported);
         }
 
         global_.HTMLBaseDir = IncludeTrailingSeparator(global_.HTMLDir);
         const int result = WriteToHTML(global_.HTMLBaseDir, parts, outputList, onlyRow);
         closer.Close();
-        if (result == 201)
+        if (result == RunDone)
             ShowMessageBox("HTMLファイルの書き換えが正常に終了しました。", "完了", MbOk);
         else
             ShowMessageBox("HTML書き換えを中断しました。", "中断", MbIconWarning);
-        return result;
+        return FinishRun(result, true);
     } catch (const std::exception& e) {
         closer.Close();
         ReportError(e, "RunConversion");
-        return -2;
+        return FinishRun(ResultReported, true);
     } catch (...) {
         closer.Close();
-        return -1;
+        return FinishRun(ResultUnreported, false);
     }
 }
 
@@ -225,7 +240,7 @@ int TDocument::WriteToHTML(
                     ++count;
                     Progress().ProcessEvents();
                     if (!global_.Converting)
-                        return 206;
+                        return RunCancelled;
                 }
             }
             linkTable.Resize(count);
@@ -240,7 +255,7 @@ int TDocument::WriteToHTML(
                     ++entry;
                     Progress().ProcessEvents();
                     if (!global_.Converting)
-                        return 206;
+                        return RunCancelled;
                 }
             }
             links = std::make_unique<WordLink>(linkTable, global_.PlaceholderFile, global_.PlaceholderName,
@@ -249,11 +264,11 @@ int TDocument::WriteToHTML(
         links->SetLinkToSelf(global_.LinkToSelf);
         const int pages = HTMLFileOperation(parts, outputList, *links, onlyRow);
         links.reset();
-        if (pages != 203)
+        if (pages != RunPagesDone)
             return pages;
         if (global_.ItemDataModified && global_.SaveCSVatConv)
             SaveDlg();
-        return 201;
+        return RunDone;
     } catch (const std::exception& e) {
         ReportError(e, "WriteToHTML");
         return -2;

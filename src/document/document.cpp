@@ -21,7 +21,7 @@ void TDocument::SetProgress(IConversionProgress* progress)
 
 PageInputs TDocument::Pages()
 {
-    return { grid_, global_, HeadTableLines, MainTableLines, FootTableLines, TableFileLines, Progress() };
+    return { grid_, global_, HeadTableLines, MainTableLines, FootTableLines, TableFileLines, Progress(), lastRun_ };
 }
 
 }  // namespace lexicana

@@ -5,8 +5,10 @@
 // dialogs and window updates go to an IDocumentUi.
 #pragma once
 
+#include "common/resultcodes.h"
 #include "common/stringlist.h"
 #include "conversion/progress.h"
+#include "conversion/runoutcome.h"
 #include "data/global.h"
 #include "data/recordtable.h"
 #include "html/pageinputs.h"
@@ -74,21 +76,23 @@ public:
     TStringList FootTableLines;
     TStringList SetFileLines;
 
-    // Conversion table: 200 read, 105 cannot be opened (message shown),
-    // -2 other failure (reported).
+    // Conversion table: TableRead, FileCannotOpen (message shown), or
+    // ResultReported.
     int ReadTableFile(const std::string& path);
 
-    // Item data file: OpenItemFile 0 / -2 / -1; WriteItemFile 100 / -2;
-    // SaveAsDlg 104 cancelled / 100 / -2; SaveDlg as those. Only 100 is a
-    // completed save.
+    // Item data file: OpenItemFile ResultOk / ResultReported /
+    // ResultUnreported; WriteItemFile FileOk / ResultReported; SaveAsDlg
+    // ItemSaveCancelled / FileOk / ResultReported; SaveDlg as those. Only
+    // FileOk is a completed save.
     int OpenItemFile(const std::string& path, int kind);
     int WriteItemFile(const std::string& path, int kind);
     int SaveAsDlg();
     int SaveDlg();
 
-    // Set file: ReadLxsFile 0 / 2 csv empty / 3 ctb empty / -2 / -1;
-    // WriteLxsFile 0 / 1 cannot be created / -2 / -1; LxsSaveAsDlg 0 / 1
-    // cancelled / -2; LxsSaveDlg the result of those.
+    // Set file: ReadLxsFile ResultOk / SetFileNoCsv / SetFileNoCtb /
+    // ResultReported / ResultUnreported; WriteLxsFile ResultOk /
+    // SetFileCannotWrite (reported) / -2 / -1; LxsSaveAsDlg ResultOk /
+    // SetFileSaveCancelled / ResultReported; LxsSaveDlg the result of those.
     int ReadLxsFile(const std::string& path);
     int WriteLxsFile(const std::string& path);
     int LxsSaveAsDlg();
@@ -96,21 +100,23 @@ public:
 
     // Conversion runs. StartConversion is the whole-run command and
     // ConvertOnePart the one-part command (row: any row of the part); both
-    // refuse to start inside a running run (result 1) and return the
-    // outcome: 201 when "HTMLファイルの書き換えが正常に終了しました。" was
-    // shown, another code when the run was refused, stopped or cancelled.
+    // refuse to start inside a running run (RunRefused) and return the
+    // result: RunDone when "HTMLファイルの書き換えが正常に終了しました。"
+    // was shown, another code when the run was refused, stopped or
+    // cancelled. LastRun then tells the whole outcome.
     int StartConversion();
     int ConvertOnePart(int row);
+    const TRunOutcome& LastRun() const { return lastRun_; }
     // The run itself (Converting set and progress open by the caller);
     // onlyRow 0 for every part, else the grid row of the one file record.
     int RunConversion(int onlyRow);
-    // 201 done, 206 cancelled, a page code, -2 reported.
+    // RunDone, RunCancelled, a page code, ResultReported.
     int WriteToHTML(const std::string& htmlBaseDir, const FileListGrid& parts, const TStringList& outputList,
         int onlyRow);
-    // 203 done, 206 cancelled, a page code (message shown), -2.
+    // RunPagesDone, RunCancelled, a page code (message shown), -2.
     int HTMLFileOperation(const FileListGrid& parts, const TStringList& outputList, const WordLink& links,
         int onlyRow);
-    // Rewrites the page of parts entry index: 0, 106, 107, 108, 300, 301, -1, -2.
+    // Rewrites the page of parts entry index: a PageResult, -1 or -2.
     int MakeOnePage(const FileListGrid& parts, const WordLink& links, const std::vector<unsigned char>& columnUsed,
         int index);
     bool IsRunning() const { return running_; }
@@ -120,7 +126,12 @@ public:
     bool RefuseConversionWithoutTable();
 
 private:
+    // Ends a command: its result goes into lastRun_, which also notes
+    // whether the user was told.
+    int FinishRun(int result, bool told);
+
     bool running_ = false;
+    TRunOutcome lastRun_;
     TGlobal& global_;
     IDocumentUi defaultUi_;
     IDocumentUi* ui_;

@@ -98,7 +98,7 @@ int TDocument::WriteItemFile(const std::string& path, int kind)
             return -2;
         global_.ItemDataModified = false;
         Ui().UpdateCaption();
-        return 100;
+        return FileOk;
     } catch (const std::exception& e) {
         ReportError(e, "WriteItemFile");
         return -2;
@@ -113,9 +113,9 @@ int TDocument::SaveAsDlg()
         std::string path;
         int filterIndex = 1;
         if (!Ui().AskItemFileSaveName(global_.ItemFileName, path, filterIndex))
-            return 104;
+            return ItemSaveCancelled;
         const int result = WriteItemFile(path, filterIndex);
-        if (result != 100)
+        if (result != FileOk)
             return result;
         global_.ItemFileName = path;
         global_.ItemFileKind = filterIndex;
@@ -126,7 +126,7 @@ int TDocument::SaveAsDlg()
                 "項目データファイル変更", MbYesNo | MbIconWarning)
             == IdYes)
             LxsSaveDlg();
-        return 100;
+        return FileOk;
     } catch (const std::exception& e) {
         ReportError(e, "SaveAsDlg");
         return -2;

@@ -104,12 +104,12 @@ int TDocument::ReadLxsFile(const std::string& path)
         if (csv.empty()) {
             busy.Restore();
             ShowMessageBox("csvキーの値がありません", kPlainCaption, MbOk);
-            return 2;
+            return SetFileNoCsv;
         }
         if (ctb.empty()) {
             busy.Restore();
             ShowMessageBox("ctbキーの値がありません", kPlainCaption, MbOk);
-            return 3;
+            return SetFileNoCtb;
         }
 
         // The set is loaded into a scratch document first and taken over only
@@ -134,7 +134,7 @@ int TDocument::ReadLxsFile(const std::string& path)
         // freshly loaded records.
         if (loaded.OpenItemFile(loadedGlobal.ItemFileName, 1) != 0)
             return -2;
-        if (loaded.ReadTableFile(loadedGlobal.TableFileName) != 200)
+        if (loaded.ReadTableFile(loadedGlobal.TableFileName) != TableRead)
             return -2;
         loadedGlobal.SetFileName = path;
         loadedGlobal.SetFileUntitled = false;
@@ -182,7 +182,7 @@ int TDocument::WriteLxsFile(const std::string& path)
             // completed one; the file keeps its previous content.
             ShowError("セットファイル \"" + SjisToUtf8(path) + "\" を保存できませんでした。"
                 + (reason.empty() ? std::string() : "\n" + reason));
-            return 1;
+            return SetFileCannotWrite;
         }
         return 0;
     } catch (const std::exception& e) {
@@ -198,7 +198,7 @@ int TDocument::LxsSaveAsDlg()
     try {
         std::string chosen;
         if (!Ui().AskSetFileSaveName(global_.SetFileName, chosen))
-            return 1;
+            return SetFileSaveCancelled;
         // A set file that was not written is not taken as the current one.
         if (int written = WriteLxsFile(chosen); written != 0)
             return written == -1 ? -1 : -2;
@@ -222,7 +222,7 @@ int TDocument::LxsSaveDlg()
             return LxsSaveAsDlg();
         // A file that cannot be written has been reported by the writer.
         const int written = WriteLxsFile(global_.SetFileName);
-        return written == 1 ? -2 : written;
+        return written == SetFileCannotWrite ? ResultReported : written;
     } catch (const std::exception& e) {
         ReportError(e, "LxsSaveDlg");
         return -2;

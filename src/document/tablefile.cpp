@@ -20,11 +20,11 @@ int TDocument::ReadTableFile(const std::string& path)
             ShowMessageBox("テーブルファイルの読み込みに失敗しました。\nエラー内容 : ファイル \""
                     + SjisToUtf8(path) + "\" を開けません。",
                 "テーブルファイル読み込みエラー", MbOk | MbIconWarning);
-            return 105;
+            return FileCannotOpen;
         }
         TableFileLines = SplitLines(text);
         ReadTableLines({ grid_, global_, HeadTableLines, MainTableLines, FootTableLines }, TableFileLines);
-        return 200;
+        return TableRead;
     } catch (const std::exception& e) {
         // The report names the table, which a caller reading several files
         // (a set being opened) cannot otherwise tell.

@@ -1,21 +1,11 @@
 // The messages of failed page and external output file operations.
 #pragma once
 
+#include "common/resultcodes.h"
+
 #include <string>
 
 namespace lexicana {
-
-// Page and external output result codes that have a message.
-enum PageResult : int {
-    PageOk = 0,
-    PageCannotRead = 106,
-    PageCannotWriteTemp = 107,
-    PageCannotReplace = 108,
-    OutputCannotRead = 109,
-    OutputCannotWrite = 110,
-    PageNoStartMarker = 300,
-    PageNoEndMarker = 301,
-};
 
 // The text shown for code (path is the Shift_JIS page path or listed name);
 // empty for 0, 100 and -1, which show nothing.

@@ -183,7 +183,7 @@ int MakeItem(
             }
             progress.ProcessEvents();
             if (!global.Converting)
-                return 206;
+                return RunCancelled;
         }
         // The anchor: a cell outside the grid (LinkedNameCol is not checked
         // when the table is read) reads as empty text.
@@ -238,7 +238,7 @@ int MakeOnePart(const PageInputs& in, std::string& out, const FileListGrid& part
             CopyTemplate(lines, in.mainLines);
             MakeItem(in, lines, links, row, columnUsed);
             if (!in.global.Converting)
-                return 206;
+                return RunCancelled;
             AppendJoined(out, lines);
         }
 

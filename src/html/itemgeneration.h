@@ -29,7 +29,7 @@ void ApplyItemEscapes(TStringList& lines);
 void MarkUsedColumns(const TRecordTable& grid, TStringList& mainLines, ColumnFlags& columnUsed);
 
 // Fills lines (a fresh copy of the record template) for the record at row.
-// 0; 206 cancelled; -2 reported with location "MakeItem"; -1 other failure.
+// 0; RunCancelled; -2 reported with location "MakeItem"; -1 other failure.
 int MakeItem(
     const PageInputs& in, TStringList& lines, const WordLink& links, int row, const ColumnFlags& columnUsed);
 
@@ -38,7 +38,7 @@ int MakeItem(
 int HeadFootStrings(const TGlobal& global, TStringList& lines);
 
 // Appends part index of the parts table (head, items, foot) to out.
-// 0; 206 cancelled; -2 reported with location "MakeOnePart".
+// 0; RunCancelled; -2 reported with location "MakeOnePart".
 int MakeOnePart(const PageInputs& in, std::string& out, const FileListGrid& parts, const WordLink& links,
     const ColumnFlags& columnUsed, int index);
 

@@ -1,11 +1,12 @@
 // What making the parts and rewriting the pages read and use of a glossary:
 // the record grid, the options, the three templates of the conversion table,
-// a working list and the progress display. The document hands out one that
-// refers to its own members.
+// a working list, the progress display and the outcome of the run that
+// notes each page. The document hands out one that refers to its own members.
 #pragma once
 
 #include "common/stringlist.h"
 #include "conversion/progress.h"
+#include "conversion/runoutcome.h"
 #include "data/global.h"
 #include "data/recordtable.h"
 
@@ -23,6 +24,8 @@ struct PageInputs {
     // The working copy of each template while a part is made.
     TStringList& workLines;
     IConversionProgress& progress;
+    // Each page written and each part skipped is noted here.
+    TRunOutcome& outcome;
 };
 
 } // namespace lexicana

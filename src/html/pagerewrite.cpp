@@ -26,7 +26,6 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-constexpr const char* kRetryCaption = "再実行の確認";
 constexpr const char* kRetryQuestion = "HTMLファイルの作成中にLexicanaタグのずれが検出されました。\n"
                                        "このパートの書き出しを再実行しますか？\n"
                                        "（「いいえ」を選択した場合このパートをスキップします。）";
@@ -83,15 +82,15 @@ int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringL
             }
             in.progress.ProcessEvents();
             if (!in.global.Converting)
-                return 206;
+                return RunCancelled;
         }
         UpdateExternalOutputFiles(in.global, outputList, [&in] { in.progress.ProcessEvents(); });
-        return 203;
+        return RunPagesDone;
     } catch (const std::exception& e) {
         ReportError(e, "HTMLFileOperation");
-        return -2;
+        return ResultReported;
     } catch (...) {
-        return -2;
+        return ResultReported;
     }
 }
 
@@ -159,18 +158,25 @@ int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink&
             if (start2 != npos && end2 != npos && start2 + startMarker.size() == after
                 && page.size() - end2 == tail) {
                 in.progress.SelectStep(IConversionProgress::StepReplacePage);
-                if (inPlace)
-                    return SaveFileAtomically(path, page) ? PageOk : PageCannotWriteTemp;
+                if (inPlace) {
+                    if (!SaveFileAtomically(path, page))
+                        return PageCannotWriteTemp;
+                    in.outcome.NoteWritten(fileName);
+                    return PageOk;
+                }
                 if (!ReplaceFileWithTemp(temp.Path(), path))
                     return PageCannotReplace;
                 temp.Release();
+                in.outcome.NoteWritten(fileName);
                 return PageOk;
             }
 
             // The page on disk has not been touched; the user may skip it.
             temp.Remove();
-            if (ShowMessageBox(kRetryQuestion, kRetryCaption, MbYesNo) != IdYes)
+            if (ShowMessageBox(kRetryQuestion, kPartRetryCaption, MbYesNo) != IdYes) {
+                in.outcome.skipped.push_back({ fileName, partId });
                 return PageOk;
+            }
         }
     } catch (const std::exception& e) {
         ReportError(e, "MakeOnePage");

@@ -11,15 +11,21 @@
 
 namespace lexicana {
 
+// The caption of the question asked when a page's markers moved while it was
+// rewritten; answering No skips the part.
+inline constexpr const char* kPartRetryCaption = "再実行の確認";
+
 // Rewrites the page of every part (onlyRow 0), or of the part whose file
 // record is at grid row onlyRow, then the external output files.
-// 203 done, 206 cancelled, a page code (message shown), -2 reported with
-// location "HTMLFileOperation".
+// RunPagesDone, RunCancelled, a PageResult (message shown), or
+// ResultReported with location "HTMLFileOperation". Each page written and
+// each part skipped at the retry question is noted in in.outcome.
 int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringList& outputList,
     const WordLink& links, int onlyRow);
 
-// Rewrites the page of parts entry index: 0, 106, 107, 108, 300, 301, -1,
-// -2 reported with location "MakeOnePage".
+// Rewrites the page of parts entry index: a PageResult (PageOk also when
+// the user skipped the part), -1, or -2 reported with location
+// "MakeOnePage".
 int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink& links,
     const ColumnFlags& columnUsed, int index);
 

@@ -66,6 +66,10 @@ TEST(ConversionRunTest, WholeRunSortsRenumbersConvertsAndSaves)
     EXPECT_EQ(s->sink.last().flags, 0);
     EXPECT_TRUE(std::filesystem::exists(s->dir.file("items.csv")));
     EXPECT_FALSE(s->global.ItemDataModified);
+    const TRunOutcome& outcome = s->doc.LastRun();
+    EXPECT_TRUE(outcome.Done() && outcome.told);
+    EXPECT_EQ(outcome.written, (std::vector<std::string> { "a.html", "b.html" }));
+    EXPECT_TRUE(outcome.skipped.empty() && outcome.unchanged.empty());
 }
 
 TEST(ConversionRunTest, CancelAtEachCheckPointStopsWithTheInterruptionMessage)
@@ -91,6 +95,9 @@ TEST(ConversionRunTest, CancelAtEachCheckPointStopsWithTheInterruptionMessage)
         EXPECT_EQ(s->sink.last().text, "HTML書き換えを中断しました。");
         EXPECT_EQ(s->sink.last().caption, "中断");
         EXPECT_EQ(s->sink.last().flags, 48);
+        EXPECT_EQ(s->doc.LastRun().result, c.result);
+        EXPECT_TRUE(s->doc.LastRun().told);
+        EXPECT_EQ(s->doc.LastRun().written.size(), c.a == kUntouched ? 0u : 1u);
     }
 }
 
@@ -120,6 +127,7 @@ TEST(ConversionRunTest, OnePartFollowsTheChosenFileRecordThroughTheSort)
     EXPECT_EQ(s.doc.Grid().Cell(1, 3), "b");
     EXPECT_EQ(s.Read("a.html"), kUntouched);
     EXPECT_EQ(s.Read("b.html"), Rewritten("B"));
+    EXPECT_EQ(s.doc.LastRun().written, std::vector<std::string> { "b.html" });
     ExpectClosed(s);
 }
 
@@ -134,6 +142,9 @@ TEST(ConversionRunTest, SecondRunCannotStartInsideARunningOne)
     EXPECT_EQ(s->doc.StartConversion(), 201);
     EXPECT_EQ(inner, 1);
     EXPECT_EQ(innerPart, 1);
+    // The refused commands leave the outcome of the run going on alone.
+    EXPECT_TRUE(s->doc.LastRun().Done());
+    EXPECT_EQ(s->doc.LastRun().written.size(), 2u);
     EXPECT_EQ(s->progress.opened.size(), 1u);
     ExpectClosed(*s);
 }

@@ -1,0 +1,53 @@
+// How a conversion run ended, for the program that started it: the result
+// code, whether the user has been shown how it ended, and which pages were
+// written, left as they were, or skipped. The command-line program takes its
+// exit status and summary from this alone, never from the messages shown.
+#pragma once
+
+#include "common/resultcodes.h"
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace lexicana {
+
+struct TRunOutcome {
+    // RunDone, RunCancelled, RunRefused, or the code of what stopped the run.
+    int result = ResultOk;
+    // A message saying how the run ended (or why it stopped) was shown.
+    bool told = false;
+    // Pages (names as in their file records), each once, in the order the
+    // run first met them: replaced with new content, or already holding
+    // exactly the new content and left untouched.
+    std::vector<std::string> written;
+    std::vector<std::string> unchanged;
+    // Parts left out at the retry question, by page name and part ID.
+    struct Part {
+        std::string page;
+        std::string partId;
+    };
+    std::vector<Part> skipped;
+
+    bool Done() const { return result == RunDone; }
+    // A page holding several parts is rewritten once per part; it is listed
+    // once, as written when any of its parts changed it.
+    void NoteWritten(const std::string& page)
+    {
+        if (written_.insert(page).second)
+            written.push_back(page);
+        if (unchanged_.erase(page) > 0)
+            std::erase(unchanged, page);
+    }
+    void NoteUnchanged(const std::string& page)
+    {
+        if (!written_.count(page) && unchanged_.insert(page).second)
+            unchanged.push_back(page);
+    }
+
+private:
+    std::unordered_set<std::string> written_;
+    std::unordered_set<std::string> unchanged_;
+};
+
+} // namespace lexicana
