@@ -112,8 +112,9 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     BuildPopupMenu();
     BuildToolBars();
     ConnectComponents();
-    // Keys are resolved against the menus by the window itself (see
-    // RunShortcutKey), before Qt's shortcut handling sees them.
+    AttachRecordKeys();
+    // Sees each key before Qt matches it against the shortcuts, to bring
+    // the menus' enabling up to date (RefreshItemStates).
     qApp->installEventFilter(this);
     FormCreate(arguments);
 }

@@ -162,12 +162,6 @@ public:
     // Opens a set file dropped onto the window (only the first one counts).
     void DropFiles(const QStringList& localFiles);
 
-    // Runs a key as the menus would: the context menu's keys first while the
-    // grid or the text pane has the focus, then the main menu's; the menus'
-    // opening handlers run first and a disabled item does nothing. True
-    // when the key belongs to a menu item.
-    bool RunShortcutKey(QWidget* focus, const QKeySequence& key);
-
     // --- components -----------------------------------------------------------------
     TStrSortGrid* StringGrid_Main;
     QPlainTextEdit* Memo_Main;
@@ -227,17 +221,19 @@ private:
     // The find and replace dialogs and their menu items.
     void ConnectFindReplace();
     void FormCreate(const QStringList& arguments);
-    QAction* AddItem(
-        QMenu* menu, const char* caption, void (TMainForm::*handler)(), const char* shortcut = nullptr);
+    // A menu item whose object name is its member's name.
+    QAction* AddItem(QMenu* menu, const char* name, const char* caption, void (TMainForm::*handler)(),
+        const char* shortcut = nullptr);
 
-    // Keys: the item of the context menu or main menu with this shortcut.
-    QAction* PopupItemOfKey(const QKeySequence& key, bool editorHasFocus) const;
-    QAction* MainItemOfKey(const QKeySequence& key) const;
-    // The item a key runs with focus where it is; fromPopup for the context menu's.
-    QAction* ItemOfKey(QWidget* focus, const QKeySequence& key, bool& fromPopup) const;
+    // Keys. The record items' keys belong to the grid and the pane; Ctrl+N
+    // of the main menu follows the focus; the enabling of the menus is
+    // brought up to date before a key that may be a shortcut is matched.
+    void AttachRecordKeys();
+    void FollowFocusForKeys(QWidget* focus);
+    void RefreshItemStates();
+    bool IsRefreshKey(QWidget* receiver, const QKeyEvent* event) const;
     bool IsPaneOrGrid(QWidget* widget, bool& cellEditor) const;
     bool BelongsToWindow(QWidget* widget) const;
-    bool HandleKeyEvent(QWidget* receiver, QKeyEvent* event);
 
     void SetItemEnabled(QAction* action, bool enabled);
 

@@ -1,7 +1,9 @@
 // The main window's menus, context menu and toolbars: their items, the
-// enabling and visibility set when a menu opens, and the keys, which the
-// window resolves itself so that the context menu's keys win over the main
-// menu's while the grid or the text pane has the focus.
+// enabling and visibility set when a menu opens, and their keys. Qt's
+// shortcut contexts decide which item a key runs: the context menu's record
+// keys belong to the grid and the text pane (and the cell editor inside the
+// grid), the main menu's keys to the whole window, and the editors keep
+// their own editing keys by claiming them first.
 #include "app/mainform.h"
 #include "app/toolicons.h"
 #include "components/strsortgrid.h"
@@ -24,37 +26,22 @@ namespace lexicana {
 
 namespace {
 
-// Every item of a menu and its submenus, submenus' own items included.
-void CollectItems(const QMenu* menu, QList<QAction*>& items)
+// A key that can be a menu item's shortcut: with Ctrl or Alt, or a function
+// key. Typing keys pass without the menus being looked at.
+bool MayBeShortcut(const QKeyEvent* event)
 {
-    for (QAction* action : menu->actions()) {
-        items << action;
-        if (action->menu())
-            CollectItems(action->menu(), items);
-    }
-}
-
-bool MenuHolds(const QMenu* menu, const QAction* item)
-{
-    QList<QAction*> items;
-    CollectItems(menu, items);
-    return items.contains(item);
-}
-
-QAction* ItemWithKey(const QList<QAction*>& items, const QKeySequence& key)
-{
-    for (QAction* action : items)
-        if (!action->isSeparator() && !action->menu() && action->shortcut() == key)
-            return action;
-    return nullptr;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return true;
+    return event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F35;
 }
 
 } // namespace
 
 QAction* TMainForm::AddItem(
-    QMenu* menu, const char* caption, void (TMainForm::*handler)(), const char* shortcut)
+    QMenu* menu, const char* name, const char* caption, void (TMainForm::*handler)(), const char* shortcut)
 {
     auto* action = new QAction(QString::fromUtf8(caption), menu);
+    action->setObjectName(QString::fromLatin1(name));
     if (shortcut)
         action->setShortcut(QKeySequence(QString::fromLatin1(shortcut), QKeySequence::PortableText));
     if (handler)
@@ -68,96 +55,136 @@ void TMainForm::BuildMainMenu()
     QMenuBar* bar = menuBar();
 
     S3 = bar->addMenu(QStringLiteral("セットファイル(&S)"));
-    New1 = AddItem(S3, "新規作成(&N)...", &TMainForm::New1Click);
-    Open2 = AddItem(S3, "開く(&O)...", &TMainForm::Open2Click);
-    Save1 = AddItem(S3, "上書き保存(&S)", &TMainForm::Save1Click);
-    SaveAs2 = AddItem(S3, "名前を付けて保存(&A)...", &TMainForm::SaveAs2Click);
+    New1 = AddItem(S3, "New1", "新規作成(&N)...", &TMainForm::New1Click);
+    Open2 = AddItem(S3, "Open2", "開く(&O)...", &TMainForm::Open2Click);
+    Save1 = AddItem(S3, "Save1", "上書き保存(&S)", &TMainForm::Save1Click);
+    SaveAs2 = AddItem(S3, "SaveAs2", "名前を付けて保存(&A)...", &TMainForm::SaveAs2Click);
     N3 = S3->addSeparator();
-    LexicanaX1 = AddItem(S3, "Lexicanaの終了(&X)", &TMainForm::LexicanaX1Click, "Alt+F4");
+    LexicanaX1 = AddItem(S3, "LexicanaX1", "Lexicanaの終了(&X)", &TMainForm::LexicanaX1Click, "Alt+F4");
 
     File1 = bar->addMenu(QStringLiteral("データファイル(&D)"));
-    N14 = AddItem(File1, "表のレコード数変更(&S)...", &TMainForm::N14Click);
+    N14 = AddItem(File1, "N14", "表のレコード数変更(&S)...", &TMainForm::N14Click);
     File1->addSeparator();
-    N16 = AddItem(File1, "新規作成(&N)...", &TMainForm::N16Click, "Ctrl+N");
-    Open1 = AddItem(File1, "開く(&O)...", &TMainForm::Open1Click, "Ctrl+O");
-    S1 = AddItem(File1, "上書き保存(&S)", &TMainForm::S1Click, "Ctrl+S");
-    SaveAs1 = AddItem(File1, "名前を付けて保存(&A)...", &TMainForm::SaveAs1Click);
+    N16 = AddItem(File1, "N16", "新規作成(&N)...", &TMainForm::N16Click, "Ctrl+N");
+    Open1 = AddItem(File1, "Open1", "開く(&O)...", &TMainForm::Open1Click, "Ctrl+O");
+    S1 = AddItem(File1, "S1", "上書き保存(&S)", &TMainForm::S1Click, "Ctrl+S");
+    SaveAs1 = AddItem(File1, "SaveAs1", "名前を付けて保存(&A)...", &TMainForm::SaveAs1Click);
     File1->addSeparator();
-    C2 = AddItem(File1, "レコード数のカウント(&C)", &TMainForm::C2Click);
+    C2 = AddItem(File1, "C2", "レコード数のカウント(&C)", &TMainForm::C2Click);
 
     N7 = bar->addMenu(QStringLiteral("変換(&C)"));
-    N10 = AddItem(N7, "変換セットの設定(&S)...", &TMainForm::N10Click);
-    I1 = AddItem(N7, "外部出力ファイルリストの編集(&I)...", &TMainForm::I1Click);
-    T1 = AddItem(N7, "変換テーブルファイルの編集(&T)", &TMainForm::T1Click);
+    N10 = AddItem(N7, "N10", "変換セットの設定(&S)...", &TMainForm::N10Click);
+    I1 = AddItem(N7, "I1", "外部出力ファイルリストの編集(&I)...", &TMainForm::I1Click);
+    T1 = AddItem(N7, "T1", "変換テーブルファイルの編集(&T)", &TMainForm::T1Click);
     N7->addSeparator();
-    R1 = AddItem(N7, "変換テーブルファイルの再読み込み(&R)", &TMainForm::R1Click);
+    R1 = AddItem(N7, "R1", "変換テーブルファイルの再読み込み(&R)", &TMainForm::R1Click);
     N7->addSeparator();
-    S2 = AddItem(N7, "変換開始(&G)", &TMainForm::S2Click, "Alt+T");
-    P1 = AddItem(N7, "選択中のパートだけを変換(&P)", &TMainForm::ConvPartClick_Menu, "Alt+P");
+    S2 = AddItem(N7, "S2", "変換開始(&G)", &TMainForm::S2Click, "Alt+T");
+    P1 = AddItem(N7, "P1", "選択中のパートだけを変換(&P)", &TMainForm::ConvPartClick_Menu, "Alt+P");
     connect(N7, &QMenu::aboutToShow, this, &TMainForm::N7Click);
 
     Edit1 = bar->addMenu(QStringLiteral("編集(&E)"));
-    Undo1 = AddItem(Edit1, "元に戻す(&U)", &TMainForm::Undo1Click, "Ctrl+Z");
+    Undo1 = AddItem(Edit1, "Undo1", "元に戻す(&U)", &TMainForm::Undo1Click, "Ctrl+Z");
     Edit1->addSeparator();
-    Cut1 = AddItem(Edit1, "切り取り(&T)", &TMainForm::Cut1Click, "Ctrl+X");
-    Copy1 = AddItem(Edit1, "コピー(&C)", &TMainForm::Copy1Click, "Ctrl+C");
-    Paste1 = AddItem(Edit1, "貼り付け(&P)", &TMainForm::Paste1Click, "Ctrl+V");
-    SelAll1 = AddItem(Edit1, "全て選択(&S)", &TMainForm::SelAll1Click, "Ctrl+A");
+    Cut1 = AddItem(Edit1, "Cut1", "切り取り(&T)", &TMainForm::Cut1Click, "Ctrl+X");
+    Copy1 = AddItem(Edit1, "Copy1", "コピー(&C)", &TMainForm::Copy1Click, "Ctrl+C");
+    Paste1 = AddItem(Edit1, "Paste1", "貼り付け(&P)", &TMainForm::Paste1Click, "Ctrl+V");
+    SelAll1 = AddItem(Edit1, "SelAll1", "全て選択(&S)", &TMainForm::SelAll1Click, "Ctrl+A");
     Edit1->addSeparator();
-    Menu_FindSingleCell = AddItem(Edit1, "単一セル内を検索(&F)...", nullptr);
-    Menu_FindAllCell = AddItem(Edit1, "全セル内を検索(&M)...", nullptr);
-    Menu_ReplaceSingleCell = AddItem(Edit1, "単一セル内を置換(&R)...", nullptr);
-    Menu_ReplaceAllCell = AddItem(Edit1, "全セル内を置換(&A)...", nullptr);
+    Menu_FindSingleCell = AddItem(Edit1, "Menu_FindSingleCell", "単一セル内を検索(&F)...", nullptr);
+    Menu_FindAllCell = AddItem(Edit1, "Menu_FindAllCell", "全セル内を検索(&M)...", nullptr);
+    Menu_ReplaceSingleCell = AddItem(Edit1, "Menu_ReplaceSingleCell", "単一セル内を置換(&R)...", nullptr);
+    Menu_ReplaceAllCell = AddItem(Edit1, "Menu_ReplaceAllCell", "全セル内を置換(&A)...", nullptr);
     connect(Edit1, &QMenu::aboutToShow, this, &TMainForm::Edit1Click);
 
     N4 = bar->addMenu(QStringLiteral("表示/ツールバー(&O)"));
-    O1 = AddItem(N4, "オプション設定(&O)...", &TMainForm::O1Click);
-    R2 = AddItem(N4, "再描画(&R)", &TMainForm::RedrawClick);
+    O1 = AddItem(N4, "O1", "オプション設定(&O)...", &TMainForm::O1Click);
+    R2 = AddItem(N4, "R2", "再描画(&R)", &TMainForm::RedrawClick);
     N4->addSeparator();
-    S4 = AddItem(N4, "セットファイル(&S)", &TMainForm::S4Click);
-    D1 = AddItem(N4, "データファイル(&D)", &TMainForm::D1Click);
-    Edit2 = AddItem(N4, "編集(&E)", &TMainForm::Edit2Click);
+    S4 = AddItem(N4, "S4", "セットファイル(&S)", &TMainForm::S4Click);
+    D1 = AddItem(N4, "D1", "データファイル(&D)", &TMainForm::D1Click);
+    Edit2 = AddItem(N4, "Edit2", "編集(&E)", &TMainForm::Edit2Click);
     for (QAction* item : { S4, D1, Edit2 })
         item->setCheckable(true);
     connect(N4, &QMenu::aboutToShow, this, &TMainForm::N4Click);
 
     Help1 = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    HTMLH1 = AddItem(Help1, "HTMLヘルプ(&H)", &TMainForm::HTMLH1Click, "F1");
+    HTMLH1 = AddItem(Help1, "HTMLH1", "HTMLヘルプ(&H)", &TMainForm::HTMLH1Click, "F1");
     Help1->addSeparator();
-    About1 = AddItem(Help1, "バージョン情報(&A)...", &TMainForm::About1Click);
+    About1 = AddItem(Help1, "About1", "バージョン情報(&A)...", &TMainForm::About1Click);
 }
 
 void TMainForm::BuildPopupMenu()
 {
-    // Shown only by the grid's and text pane's handlers. Its items are in no
-    // visible menu, so Qt never takes their keys for shortcuts: the window
-    // runs them itself (RunShortcutKey).
+    // Shown only by the grid's and text pane's handlers. A menu that is not
+    // showing gives its items no keys; the record items get theirs from the
+    // grid and the text pane (AttachRecordKeys), and the edit items' keys
+    // are the main menu's, which run the same commands.
     PopupMenu_Item = new QMenu(this);
     PopupMenu_Item->setObjectName(QStringLiteral("PopupMenu_Item"));
     connect(PopupMenu_Item, &QMenu::aboutToShow, this, &TMainForm::PopupMenu_ItemPopup);
 
     Edit3 = PopupMenu_Item->addMenu(QStringLiteral("編集"));
-    Undo2 = AddItem(Edit3, "元に戻す(&U)", &TMainForm::Undo1Click, "Ctrl+Z");
+    Undo2 = AddItem(Edit3, "Undo2", "元に戻す(&U)", &TMainForm::Undo1Click, "Ctrl+Z");
     Edit3->addSeparator();
-    Cut2 = AddItem(Edit3, "切り取り(&T)", &TMainForm::Cut1Click, "Ctrl+X");
-    Copy2 = AddItem(Edit3, "コピー(&C)", &TMainForm::Copy1Click, "Ctrl+C");
-    Paste2 = AddItem(Edit3, "貼り付け(&P)", &TMainForm::Paste1Click, "Ctrl+V");
-    N20 = AddItem(Edit3, "全て選択(&A)", &TMainForm::SelAll1Click, "Ctrl+A");
+    Cut2 = AddItem(Edit3, "Cut2", "切り取り(&T)", &TMainForm::Cut1Click, "Ctrl+X");
+    Copy2 = AddItem(Edit3, "Copy2", "コピー(&C)", &TMainForm::Copy1Click, "Ctrl+C");
+    Paste2 = AddItem(Edit3, "Paste2", "貼り付け(&P)", &TMainForm::Paste1Click, "Ctrl+V");
+    N20 = AddItem(Edit3, "N20", "全て選択(&A)", &TMainForm::SelAll1Click, "Ctrl+A");
     connect(Edit3, &QMenu::aboutToShow, this, &TMainForm::Edit1Click);
 
     PopUpRecOpe1 = PopupMenu_Item->addMenu(QStringLiteral("レコード操作"));
-    InsertRecord = AddItem(
-        PopUpRecOpe1, "現在の位置に空きレコードを追加(&I)", &TMainForm::InsertRecordClick, "Ctrl+I");
-    InsertRecordNext = AddItem(
-        PopUpRecOpe1, "現在の次の位置に空きレコードを追加(&N)", &TMainForm::InsertRecordNextClick, "Ctrl+N");
-    InsertFileRecord
-        = AddItem(PopUpRecOpe1, "ファイルレコードを追加(&F)...", &TMainForm::InsertFileRecordClick, "Ctrl+F");
-    D2 = AddItem(PopUpRecOpe1, "現在のレコードを削除(&D)", &TMainForm::D2Click, "Ctrl+D");
+    InsertRecord = AddItem(PopUpRecOpe1, "InsertRecord", "現在の位置に空きレコードを追加(&I)",
+        &TMainForm::InsertRecordClick, "Ctrl+I");
+    InsertRecordNext = AddItem(PopUpRecOpe1, "InsertRecordNext", "現在の次の位置に空きレコードを追加(&N)",
+        &TMainForm::InsertRecordNextClick, "Ctrl+N");
+    InsertFileRecord = AddItem(PopUpRecOpe1, "InsertFileRecord", "ファイルレコードを追加(&F)...",
+        &TMainForm::InsertFileRecordClick, "Ctrl+F");
+    D2 = AddItem(PopUpRecOpe1, "D2", "現在のレコードを削除(&D)", &TMainForm::D2Click, "Ctrl+D");
 
-    OpenEditor = AddItem(PopupMenu_Item, "HTMLエディタで開く(&H)", &TMainForm::OpenEditorClick);
-    CopyTag = AddItem(PopupMenu_Item, "Lexicanaタグをコピー(&W)", &TMainForm::CopyTagClick);
+    OpenEditor = AddItem(PopupMenu_Item, "OpenEditor", "HTMLエディタで開く(&H)", &TMainForm::OpenEditorClick);
+    CopyTag = AddItem(PopupMenu_Item, "CopyTag", "Lexicanaタグをコピー(&W)", &TMainForm::CopyTagClick);
     HorzLine1 = PopupMenu_Item->addSeparator();
-    ConvPart = AddItem(PopupMenu_Item, "このパートだけを変換(&C)", &TMainForm::ConvPartClick_PopUp);
+    ConvPart
+        = AddItem(PopupMenu_Item, "ConvPart", "このパートだけを変換(&C)", &TMainForm::ConvPartClick_PopUp);
+}
+
+void TMainForm::AttachRecordKeys()
+{
+    // The record keys work wherever the focus is inside the grid (its cell
+    // editor included) or the text pane.
+    for (QAction* item : { InsertRecord, InsertRecordNext, InsertFileRecord, D2 }) {
+        item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        StringGrid_Main->addAction(item);
+        Memo_Main->addAction(item);
+    }
+    connect(
+        qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocusForKeys(now); });
+    FollowFocusForKeys(QApplication::focusWidget());
+}
+
+void TMainForm::FollowFocusForKeys(QWidget* focus)
+{
+    // Ctrl+N inserts a record there and makes a new item data file
+    // elsewhere. Qt takes two items with one key in force as ambiguous and
+    // runs neither, so the main menu's item gives up its key while the
+    // grid or the pane has the focus: a widget shortcut of a menu item is in
+    // force only when the menu itself has the focus. The menu still shows
+    // the key.
+    if (!StringGrid_Main || !Memo_Main)
+        return; // the window is being taken apart
+    bool cellEditor = false;
+    const bool paneOrGrid = focus && IsPaneOrGrid(focus, cellEditor);
+    N16->setShortcutContext(paneOrGrid ? Qt::WidgetShortcut : Qt::WindowShortcut);
+}
+
+void TMainForm::RefreshItemStates()
+{
+    // Qt runs an item's key only while the item is enabled, so the
+    // enabling of the menus whose items have keys is brought up to date
+    // before a key is matched, as opening the menus would.
+    Edit1Click();
+    N7Click();
 }
 
 void TMainForm::BuildToolBars()
@@ -170,8 +197,10 @@ void TMainForm::BuildToolBars()
         bar->setFloatable(true);
         return bar;
     };
-    auto makeButton = [this](QToolBar* bar, ToolImage image, const char* hint, void (TMainForm::*handler)()) {
+    auto makeButton = [this](QToolBar* bar, const char* name, ToolImage image, const char* hint,
+                          void (TMainForm::*handler)()) {
         QAction* button = bar->addAction(ToolIcon(image), QString::fromUtf8(hint));
+        button->setObjectName(QString::fromLatin1(name));
         button->setToolTip(QString::fromUtf8(hint));
         if (handler)
             connect(button, &QAction::triggered, this, handler);
@@ -180,25 +209,26 @@ void TMainForm::BuildToolBars()
 
     ToolBar_lxs = makeBar("セットファイル", "ToolBar_lxs");
     // The new-set button runs the New command of the set file menu.
-    ToolButton_NewSet
-        = makeButton(ToolBar_lxs, ImageNewSet, "セットファイルの新規作成", &TMainForm::New1Click);
-    ToolButton_OpenSet
-        = makeButton(ToolBar_lxs, ImageOpenSet, "セットファイルを開く", &TMainForm::Open2Click);
-    ToolButton_SaveSet
-        = makeButton(ToolBar_lxs, ImageSaveSet, "セットファイルの上書き保存", &TMainForm::Save1Click);
+    ToolButton_NewSet = makeButton(
+        ToolBar_lxs, "ToolButton_NewSet", ImageNewSet, "セットファイルの新規作成", &TMainForm::New1Click);
+    ToolButton_OpenSet = makeButton(
+        ToolBar_lxs, "ToolButton_OpenSet", ImageOpenSet, "セットファイルを開く", &TMainForm::Open2Click);
+    ToolButton_SaveSet = makeButton(ToolBar_lxs, "ToolButton_SaveSet", ImageSaveSet,
+        "セットファイルの上書き保存", &TMainForm::Save1Click);
 
     ToolBar_Item = makeBar("データファイル", "ToolBar_Item");
-    ToolButton_NewItem
-        = makeButton(ToolBar_Item, ImageNewItem, "項目データファイルの新規作成", &TMainForm::N16Click);
-    ToolButton_OpenItem
-        = makeButton(ToolBar_Item, ImageOpenItem, "項目データファイルを開く", &TMainForm::Open1Click);
-    ToolButton_SaveItem
-        = makeButton(ToolBar_Item, ImageSaveItem, "項目データファイルの上書き保存", &TMainForm::S1Click);
+    ToolButton_NewItem = makeButton(ToolBar_Item, "ToolButton_NewItem", ImageNewItem,
+        "項目データファイルの新規作成", &TMainForm::N16Click);
+    ToolButton_OpenItem = makeButton(ToolBar_Item, "ToolButton_OpenItem", ImageOpenItem,
+        "項目データファイルを開く", &TMainForm::Open1Click);
+    ToolButton_SaveItem = makeButton(ToolBar_Item, "ToolButton_SaveItem", ImageSaveItem,
+        "項目データファイルの上書き保存", &TMainForm::S1Click);
 
     ToolBar_Edit = makeBar("編集", "ToolBar_Edit");
-    ToolButton_Find = makeButton(ToolBar_Edit, ImageFind, "検索", nullptr);
+    ToolButton_Find = makeButton(ToolBar_Edit, "ToolButton_Find", ImageFind, "検索", nullptr);
     // The conversion button is never disabled.
-    SpeedButton_Convert = makeButton(ToolBar_Edit, ImageConvert, "変換開始", &TMainForm::S2Click);
+    SpeedButton_Convert
+        = makeButton(ToolBar_Edit, "SpeedButton_Convert", ImageConvert, "変換開始", &TMainForm::S2Click);
 }
 
 void TMainForm::SetItemEnabled(QAction* action, bool enabled)
@@ -310,97 +340,25 @@ bool TMainForm::IsPaneOrGrid(QWidget* widget, bool& cellEditor) const
     return false;
 }
 
-QAction* TMainForm::PopupItemOfKey(const QKeySequence& key, bool editorHasFocus) const
+bool TMainForm::IsRefreshKey(QWidget* receiver, const QKeyEvent* event) const
 {
-    QList<QAction*> items;
-    // The in-place editor keeps its own editing keys.
-    if (!editorHasFocus)
-        CollectItems(Edit3, items);
-    CollectItems(PopUpRecOpe1, items);
-    return ItemWithKey(items, key);
-}
-
-QAction* TMainForm::MainItemOfKey(const QKeySequence& key) const
-{
-    QList<QAction*> items;
-    for (QAction* top : menuBar()->actions())
-        if (top->menu())
-            CollectItems(top->menu(), items);
-    return ItemWithKey(items, key);
-}
-
-QAction* TMainForm::ItemOfKey(QWidget* focus, const QKeySequence& key, bool& fromPopup) const
-{
-    bool cellEditor = false;
-    const bool paneOrGrid = focus && IsPaneOrGrid(focus, cellEditor);
-    QAction* item = paneOrGrid ? PopupItemOfKey(key, cellEditor) : nullptr;
-    fromPopup = item != nullptr;
-    if (!item) {
-        item = MainItemOfKey(key);
-        // The in-place editor keeps its own editing keys.
-        if (item && cellEditor && MenuHolds(Edit1, item))
-            item = nullptr;
-    }
-    return item;
-}
-
-bool TMainForm::RunShortcutKey(QWidget* focus, const QKeySequence& key)
-{
-    bool fromPopup = false;
-    QAction* item = ItemOfKey(focus, key, fromPopup);
-    if (!item)
+    if (!BelongsToWindow(receiver) || !MayBeShortcut(event))
         return false;
-    // The menus that hold the item are "opened" first, so that their
-    // enabling rules hold for the keys as well.
-    if (fromPopup) {
-        PopupMenu_ItemPopup();
-        if (MenuHolds(Edit3, item))
-            Edit1Click();
-    } else if (MenuHolds(Edit1, item)) {
-        Edit1Click();
-    } else if (MenuHolds(N7, item)) {
-        N7Click();
-    }
-    if (item->isEnabled())
-        item->trigger();
-    return true;
-}
-
-bool TMainForm::HandleKeyEvent(QWidget* receiver, QKeyEvent* event)
-{
-    if (!BelongsToWindow(receiver))
-        return false;
-    // Only the widget that has the focus decides (the event travels on to
+    // Only the widget that has the focus is asked (the event travels on to
     // its parents when that widget leaves it).
     QWidget* focus = receiver->window()->focusWidget();
-    if (focus ? receiver != focus : receiver != receiver->window())
-        return false;
-    const int code = event->key();
-    if (code == 0 || code == Qt::Key_unknown || code == Qt::Key_Control || code == Qt::Key_Shift
-        || code == Qt::Key_Alt || code == Qt::Key_Meta)
-        return false;
-    const Qt::KeyboardModifiers modifiers
-        = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
-    const QKeySequence key(QKeyCombination(modifiers, Qt::Key(code)));
-    if (event->type() == QEvent::ShortcutOverride) {
-        // Claim the key so that it arrives as a key press, not a shortcut.
-        bool fromPopup = false;
-        if (!ItemOfKey(receiver, key, fromPopup))
-            return false;
-        event->accept();
-        return true;
-    }
-    return RunShortcutKey(receiver, key);
+    return focus ? receiver == focus : receiver == receiver->window();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
-    case QEvent::KeyPress:
+        // Sent to the focus widget before Qt matches the key against the
+        // shortcuts; the event goes on unchanged.
         if (watched->isWidgetType()
-            && HandleKeyEvent(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event)))
-            return true;
+            && IsRefreshKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event)))
+            RefreshItemStates();
         break;
     case QEvent::FocusIn:
         if (watched == Memo_Main) {

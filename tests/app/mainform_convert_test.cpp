@@ -45,7 +45,7 @@ struct ConvertedSet {
     {
         set.Page("page.html");
         w.dialogs.Choose(set.set);
-        w.form->Open2->trigger();
+        w.action("Open2")->trigger();
     }
     WindowSet set;
     WindowTest w;
@@ -63,9 +63,9 @@ TEST(MainFormConvert, WholeRunKeepsTheRecordsReadOnlyAndEndsWithTheSuccessMessag
         EXPECT_EQ(dialog->ProgressBar_Record->minimum(), 1);
         EXPECT_EQ(dialog->ProgressBar_Record->maximum(), 3);
         // Neither a second run nor a record command gets in.
-        w.form->S2->trigger();
-        w.form->SpeedButton_Convert->trigger();
-        w.form->InsertRecordNext->trigger();
+        w.action("S2")->trigger();
+        w.action("SpeedButton_Convert")->trigger();
+        w.action("InsertRecordNext")->trigger();
         rowsDuringRun = w.table().RowCount();
     });
     PressKey(w.grid(), Qt::Key_T, Qt::AltModifier);
@@ -92,7 +92,7 @@ TEST(MainFormConvert, CancelQuestionAnsweredNoGoesOnAndYesInterrupts)
             QTimer::singleShot(0, dialog, [dialog] { dialog->CancelBottunClick(); });
         });
         w.sink.Answer(stop ? IdYes : IdNo);
-        w.form->S2->trigger();
+        w.action("S2")->trigger();
         ASSERT_EQ(w.sink.count(), 2u) << stop;
         EXPECT_EQ(w.sink.boxes[0].text, "変換を中断しますか？");
         EXPECT_EQ(w.sink.boxes[0].caption, "確認");
@@ -116,7 +116,7 @@ TEST(MainFormConvert, OnePartNeedsAFileRecordAtOrAboveTheRow)
     set.Page("page.html");
     WindowTest w;
     w.dialogs.Choose(set.set);
-    w.form->Open2->trigger();
+    w.action("Open2")->trigger();
     DialogWatcher watcher(nullptr);
 
     w.form->SelectCell(1, 1);
@@ -127,7 +127,7 @@ TEST(MainFormConvert, OnePartNeedsAFileRecordAtOrAboveTheRow)
 
     // From the context menu, at the operation row.
     w.global().OpRow = 3;
-    w.form->ConvPart->trigger();
+    w.action("ConvPart")->trigger();
     EXPECT_EQ(watcher.shown, 1);
     EXPECT_EQ(w.sink.last().text, "HTMLファイルの書き換えが正常に終了しました。");
     EXPECT_NE(set.Read("page.html").find("<i>alpha</i>"), std::string::npos);

@@ -57,7 +57,7 @@ TEST(MainFormDialogs, OptionsBackToSelectedCellModeSelectsTheFirstCell)
         options->PopupOpPosItems->button(0)->click();
         options->OKBtnClick();
     });
-    w.form->O1->trigger();
+    w.action("O1")->trigger();
     EXPECT_FALSE(w.global().PopupOperatePosition);
     EXPECT_EQ(w.grid()->CurrentCol(), 1);
     EXPECT_EQ(w.grid()->CurrentRow(), 1);

@@ -55,12 +55,12 @@ TEST(MainFormFiles, OpeningASetAsksFirstThenShowsItAndRemembersIt)
     WindowTest w;
     w.global().ItemDataModified = true;
     w.sink.Answer(IdCancel);
-    w.form->Open2->trigger();
+    w.action("Open2")->trigger();
     EXPECT_TRUE(w.dialogs.asked.empty());
 
     w.sink.Answer(IdNo);
     w.dialogs.Choose(set.set);
-    w.form->Open2->trigger();
+    w.action("Open2")->trigger();
     EXPECT_EQ(w.caption(), "set.lxs - Lexicana");
     EXPECT_EQ(w.cell(5, 2), "word");
     EXPECT_EQ(w.cell(5, 0), "word"); // heading from the conversion table
@@ -78,7 +78,7 @@ TEST(MainFormFiles, StartUpReadsTheRememberedSetFirstAndTheArgumentLast)
     {
         WindowTest w;
         w.dialogs.Choose(first.set);
-        w.form->Open2->trigger();
+        w.action("Open2")->trigger();
         w.global().StartupRead = true;
         ASSERT_TRUE(w.form->close());
     }
@@ -94,7 +94,7 @@ TEST(MainFormFiles, OpeningItemDataAsksWhetherTheSetFileIsUpdated)
     WindowTest w;
     w.dialogs.Choose(set.items, 1);
     w.sink.Answer(IdNo);
-    w.form->Open1->trigger();
+    w.action("Open1")->trigger();
     ASSERT_EQ(w.sink.count(), 1u);
     EXPECT_EQ(w.sink.last().text, "項目データファイルが変更されました。\nセットファイルを更新しますか？");
     EXPECT_EQ(w.sink.last().caption, "項目データファイル変更");
@@ -105,7 +105,7 @@ TEST(MainFormFiles, OpeningItemDataAsksWhetherTheSetFileIsUpdated)
     // A file that cannot be read keeps the name and records; no question.
     w.sink.clear();
     w.dialogs.Choose(set.dir.file("missing.csv"), 1);
-    w.form->Open1->trigger();
+    w.action("Open1")->trigger();
     EXPECT_EQ(w.global().ItemFileName, set.items);
     EXPECT_EQ(w.cell(1, 2), "y");
     for (const auto& text : w.texts())
@@ -117,8 +117,8 @@ TEST(MainFormFiles, NewSetFileForgetsTheNamesButKeepsTheRecords)
     WindowSet set({ { "x" } });
     WindowTest w;
     w.dialogs.Choose(set.set);
-    w.form->Open2->trigger();
-    w.form->New1->trigger();
+    w.action("Open2")->trigger();
+    w.action("New1")->trigger();
     EXPECT_EQ(w.caption(), "無題 - Lexicana");
     EXPECT_TRUE(w.global().TableFileName.empty());
     EXPECT_TRUE(w.global().HTMLDir.empty());
@@ -128,9 +128,9 @@ TEST(MainFormFiles, NewSetFileForgetsTheNamesButKeepsTheRecords)
     // Saving now asks for names instead of writing files called "無題".
     w.dialogs.asked.clear();
     w.dialogs.Cancel();
-    w.form->Save1->trigger();
+    w.action("Save1")->trigger();
     w.dialogs.Cancel();
-    w.form->S1->trigger();
+    w.action("S1")->trigger();
     EXPECT_EQ(w.dialogs.asked, (std::vector<std::string> { "save set", "save item" }));
 }
 
@@ -141,7 +141,7 @@ TEST(MainFormFiles, RecentFilesMoveToTheFrontAndOpenAfterTheQuestion)
     WindowTest w;
     for (const auto* set : { &a, &b, &a }) {
         w.dialogs.Choose(set->set);
-        w.form->Open2->trigger();
+        w.action("Open2")->trigger();
     }
     EXPECT_EQ(w.form->History().Entries(), (std::vector<std::string> { a.set, b.set }));
 

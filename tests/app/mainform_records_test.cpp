@@ -80,8 +80,8 @@ TEST(MainFormRecords, InsertAndInsertAfterRenumberTheRecords)
     w.global().PopupOperatePosition = true;
     for (int row : { 0, -1, 13, 40 }) {
         w.global().OpRow = row;
-        w.form->InsertRecord->trigger();
-        w.form->InsertRecordNext->trigger();
+        w.action("InsertRecord")->trigger();
+        w.action("InsertRecordNext")->trigger();
     }
     EXPECT_EQ(w.table().RowCount(), 13);
 }
@@ -109,8 +109,8 @@ TEST(MainFormRecords, DeleteAsksFirstAndRenumbers)
 
     // The last record left is emptied, not removed: the heading row stays.
     w.sink.Answer(IdOk).Answer(IdOk);
-    w.form->D2->trigger();
-    w.form->D2->trigger();
+    w.action("D2")->trigger();
+    w.action("D2")->trigger();
     EXPECT_EQ(w.table().RowCount(), 2);
     EXPECT_EQ(w.cell(1, 1), "");
     EXPECT_EQ(w.cell(1, 0), "h1");
@@ -140,7 +140,7 @@ TEST(MainFormRecords, OperationPositionFollowsTheMouseOrTheSelection)
     EXPECT_TRUE(ContextMenuOpens(w, r2.center()));
     EXPECT_EQ(w.global().OpRow, 2);
     w.sink.Answer(IdOk);
-    w.form->D2->trigger();
+    w.action("D2")->trigger();
     EXPECT_EQ(w.cell(1, 2), "r3");
 }
 
@@ -198,8 +198,8 @@ TEST(MainFormRecords, CountingReportsFileAndNormalRecordsOfTheParts)
     WindowSet set(rows);
     WindowTest w;
     w.dialogs.Choose(set.set);
-    w.form->Open2->trigger();
-    w.form->C2->trigger();
+    w.action("Open2")->trigger();
+    w.action("C2")->trigger();
     ASSERT_EQ(w.sink.count(), 1u);
     EXPECT_EQ(w.sink.last().text, "ファイルレコード\t2\n通常レコード\t5");
     EXPECT_EQ(w.sink.last().caption, "レコード数カウント結果");
@@ -207,7 +207,7 @@ TEST(MainFormRecords, CountingReportsFileAndNormalRecordsOfTheParts)
 
     w.table().SetCell(2, 4, "");
     w.table().SetCell(2, 7, "");
-    w.form->C2->trigger();
+    w.action("C2")->trigger();
     EXPECT_EQ(w.sink.last().text, "ファイルレコードがひとつもありません");
 }
 
@@ -216,7 +216,7 @@ TEST(MainFormRecords, RecordCountDialogChangesTheCountOrStartsANewTable)
     WindowSet set(Numbered(3));
     WindowTest w;
     w.dialogs.Choose(set.set);
-    w.form->Open2->trigger();
+    w.action("Open2")->trigger();
 
     QString shownCount;
     AnswerNextModal([&shownCount](QWidget* modal) {
@@ -231,7 +231,7 @@ TEST(MainFormRecords, RecordCountDialogChangesTheCountOrStartsANewTable)
         dialog->SpeedButton_UpClick();
         dialog->OKBtnClick();
     });
-    w.form->N14->trigger();
+    w.action("N14")->trigger();
     EXPECT_EQ(shownCount, "3");
     ASSERT_EQ(w.table().RowCount(), 6);
     EXPECT_EQ(w.cell(1, 3), "r3");
@@ -250,7 +250,7 @@ TEST(MainFormRecords, RecordCountDialogChangesTheCountOrStartsANewTable)
         dialog->OKBtnClick();
     });
     w.sink.Answer(IdNo);
-    w.form->N16->trigger();
+    w.action("N16")->trigger();
     EXPECT_EQ(caption, "新規作成");
     ASSERT_EQ(w.table().RowCount(), 3);
     EXPECT_EQ(w.cell(1, 1), "");
@@ -268,7 +268,7 @@ TEST(MainFormRecords, CopyTagPutsBothMarkersOfThePartOnTheClipboard)
     w.global().PartStartMarker = "<!-- s {ID} -->";
     w.global().PartEndMarker = "<!-- e {ID} {ID} -->";
     w.global().OpRow = 1;
-    w.form->CopyTag->trigger();
+    w.action("CopyTag")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "<!-- s P1 -->\n<!-- e P1 P1 -->");
 }
 

@@ -12,6 +12,7 @@
 #include "support/recordingsink.h"
 #include "support/testenv.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -21,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -150,6 +152,13 @@ public:
     }
 
     TStrSortGrid* grid() const { return form->StringGrid_Main; }
+    // A command of the window (menu item or tool button) by its object name.
+    QAction* action(const char* name) const
+    {
+        if (auto* found = form->findChild<QAction*>(QString::fromLatin1(name)))
+            return found;
+        throw std::runtime_error(std::string("no command named ") + name);
+    }
     TGlobal& global() const { return form->Global(); }
     TRecordTable& table() const { return form->Table(); }
     std::string cell(int col, int row) const { return table().Cell(col, row); }
