@@ -11,14 +11,19 @@ namespace lexicana {
 
 // Sorts rows fromRow .. toRow (whole rows, column 0 included) ascending by
 // the cells of column col, with the grid's redrawing suspended meanwhile.
-// The range is clipped to the table.
+// The range is clipped to the table. The name is the command's historical
+// one: the sort is not a quicksort but a stable sort by Japanese
+// collation (letter case ignored), each key computed once per sort, so
+// records with equal keys keep their order.
 void QsortGrid(TRecordTable& grid, int fromRow, int toRow, int col);
 
 // The heading sort: QsortGrid, then the range reversed when descending.
 // True when any row changed its place.
 bool QuickSortGrid(TRecordTable& grid, int fromRow, int toRow, int col, bool ascending);
 
-// Ascending by byte values with adjacent exchanges until none is needed.
+// Ascending by byte values with adjacent exchanges until none is needed
+// (quadratic, stable). Neither program calls it: it is the plain byte-order
+// sort kept beside the collated one, and only the tests use it.
 void BubbleSortGrid(TRecordTable& grid, int fromRow, int toRow, int col);
 
 // True when the conversion table's Sort column is a data column of grid.
