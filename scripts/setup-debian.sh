@@ -2,6 +2,8 @@
 # Installs the Debian 12 packages that building and testing Lexicana needs.
 #   setup-debian.sh          installs the missing ones
 #   setup-debian.sh --list   prints the package names
+#   setup-debian.sh --fuzz-list  prints the optional packages of the fuzz
+#                                harnesses (scripts/fuzz.sh: clang, libFuzzer)
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
@@ -11,6 +13,11 @@ packages=(
   fonts-noto-cjk
   xvfb xauth
 )
+fuzz_packages=(clang libclang-rt-14-dev)
+if [ "${1:-}" = "--fuzz-list" ]; then
+  echo "${fuzz_packages[@]}"
+  exit 0
+fi
 if [ "${1:-}" = "--list" ]; then
   echo "${packages[@]}"
   exit 0
