@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building and testing Lexicana needs.
+# Installs the Debian 12 packages that building, testing and packaging
+# Lexicana need (scripts/install-check.sh validates and packages).
 #   setup-debian.sh          installs the missing ones
 #   setup-debian.sh --list   prints the package names
 #   setup-debian.sh --fuzz-list  prints the optional packages of the fuzz
@@ -12,6 +13,7 @@ packages=(
   libgtest-dev
   fonts-noto-cjk
   xvfb xauth
+  desktop-file-utils appstream mandoc shared-mime-info dpkg-dev
 )
 fuzz_packages=(clang libclang-rt-14-dev)
 if [ "${1:-}" = "--fuzz-list" ]; then
