@@ -154,7 +154,9 @@ std::string MakeRelativePath(const std::string& path, const std::string& base, b
         }
         i += n;
     }
-    if (commonEnd == npos)
+    // A rest that starts with a separator (a doubled separator in path)
+    // would read as a root path: the path stays as it is.
+    if (commonEnd == npos || (commonEnd == baseFolder.size() && IsFolderSeparatorAt(path, commonEnd)))
         return path;
 
     const std::string parentStep = std::string("..") + SeparatorStyleOf(base);
