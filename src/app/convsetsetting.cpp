@@ -165,7 +165,7 @@ void TDlg_ConvSetSetting::Button_TemplateClick()
     open.title = QStringLiteral("テーブルファイルの指定");
     open.filter = kTableFilter;
     open.defaultSuffix = QStringLiteral("ctb");
-    open.folder = ExtractFileDir(programPath) + "template";
+    open.folder = ProgramDataFolder(programPath) + "/template";
     std::string templatePath;
     if (!ChooseFile(open, templatePath))
         return;

@@ -6,7 +6,6 @@
 #include "platform/programinfo.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <string>
 
 namespace lexicana {
@@ -25,9 +24,7 @@ QUrl HelpPageUrl(const TGlobal& global)
 {
     if (!global.UseLocalHelp)
         return QUrl(QString::fromLatin1(kSupportSiteAddress) + QString::fromLatin1(kRemoteManualPage));
-    const QString folder = global.ProgramPath.empty()
-        ? NativeQString(RunningProgramFolder())
-        : QFileInfo(NativeQString(global.ProgramPath)).absolutePath();
+    const QString folder = NativeQString(ProgramDataFolder(global.ProgramPath));
     return QUrl::fromLocalFile(folder + QStringLiteral("/manual/menu.html"));
 }
 

@@ -1,6 +1,6 @@
-// The help command: the manual page beside the program ("manual/menu.html")
-// or, when the user prefers it, the latest manual on the support web site,
-// handed to the desktop's handler.
+// The help command: the manual page shipped with the program ("manual/menu.html",
+// beside it or in its share folder) or, when the user prefers it, the latest
+// manual on the support web site, handed to the desktop's handler.
 #pragma once
 
 #include <QUrl>
@@ -14,9 +14,10 @@ inline constexpr const char* kSupportSiteAddress = "https://lexicana.example.org
 // The manual's page below the site's base address.
 inline constexpr const char* kRemoteManualPage = "manual/lexicana/menu.html";
 
-// The page to open: file://<program folder>/manual/menu.html when
-// UseLocalHelp is set (the folder of ProgramPath, else of the running
-// program), otherwise the site's base address + kRemoteManualPage.
+// The page to open: file://<data folder>/manual/menu.html when UseLocalHelp
+// is set (ProgramDataFolder of ProgramPath, else of the running program:
+// beside the program or in its installed share folder), otherwise the site's
+// base address + kRemoteManualPage.
 QUrl HelpPageUrl(const TGlobal& global);
 // Opens HelpPageUrl with the desktop's handler; a failure is not reported.
 bool OpenHelp(const TGlobal& global);

@@ -154,20 +154,24 @@ bool SaveWhole(const QString& path, const QByteArray& bytes, std::string* error)
     return true;
 }
 
+// The same type as the system-wide package installed with the program
+// (data/lexicana-lxs.xml), so that either one serves the association.
 QByteArray MimePackageText()
 {
     return QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                              "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                             "  <mime-type type=\"application/x-lexicana-set\">\n"
-                             "    <comment>Lexicana セットファイル</comment>\n"
-                             "    <sub-class-of type=\"text/plain\"/>\n"
-                             "    <generic-icon name=\"text-x-generic\"/>\n"
-                             // Above the usual weight of 50, so that the
-                             // extension is ours even where another type
-                             // also claims it.
-                             "    <glob pattern=\"*.lxs\" weight=\"80\"/>\n"
-                             "  </mime-type>\n"
-                             "</mime-info>\n");
+                             "  <mime-type type=\"")
+        + kSetFileMimeType
+        + QByteArrayLiteral("\">\n"
+                            "    <comment>Lexicana セットファイル</comment>\n"
+                            "    <sub-class-of type=\"text/plain\"/>\n"
+                            "    <generic-icon name=\"text-x-generic\"/>\n"
+                            // Above the usual weight of 50, so that the
+                            // extension is ours even where another type
+                            // also claims it.
+                            "    <glob pattern=\"*.lxs\" weight=\"80\"/>\n"
+                            "  </mime-type>\n"
+                            "</mime-info>\n");
 }
 
 QByteArray DesktopEntryText(const std::string& programPath, bool withIcon)

@@ -1,8 +1,11 @@
 #include "platform/programinfo.h"
 
+#include "platform/nativepath.h"
 #include "platform/qsjis.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace lexicana {
@@ -24,6 +27,12 @@ std::string ToDocument(const QString& text)
     return bytes ? *bytes : text.toStdString();
 }
 
+QString FromDocument(const std::string& documentPath)
+{
+    const std::string native = NativeFileName(documentPath);
+    return QFile::decodeName(QByteArray(native.data(), static_cast<qsizetype>(native.size())));
+}
+
 } // namespace
 
 std::string RunningProgramPath()
@@ -39,6 +48,19 @@ std::string RunningProgramFileName()
 std::string RunningProgramFolder()
 {
     return ToDocument(QFileInfo(ProgramFile()).absolutePath());
+}
+
+std::string ProgramDataFolder(const std::string& programPath)
+{
+    const QString program = programPath.empty() ? ProgramFile() : FromDocument(programPath);
+    const QDir folder = QFileInfo(program).absoluteDir();
+    if (QFileInfo(folder.filePath(QStringLiteral("template"))).isDir()
+        || QFileInfo(folder.filePath(QStringLiteral("manual"))).isDir())
+        return ToDocument(folder.absolutePath());
+    const QString shared = QDir::cleanPath(folder.absoluteFilePath(QStringLiteral("../share/lexicana")));
+    if (QFileInfo(shared).isDir())
+        return ToDocument(shared);
+    return ToDocument(folder.absolutePath());
 }
 
 } // namespace lexicana
