@@ -4,6 +4,7 @@
 # (cpack -G DEB) and unpacks it into a temporary folder; on each tree it
 #   - runs desktop-file-validate, appstreamcli validate --no-net and
 #     mandoc -T lint on the installed desktop entry, metainfo and man page,
+#     and checks that the man page names every option of --help,
 #   - builds a MIME database from the installed package and checks that
 #     "*.lxs" is the set-file type the program's own association writes,
 #   - runs the installed lexicana-convert --version and converts a copy of
@@ -62,6 +63,13 @@ check_tree() {
   desktop-file-validate "$share/applications/$desktop_id"
   appstreamcli validate --no-net "$metainfo"
   mandoc -T lint -W warning "$share/man/man1/lexicana-convert.1"
+  # Every option of lexicana-convert --help has its place in the man page.
+  local page options
+  page="$(mandoc -T ascii "$share/man/man1/lexicana-convert.1" | sed 's/.\x08//g')"
+  options="$("$root/bin/lexicana-convert" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)"
+  for option in $options; do
+    grep -q -- "$option\b" <<<"$page" || fail "the man page does not describe $option"
+  done
 
   # The desktop entry, the MIME package and the metainfo name the type and
   # the entry that the program's association writes.
