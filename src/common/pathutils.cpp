@@ -154,9 +154,12 @@ std::string MakeRelativePath(const std::string& path, const std::string& base, b
         }
         i += n;
     }
-    // A rest that starts with a separator (a doubled separator in path)
-    // would read as a root path: the path stays as it is.
-    if (commonEnd == npos || (commonEnd == baseFolder.size() && IsFolderSeparatorAt(path, commonEnd)))
+    // A rest that would read as an absolute path (a doubled separator, or a
+    // folder named like a drive after the base folder) keeps the path whole.
+    if (commonEnd == npos)
+        return path;
+    const std::string_view rest = std::string_view(path).substr(commonEnd);
+    if (commonEnd == baseFolder.size() && (IsFolderSeparatorAt(path, commonEnd) || HasDrivePrefix(rest)))
         return path;
 
     const std::string parentStep = std::string("..") + SeparatorStyleOf(base);

@@ -430,7 +430,10 @@ int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, b
         std::vector<int> fields(static_cast<std::size_t>(grid.RowCount()));
         std::size_t estimate = 0;
         for (int row = 0; row < grid.RowCount(); ++row) {
-            const int count = std::max(padded, grid.UsedCellCount(row));
+            int count = std::max(padded, grid.UsedCellCount(row));
+            // Cells that are blank once trimmed do not widen the line.
+            while (count > padded && count > 1 && TrimTrailingBlanks(grid.Cell(count - 1, row)).empty())
+                --count;
             fields[static_cast<std::size_t>(row)] = count;
             for (int col = 0; col < count; ++col)
                 estimate += grid.Cell(col, row).size() + 4;
