@@ -3,15 +3,19 @@
 // error; the exit status says how the run ended (see CliUsageText).
 #include "cli/interrupt.h"
 #include "cli/options.h"
+#include "cli/runreport.h"
 #include "cli/terminalline.h"
 #include "cli/terminalprogress.h"
 #include "cli/terminalsink.h"
+#include "common/pathutils.h"
 #include "common/version.h"
 #include "data/global.h"
 #include "document/document.h"
 #include "platform/nativepath.h"
+#include "platform/sjistext.h"
 
 #include <QCoreApplication>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -37,10 +41,34 @@ bool SetFileDocumentPath(const std::string& given, std::string& path)
     return DocumentPathFromNative(native, path);
 }
 
+// The folder of --output as a document path ending in a separator, or an
+// empty string (with the reason printed) when it cannot be used: it may not
+// be the HTML folder or lie inside it, where its files would become pages.
+std::string OutputFolder(const std::string& given, const std::string& htmlDir)
+{
+    std::string folder;
+    if (!SetFileDocumentPath(given, folder)) {
+        std::fprintf(stderr,
+            "lexicana-convert: --output のフォルダ名に Shift_JIS で表せない文字があります: %s\n",
+            given.c_str());
+        return std::string();
+    }
+    folder = IncludeTrailingSeparator(folder);
+    const std::string html = IncludeTrailingSeparator(htmlDir);
+    if (folder.compare(0, html.size(), html) == 0) {
+        std::fprintf(stderr, "lexicana-convert: --output のフォルダが HTML フォルダの中にあります: %s\n",
+            given.c_str());
+        return std::string();
+    }
+    return folder;
+}
+
 int Run(const TCliOptions& options)
 {
-    TTerminalLine line(stderr, ::isatty(STDERR_FILENO) == 1);
+    const auto started = std::chrono::steady_clock::now();
+    TTerminalLine line(stderr, !options.quiet && ::isatty(STDERR_FILENO) == 1);
     TTerminalSink sink(stderr, &line);
+    sink.SetQuiet(options.quiet);
     SetMessageSink(&sink);
     // The default sink again on every way out, before sink goes away.
     struct SinkGuard {
@@ -75,6 +103,18 @@ int Run(const TCliOptions& options)
         return kExitUsage;
     }
 
+    TRunTarget target;
+    target.keepContents = options.diff;
+    if (options.check) {
+        target.mode = TRunTarget::Mode::CheckOnly;
+    } else if (!options.outputDir.empty()) {
+        target.mode = TRunTarget::Mode::Folder;
+        target.folder = OutputFolder(options.outputDir, doc.Global().HTMLDir);
+        if (target.folder.empty())
+            return kExitUsage;
+    }
+    doc.SetRunTarget(target);
+
     TTerminalProgress progress(global, line, InterruptRequested);
     doc.SetProgress(&progress);
     if (options.partRow > 0)
@@ -86,9 +126,31 @@ int Run(const TCliOptions& options)
     const TRunOutcome& outcome = doc.LastRun();
     if (!outcome.told)
         std::fprintf(stderr, "lexicana-convert: 変換が結果コード %d で終わりました。\n", outcome.result);
-    if (!outcome.skipped.empty())
-        std::fprintf(stderr, "スキップしたパート: %zu\n", outcome.skipped.size());
-    return outcome.Done() ? kExitDone : kExitStopped;
+    if (!options.quiet) {
+        if (!outcome.skipped.empty())
+            std::fprintf(stderr, "スキップしたパート: %zu\n", outcome.skipped.size());
+        if (outcome.Done())
+            std::fputs(OutcomeSummary(outcome, options.check).c_str(), stderr);
+    }
+    // A check lists the pages that would change, one per line.
+    if (options.check && !options.json)
+        for (const std::string& page : outcome.written)
+            std::printf("%s\n", SjisToUtf8(page).c_str());
+    if (options.diff && !options.json)
+        std::fputs(OutcomeDiffs(outcome, ::isatty(STDOUT_FILENO) == 1).c_str(), stdout);
+
+    int status = outcome.Done() ? kExitDone : kExitStopped;
+    if (options.check && outcome.Done() && !outcome.written.empty())
+        status = kExitStopped;
+    if (options.json) {
+        TRunFacts facts;
+        facts.exitStatus = status;
+        facts.check = options.check;
+        facts.records = doc.Global().NormalRecordCount;
+        facts.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        std::fputs(OutcomeJson(outcome, facts).c_str(), stdout);
+    }
+    return status;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 namespace lexicana {
 
@@ -80,6 +81,18 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
             options.action = TCliOptions::Action::Version;
             return true;
         }
+        const std::pair<const char*, bool*> flags[] = {
+            { "--check", &options.check },
+            { "--diff", &options.diff },
+            { "--quiet", &options.quiet },
+            { "--json", &options.json },
+        };
+        bool isFlag = false;
+        for (const auto& [flag, field] : flags)
+            if (arg == flag)
+                *field = isFlag = true;
+        if (isFlag)
+            continue;
         // Options with a value: "--name value" or "--name=value".
         std::string name = arg, value;
         bool hasValue = false;
@@ -88,7 +101,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
             value = arg.substr(eq + 1);
             hasValue = true;
         }
-        if (name != "--part" && name != "--kanji" && name != "--newline") {
+        if (name != "--part" && name != "--kanji" && name != "--newline" && name != "--output") {
             error = "不明なオプションです: " + arg;
             return false;
         }
@@ -106,6 +119,12 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
                 return false;
             }
             options.partRow = *row;
+        } else if (name == "--output") {
+            if (value.empty()) {
+                error = "--output にはフォルダを指定してください";
+                return false;
+            }
+            options.outputDir = value;
         } else if (name == "--kanji") {
             options.kanjiCode = KanjiCodeOfName(value);
             if (!options.kanjiCode) {
@@ -125,6 +144,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
         return false;
     }
     options.setFile = files.front();
+    if (options.check && !options.outputDir.empty()) {
+        error = "--check と --output は同時に指定できません";
+        return false;
+    }
     return true;
 }
 
@@ -139,6 +162,13 @@ std::string CliUsageText()
            "                          出力する漢字コード (auto: ページで検出したもの)\n"
            "  --newline crlf|cr|lf|auto\n"
            "                          出力する改行コード (auto: ページで検出したもの)\n"
+           "  --check                 何も書き込まずに変換し、変わるページを標準出力に\n"
+           "                          表示する (変わるページがあれば終了コード 1)\n"
+           "  --diff                  変わるページごとに unified diff を標準出力に表示する\n"
+           "  --output DIR            変わるページと外部出力ファイルを、同じ相対名で\n"
+           "                          DIR の下に書き出す (元のファイルは変更しない)\n"
+           "  --quiet                 エラー以外は何も表示しない\n"
+           "  --json                  終了時に結果を JSON で標準出力に表示する\n"
            "  -h, --help              この説明を表示する\n"
            "  -v, --version           バージョンを表示する\n"
            "\n"
@@ -149,8 +179,11 @@ std::string CliUsageText()
            "変換前か変換後のどちらかの状態です)。SOURCE_DATE_EPOCH が設定されていれば\n"
            "その時刻を日付と時刻に使います。\n"
            "\n"
-           "終了コード: 0 変換が正常に終了した, 1 中断または失敗,\n"
-           "            2 使い方の誤りまたはセットファイルを読めない\n";
+           "内容が変わらないページと外部出力ファイルは書き換えません (時刻もそのまま)。\n"
+           "--check は外部出力ファイルを判定に含めません (日付と時刻は実行のたびに変わるため)。\n"
+           "\n"
+           "終了コード: 0 変換が正常に終了した (--check: すべて最新), 1 中断または失敗\n"
+           "            (--check: 変わるページがある), 2 使い方の誤りまたはセットファイルを読めない\n";
 }
 
 } // namespace lexicana

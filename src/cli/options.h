@@ -1,6 +1,7 @@
 // Command-line options of lexicana-convert: which set file to convert, the
-// whole run or one part, and the character code and line ends that override
-// the stored options for this run only.
+// whole run or one part, the character code and line ends that override
+// the stored options for this run only, where the files go (in place, a
+// check, a folder) and what is printed.
 #pragma once
 
 #include <optional>
@@ -19,6 +20,16 @@ struct TCliOptions {
     // Overrides of TGlobal::KanjiCode and NewLineCode (-1 = as in the page).
     std::optional<int> kanjiCode;
     std::optional<int> newLineCode;
+    // --check: convert in memory, write nothing, list the pages that would
+    // change. --diff: show each changed page as a unified diff. --output:
+    // write the changed files under this folder instead of in place.
+    bool check = false;
+    bool diff = false;
+    std::string outputDir;
+    // --quiet: only errors on standard error. --json: one JSON object on
+    // standard output at the end.
+    bool quiet = false;
+    bool json = false;
 };
 
 // Parses the arguments after the program name. False on a usage error, with

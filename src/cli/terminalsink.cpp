@@ -67,10 +67,12 @@ TTerminalSink::TTerminalSink(std::FILE* out, TTerminalLine* line)
 
 int TTerminalSink::Show(const MessageRequest& request)
 {
+    const int answer = NonInteractiveAnswer(request);
+    if (quiet_ && request.icon() != MessageIcon::Stop && request.icon() != MessageIcon::Warning)
+        return answer;
     if (line_)
         line_->Clear();
     std::fprintf(out_, "[%s] %s\n", request.caption.c_str(), TerminalText(request.text).c_str());
-    const int answer = NonInteractiveAnswer(request);
     if (request.buttons() != MessageButtons::Ok) {
         // The run notes the skipped part in its outcome; this only says why
         // the page stays as it was.

@@ -28,10 +28,14 @@ public:
     explicit TTerminalSink(std::FILE* out, TTerminalLine* line = nullptr);
 
     int Show(const MessageRequest& request) override;
+    // Quiet: only boxes with the stop or warning icon are printed; every
+    // question still gets its answer.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
 
 private:
     std::FILE* out_;
     TTerminalLine* line_;
+    bool quiet_ = false;
 };
 
 } // namespace lexicana

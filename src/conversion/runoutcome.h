@@ -7,6 +7,7 @@
 #include "common/resultcodes.h"
 
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -28,6 +29,17 @@ struct TRunOutcome {
         std::string partId;
     };
     std::vector<Part> skipped;
+    // With TRunTarget::keepContents: each changed page's content before the
+    // run and after it, in the order of written.
+    struct Change {
+        std::string page;
+        std::string before;
+        std::string after;
+    };
+    std::vector<Change> changes;
+    // Pages a run that does not write in place has changed so far, by name:
+    // the next part of the same page starts from this content.
+    std::unordered_map<std::string, std::string> staged;
 
     bool Done() const { return result == RunDone; }
     // A page holding several parts is rewritten once per part; it is listed
@@ -38,6 +50,16 @@ struct TRunOutcome {
             written.push_back(page);
         if (unchanged_.erase(page) > 0)
             std::erase(unchanged, page);
+    }
+    // Keeps before (the first time) and after (every time) of a changed page.
+    void NoteContents(const std::string& page, const std::string& before, const std::string& after)
+    {
+        for (Change& change : changes)
+            if (change.page == page) {
+                change.after = after;
+                return;
+            }
+        changes.push_back({ page, before, after });
     }
     void NoteUnchanged(const std::string& page)
     {

@@ -266,7 +266,7 @@ int TDocument::WriteToHTML(
         links.reset();
         if (pages != RunPagesDone)
             return pages;
-        if (global_.ItemDataModified && global_.SaveCSVatConv)
+        if (global_.ItemDataModified && global_.SaveCSVatConv && target_.WritesInPlace())
             SaveDlg();
         return RunDone;
     } catch (const std::exception& e) {

@@ -21,7 +21,8 @@ void TDocument::SetProgress(IConversionProgress* progress)
 
 PageInputs TDocument::Pages()
 {
-    return { grid_, global_, HeadTableLines, MainTableLines, FootTableLines, TableFileLines, Progress(), lastRun_ };
+    return { grid_, global_, HeadTableLines, MainTableLines, FootTableLines, TableFileLines, Progress(),
+        lastRun_, target_ };
 }
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -9,6 +9,7 @@
 #include "common/stringlist.h"
 #include "conversion/progress.h"
 #include "conversion/runoutcome.h"
+#include "conversion/runtarget.h"
 #include "data/global.h"
 #include "data/recordtable.h"
 #include "html/pageinputs.h"
@@ -40,8 +41,8 @@ public:
     }
 
     // Notifications.
-    virtual void UpdateCaption() {}
-    virtual void ShowCellPosition() {}
+    virtual void UpdateCaption() { }
+    virtual void ShowCellPosition() { }
     // Make (col, row) the current cell so the text pane and status follow.
     virtual void SelectCell(int col, int row) { (void)col, (void)row; }
     virtual void SetBusyCursor(bool busy) { (void)busy; }
@@ -107,6 +108,9 @@ public:
     int StartConversion();
     int ConvertOnePart(int row);
     const TRunOutcome& LastRun() const { return lastRun_; }
+    // Where the next runs put their files (in place unless set otherwise).
+    // A run that does not write in place never saves the item data either.
+    void SetRunTarget(const TRunTarget& target) { target_ = target; }
     // The run itself (Converting set and progress open by the caller);
     // onlyRow 0 for every part, else the grid row of the one file record.
     int RunConversion(int onlyRow);
@@ -114,11 +118,11 @@ public:
     int WriteToHTML(const std::string& htmlBaseDir, const FileListGrid& parts, const TStringList& outputList,
         int onlyRow);
     // RunPagesDone, RunCancelled, a page code (message shown), -2.
-    int HTMLFileOperation(const FileListGrid& parts, const TStringList& outputList, const WordLink& links,
-        int onlyRow);
+    int HTMLFileOperation(
+        const FileListGrid& parts, const TStringList& outputList, const WordLink& links, int onlyRow);
     // Rewrites the page of parts entry index: a PageResult, -1 or -2.
-    int MakeOnePage(const FileListGrid& parts, const WordLink& links, const std::vector<unsigned char>& columnUsed,
-        int index);
+    int MakeOnePage(const FileListGrid& parts, const WordLink& links,
+        const std::vector<unsigned char>& columnUsed, int index);
     bool IsRunning() const { return running_; }
     // A document without a conversion table (nothing opened yet, or a set
     // that could not be opened) cannot be converted: says so and returns
@@ -132,6 +136,7 @@ private:
 
     bool running_ = false;
     TRunOutcome lastRun_;
+    TRunTarget target_;
     TGlobal& global_;
     IDocumentUi defaultUi_;
     IDocumentUi* ui_;
@@ -140,4 +145,4 @@ private:
     TRecordTable grid_;
 };
 
-}  // namespace lexicana
+} // namespace lexicana

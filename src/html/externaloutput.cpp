@@ -10,8 +10,8 @@
 
 namespace lexicana {
 
-void UpdateExternalOutputFiles(
-    const TGlobal& global, const TStringList& outputList, const std::function<void()>& processEvents)
+void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputList, const TRunTarget& target,
+    const std::function<void()>& processEvents)
 {
     ReplaceExtTag tags(global.HTMLDir);
     tags.AddTag(global.OuterRecordStart, global.OuterRecordEnd, std::to_string(global.NormalRecordCount));
@@ -25,7 +25,7 @@ void UpdateExternalOutputFiles(
     // Every listed line, empty ones included; a failed file does not stop
     // the update.
     for (const std::string& name : outputList) {
-        const int result = tags.ApplyToFile(name);
+        const int result = tags.ApplyToFile(name, target);
         if (result == ExtTagCannotRead)
             ShowFileError(OutputCannotRead, name);
         else if (result == ExtTagCannotWrite)

@@ -3,9 +3,10 @@
 // external output list are refreshed.
 #pragma once
 
-#include <functional>
-
 #include "common/stringlist.h"
+#include "conversion/runtarget.h"
+
+#include <functional>
 
 namespace lexicana {
 
@@ -15,7 +16,8 @@ class TGlobal;
 // outputList (relative names against global.HTMLDir), in order, empty
 // lines included; failures are shown (messages 109 and 110) and the update
 // goes on. processEvents, when given, runs after every file.
-void UpdateExternalOutputFiles(
-    const TGlobal& global, const TStringList& outputList, const std::function<void()>& processEvents = {});
+// target says where the files go (in place, nowhere, or a folder).
+void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputList,
+    const TRunTarget& target = {}, const std::function<void()>& processEvents = {});
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -7,6 +7,7 @@
 #include "common/stringlist.h"
 #include "conversion/progress.h"
 #include "conversion/runoutcome.h"
+#include "conversion/runtarget.h"
 #include "data/global.h"
 #include "data/recordtable.h"
 
@@ -26,6 +27,8 @@ struct PageInputs {
     IConversionProgress& progress;
     // Each page written and each part skipped is noted here.
     TRunOutcome& outcome;
+    // Where the rewritten pages and output files go.
+    const TRunTarget& target;
 };
 
 } // namespace lexicana

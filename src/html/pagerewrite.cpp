@@ -9,11 +9,13 @@
 
 #include "common/fileio.h"
 #include "common/messages.h"
+#include "common/pathutils.h"
 #include "common/utils.h"
 #include "html/externaloutput.h"
 #include "html/fileerror.h"
 #include "html/markersearch.h"
 #include "jconvert/jconvert.h"
+#include "platform/filesystem.h"
 #include "platform/tempfile.h"
 
 #include <algorithm>
@@ -65,6 +67,17 @@ private:
     std::string path_;
 };
 
+// Writes the new page into the run's own folder, creating the folders it
+// needs; a failure is shown naming the file that could not be written.
+bool WriteFolderCopy(const PageInputs& in, const std::string& pagePath, const std::string& bytes)
+{
+    const std::string out = in.target.FolderPathOf(in.global.HTMLBaseDir, pagePath);
+    if (MakeFolders(ExtractFileDir(out)) && SaveFileAtomically(out, bytes))
+        return true;
+    ShowFileError(PageCannotWriteTemp, out);
+    return false;
+}
+
 } // namespace
 
 int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringList& outputList,
@@ -84,7 +97,7 @@ int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringL
             if (!in.global.Converting)
                 return RunCancelled;
         }
-        UpdateExternalOutputFiles(in.global, outputList, [&in] { in.progress.ProcessEvents(); });
+        UpdateExternalOutputFiles(in.global, outputList, in.target, [&in] { in.progress.ProcessEvents(); });
         return RunPagesDone;
     } catch (const std::exception& e) {
         ReportError(e, "HTMLFileOperation");
@@ -114,8 +127,13 @@ int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink&
             in.progress.SetPartId(partId);
             in.progress.SetRecord(fileRow, in.grid.RowCount() - 1);
 
-            if (ReadFileToString(path, page) != FileOk)
+            // A page this run has changed without writing it in place is
+            // taken as the run left it.
+            if (const auto staged = in.outcome.staged.find(fileName); staged != in.outcome.staged.end())
+                page = staged->second;
+            else if (ReadFileToString(path, page) != FileOk)
                 return PageCannotRead;
+            const std::string before = page;
 
             // The markers are looked for with the boundaries of the page's
             // own code; code and line end are judged over the whole page.
@@ -143,36 +161,61 @@ int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink&
             std::erase(part, '\r');
             part = ConvertReturnCode(part, outputLineEnd);
 
-            in.progress.SelectStep(IConversionProgress::StepWriteTemp);
             page.insert(after, part);
-            const bool inPlace = !temp.Write(path, page);
-            if (inPlace && !WritableOnlyInPlace(path))
-                return PageCannotWriteTemp;
-            if (!inPlace && ReadFileToString(temp.Path(), page) != FileOk)
-                return PageCannotRead;
-
-            // Consistent when the start marker still ends where it did and the
-            // end marker still has exactly the old tail behind it.
-            const std::size_t start2 = FindMarker(page, startMarker, pageCode);
-            const std::size_t end2 = FindMarker(page, endMarker, pageCode);
-            if (start2 != npos && end2 != npos && start2 + startMarker.size() == after
-                && page.size() - end2 == tail) {
-                in.progress.SelectStep(IConversionProgress::StepReplacePage);
-                if (inPlace) {
-                    if (!SaveFileAtomically(path, page))
-                        return PageCannotWriteTemp;
-                    in.outcome.NoteWritten(fileName);
-                    return PageOk;
-                }
-                if (!ReplaceFileWithTemp(temp.Path(), path))
-                    return PageCannotReplace;
-                temp.Release();
-                in.outcome.NoteWritten(fileName);
+            // A page that already holds exactly its new content is left
+            // untouched: its time, permissions and inode stay as they are.
+            if (page == before) {
+                in.outcome.NoteUnchanged(fileName);
                 return PageOk;
             }
+            // Consistent when the start marker still ends where it did and the
+            // end marker still has exactly the old tail behind it.
+            const auto consistent = [&](const std::string& text) {
+                const std::size_t start2 = FindMarker(text, startMarker, pageCode);
+                const std::size_t end2 = FindMarker(text, endMarker, pageCode);
+                return start2 != npos && end2 != npos && start2 + startMarker.size() == after
+                    && text.size() - end2 == tail;
+            };
+            const auto noteChanged = [&] {
+                in.outcome.NoteWritten(fileName);
+                if (in.target.keepContents)
+                    in.outcome.NoteContents(fileName, before, page);
+            };
 
-            // The page on disk has not been touched; the user may skip it.
-            temp.Remove();
+            in.progress.SelectStep(IConversionProgress::StepWriteTemp);
+            if (!in.target.WritesInPlace()) {
+                // Checked in memory; only a folder run writes, into its folder.
+                if (consistent(page)) {
+                    in.progress.SelectStep(IConversionProgress::StepReplacePage);
+                    if (in.target.mode == TRunTarget::Mode::Folder && !WriteFolderCopy(in, path, page))
+                        return -1;
+                    in.outcome.staged[fileName] = page;
+                    noteChanged();
+                    return PageOk;
+                }
+            } else {
+                const bool inPlace = !temp.Write(path, page);
+                if (inPlace && !WritableOnlyInPlace(path))
+                    return PageCannotWriteTemp;
+                if (!inPlace && ReadFileToString(temp.Path(), page) != FileOk)
+                    return PageCannotRead;
+                if (consistent(page)) {
+                    in.progress.SelectStep(IConversionProgress::StepReplacePage);
+                    if (inPlace) {
+                        if (!SaveFileAtomically(path, page))
+                            return PageCannotWriteTemp;
+                    } else {
+                        if (!ReplaceFileWithTemp(temp.Path(), path))
+                            return PageCannotReplace;
+                        temp.Release();
+                    }
+                    noteChanged();
+                    return PageOk;
+                }
+                // The page on disk has not been touched.
+                temp.Remove();
+            }
+            // The user may skip the part.
             if (ShowMessageBox(kRetryQuestion, kPartRetryCaption, MbYesNo) != IdYes) {
                 in.outcome.skipped.push_back({ fileName, partId });
                 return PageOk;

@@ -2,6 +2,7 @@
 
 #include "common/fileio.h"
 #include "common/pathutils.h"
+#include "platform/filesystem.h"
 
 #include <utility>
 
@@ -66,15 +67,22 @@ std::string ReplaceExtTag::ApplyToText(std::string content) const
     return content;
 }
 
-int ReplaceExtTag::ApplyToFile(const std::string& name) const
+int ReplaceExtTag::ApplyToFile(const std::string& name, const TRunTarget& target, bool* changed) const
 {
     const std::string path = ResolveName(name);
     std::string content;
     if (ReadFileToString(path, content) != FileOk)
         return ExtTagCannotRead;
+    const std::string updated = ApplyToText(content);
+    if (changed)
+        *changed = updated != content;
+    if (updated == content || target.mode == TRunTarget::Mode::CheckOnly)
+        return ExtTagOk;
     // Written through a temporary file and a rename: the file is either its
     // old or its new self, never half-written.
-    if (!SaveFileAtomically(path, ApplyToText(std::move(content))))
+    const std::string out
+        = target.WritesInPlace() ? path : target.FolderPathOf(IncludeTrailingSeparator(baseDir_), path);
+    if ((!target.WritesInPlace() && !MakeFolders(ExtractFileDir(out))) || !SaveFileAtomically(out, updated))
         return ExtTagCannotWrite;
     return ExtTagOk;
 }

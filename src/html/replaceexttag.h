@@ -3,6 +3,8 @@
 // the value in place of its old text, and every other byte stays as it was.
 #pragma once
 
+#include "conversion/runtarget.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +32,10 @@ public:
 
     // Rewrites the file (name resolved against BaseDir): 0 done, -99 cannot
     // be read, -98 cannot be written (the file then keeps its old content).
-    int ApplyToFile(const std::string& name) const;
+    // A file whose content stays the same is not written at all; a check
+    // writes nothing and a folder run writes into its folder. changed (when
+    // given) tells whether the content changed.
+    int ApplyToFile(const std::string& name, const TRunTarget& target = {}, bool* changed = nullptr) const;
 
     // The full path ApplyToFile uses for name.
     std::string ResolveName(const std::string& name) const;

@@ -3,6 +3,7 @@
 #include "platform/nativepath.h"
 #include "platform/sjistext.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -210,6 +211,11 @@ bool PathIsFolder(const std::string& path)
 bool PathExists(const std::string& path)
 {
     return QFileInfo::exists(QtFileName(path));
+}
+
+bool MakeFolders(const std::string& path)
+{
+    return QDir().mkpath(QtFileName(path));
 }
 
 } // namespace lexicana

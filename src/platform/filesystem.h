@@ -31,5 +31,8 @@ bool PathIsFile(const std::string& path);
 bool PathIsFolder(const std::string& path);
 // True when anything (a file, folder, device, FIFO ...) exists at the path.
 bool PathExists(const std::string& path);
+// Creates the folder and every missing folder above it; true when the
+// folder exists afterwards.
+bool MakeFolders(const std::string& path);
 
 } // namespace lexicana

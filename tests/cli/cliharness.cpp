@@ -1,9 +1,11 @@
 #include "cliharness.h"
 
 #include <QDir>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace lexicana::test {
 
@@ -163,6 +165,21 @@ std::string ReadFile(const std::string& path)
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
+}
+
+std::map<std::string, FileState> SnapshotTree(const std::string& root)
+{
+    std::map<std::string, FileState> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file())
+            continue;
+        struct stat st { };
+        ::stat(entry.path().c_str(), &st);
+        files[entry.path().lexically_relative(root).generic_string()]
+            = { ReadFile(entry.path().string()), static_cast<unsigned long long>(st.st_ino),
+                  st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec };
+    }
+    return files;
 }
 
 } // namespace lexicana::test

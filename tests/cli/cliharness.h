@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -79,6 +80,16 @@ extern const std::string kEnd;
 // A page: head, start marker, old part, end marker, tail, each line ended
 // with newline.
 std::string Page(const std::string& body, const std::string& newline = "\n");
+
+// Every regular file below root by its "/"-separated relative path, with
+// its bytes, inode and modification time (to tell a file left untouched).
+struct FileState {
+    std::string bytes;
+    unsigned long long inode = 0;
+    long long mtimeNs = 0;
+    bool operator==(const FileState&) const = default;
+};
+std::map<std::string, FileState> SnapshotTree(const std::string& root);
 
 // Writes and reads whole files (bytes).
 void WriteFile(const std::string& path, const std::string& bytes);

@@ -185,6 +185,15 @@ TEST_P(GoldenTest, ConversionWritesExactlyTheExpectedFiles)
     for (const auto& [name, bytes] : before)
         EXPECT_TRUE(after.count(name)) << name << " was removed";
     EXPECT_TRUE(fs::is_empty(settings.path())) << "a run writes no settings";
+
+    // Converting again finds every page and output file up to date and
+    // leaves each one untouched (same bytes, inode and time).
+    if (status == 0) {
+        const auto converted = SnapshotTree(work.path());
+        const CliResult again = RunConvert(args, settings.path());
+        EXPECT_EQ(again.exitCode, 0) << again.err;
+        EXPECT_TRUE(SnapshotTree(work.path()) == converted) << "the second run touched a file";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(CaseNames()),

@@ -1,0 +1,97 @@
+#include "cli/runreport.h"
+
+#include "cli/unifieddiff.h"
+#include "jconvert/jconvert.h"
+#include "platform/sjistext.h"
+
+#include <cstdio>
+
+namespace lexicana {
+
+namespace {
+
+constexpr int kShiftJis = 5;
+
+std::string JsonString(const std::string& utf8)
+{
+    std::string out = "\"";
+    for (const char c : utf8) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string JsonNames(const std::vector<std::string>& pages)
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        out += (i ? "," : "") + JsonString(SjisToUtf8(pages[i]));
+    return out + "]";
+}
+
+} // namespace
+
+std::string PageTextAsUtf8(const std::string& bytes)
+{
+    return SjisToUtf8(ConvertJCode(bytes, kShiftJis));
+}
+
+std::string OutcomeDiffs(const TRunOutcome& outcome, bool colour)
+{
+    std::string out;
+    for (const TRunOutcome::Change& change : outcome.changes)
+        out += UnifiedDiff(
+            SjisToUtf8(change.page), PageTextAsUtf8(change.before), PageTextAsUtf8(change.after), colour);
+    return out;
+}
+
+std::string OutcomeSummary(const TRunOutcome& outcome, bool check)
+{
+    if (check)
+        return "変わるページ: " + std::to_string(outcome.written.size())
+            + "、最新のページ: " + std::to_string(outcome.unchanged.size()) + "\n";
+    return "書き換えたページ: " + std::to_string(outcome.written.size())
+        + "、変更のなかったページ: " + std::to_string(outcome.unchanged.size()) + "\n";
+}
+
+std::string OutcomeJson(const TRunOutcome& outcome, const TRunFacts& facts)
+{
+    std::string skipped = "[";
+    for (std::size_t i = 0; i < outcome.skipped.size(); ++i)
+        skipped += std::string(i ? "," : "") + "{\"page\":" + JsonString(SjisToUtf8(outcome.skipped[i].page))
+            + ",\"part\":" + JsonString(SjisToUtf8(outcome.skipped[i].partId)) + "}";
+    skipped += "]";
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.3f", facts.seconds);
+    return "{\"result\":" + std::to_string(outcome.result) + ",\"done\":"
+        + (outcome.Done() ? "true" : "false") + ",\"exitStatus\":" + std::to_string(facts.exitStatus)
+        + ",\"check\":" + (facts.check ? "true" : "false") + ",\"pagesWritten\":" + JsonNames(outcome.written)
+        + ",\"pagesUnchanged\":" + JsonNames(outcome.unchanged) + ",\"partsSkipped\":" + skipped
+        + ",\"records\":" + std::to_string(facts.records) + ",\"seconds\":" + seconds + "}\n";
+}
+
+} // namespace lexicana

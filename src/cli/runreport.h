@@ -1,0 +1,33 @@
+// What lexicana-convert prints about a finished run: the pages a check found
+// stale, the diffs of changed pages in UTF-8, the one-line summary and the
+// JSON object for scripts.
+#pragma once
+
+#include "conversion/runoutcome.h"
+
+#include <string>
+
+namespace lexicana {
+
+// A page's bytes (Shift_JIS, JIS or EUC-JP, as detected) as UTF-8.
+std::string PageTextAsUtf8(const std::string& bytes);
+
+// The unified diffs of every changed page the outcome kept, in UTF-8.
+std::string OutcomeDiffs(const TRunOutcome& outcome, bool colour);
+
+// "書き換えたページ: N、変更のなかったページ: M" and, for a check, the pages
+// that would change instead.
+std::string OutcomeSummary(const TRunOutcome& outcome, bool check);
+
+struct TRunFacts {
+    int exitStatus = 0;
+    bool check = false;
+    int records = 0;
+    double seconds = 0;
+};
+
+// One JSON object: result, exit status, pages written / unchanged /
+// skipped with their names (UTF-8), records and seconds.
+std::string OutcomeJson(const TRunOutcome& outcome, const TRunFacts& facts);
+
+} // namespace lexicana
