@@ -7,8 +7,15 @@
 #include "components/strsortgrid.h"
 
 #include <QPlainTextEdit>
+#include <QStatusBar>
 
 namespace lexicana {
+
+namespace {
+
+constexpr int kRunSummaryMs = 15000;
+
+} // namespace
 
 void TMainForm::RunConversionCommand(const std::function<void()>& command)
 {
@@ -39,6 +46,9 @@ void TMainForm::RunConversionCommand(const std::function<void()>& command)
     // The run sorted the records: the pane and status bar show the cell
     // that is current now.
     ShowSortedCell();
+    // For a while the status bar says how many pages the run wrote.
+    if (doc_.LastRun().Done())
+        statusBar()->showMessage(QString::fromStdString(doc_.LastRun().Summary()), kRunSummaryMs);
 }
 
 void TMainForm::S2Click()

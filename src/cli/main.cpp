@@ -130,7 +130,7 @@ int Run(const TCliOptions& options)
         if (!outcome.skipped.empty())
             std::fprintf(stderr, "スキップしたパート: %zu\n", outcome.skipped.size());
         if (outcome.Done())
-            std::fputs(OutcomeSummary(outcome, options.check).c_str(), stderr);
+            std::fprintf(stderr, "%s\n", outcome.Summary(options.check).c_str());
     }
     // A check lists the pages that would change, one per line.
     if (options.check && !options.json)

@@ -69,15 +69,6 @@ std::string OutcomeDiffs(const TRunOutcome& outcome, bool colour)
     return out;
 }
 
-std::string OutcomeSummary(const TRunOutcome& outcome, bool check)
-{
-    if (check)
-        return "変わるページ: " + std::to_string(outcome.written.size())
-            + "、最新のページ: " + std::to_string(outcome.unchanged.size()) + "\n";
-    return "書き換えたページ: " + std::to_string(outcome.written.size())
-        + "、変更のなかったページ: " + std::to_string(outcome.unchanged.size()) + "\n";
-}
-
 std::string OutcomeJson(const TRunOutcome& outcome, const TRunFacts& facts)
 {
     std::string skipped = "[";

@@ -15,10 +15,6 @@ std::string PageTextAsUtf8(const std::string& bytes);
 // The unified diffs of every changed page the outcome kept, in UTF-8.
 std::string OutcomeDiffs(const TRunOutcome& outcome, bool colour);
 
-// "書き換えたページ: N、変更のなかったページ: M" and, for a check, the pages
-// that would change instead.
-std::string OutcomeSummary(const TRunOutcome& outcome, bool check);
-
 struct TRunFacts {
     int exitStatus = 0;
     bool check = false;

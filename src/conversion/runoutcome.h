@@ -42,6 +42,15 @@ struct TRunOutcome {
     std::unordered_map<std::string, std::string> staged;
 
     bool Done() const { return result == RunDone; }
+    // "書き換えたページ: N、変更のなかったページ: M" (UTF-8); for a check
+    // "変わるページ: N、最新のページ: M".
+    std::string Summary(bool check = false) const
+    {
+        const std::string changed = std::to_string(written.size());
+        const std::string same = std::to_string(unchanged.size());
+        return check ? "変わるページ: " + changed + "、最新のページ: " + same
+                     : "書き換えたページ: " + changed + "、変更のなかったページ: " + same;
+    }
     // A page holding several parts is rewritten once per part; it is listed
     // once, as written when any of its parts changed it.
     void NoteWritten(const std::string& page)

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <gtest/gtest.h>
 
 namespace lexicana::test {
@@ -76,6 +77,7 @@ TEST(MainFormConvert, WholeRunKeepsTheRecordsReadOnlyAndEndsWithTheSuccessMessag
     EXPECT_EQ(w.sink.last().text, "HTMLファイルの書き換えが正常に終了しました。");
     EXPECT_EQ(w.sink.last().caption, "完了");
     EXPECT_EQ(c.set.Read("page.html"), "head" + kPageStart + "<i>alpha</i><i>beta</i>" + kPageEnd + "tail");
+    EXPECT_EQ(w.form->statusBar()->currentMessage(), "書き換えたページ: 1、変更のなかったページ: 0");
     EXPECT_EQ(w.form->ConvertingDialog(), nullptr);
     EXPECT_FALSE(w.grid()->IsReadOnly());
     EXPECT_FALSE(w.form->Memo_Main->isReadOnly());
