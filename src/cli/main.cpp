@@ -7,6 +7,7 @@
 #include "cli/terminalline.h"
 #include "cli/terminalprogress.h"
 #include "cli/terminalsink.h"
+#include "cli/watch.h"
 #include "common/pathutils.h"
 #include "common/version.h"
 #include "data/global.h"
@@ -15,6 +16,7 @@
 #include "platform/sjistext.h"
 
 #include <QCoreApplication>
+#include <QTime>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -63,12 +65,105 @@ std::string OutputFolder(const std::string& given, const std::string& htmlDir)
     return folder;
 }
 
-int Run(const TCliOptions& options)
+// How one conversion ended, and the files its set is made of.
+struct ConversionOutcome {
+    int status = kExitDone;
+    std::vector<std::string> files; // native names, for the watch mode
+};
+
+// Reads the set afresh and converts it once, printing what the options ask
+// for. watching: one line per run instead of the summary.
+ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& setFile, const TGlobal& stored,
+    TTerminalLine& line, bool watching)
 {
     const auto started = std::chrono::steady_clock::now();
+    ConversionOutcome result;
+    result.files.push_back(NativeFileName(setFile));
+    TGlobal global = stored;
+    TDocument doc(global);
+    // A set whose item data or conversion table could not be read has been
+    // reported by the readers and left nothing loaded; converting it would
+    // only add a second failure.
+    if (doc.ReadLxsFile(setFile) != ResultOk) {
+        result.status = kExitUsage;
+        return result;
+    }
+    for (const std::string* file : { &global.ItemFileName, &global.TableFileName, &global.InfoOutputList })
+        if (!file->empty())
+            result.files.push_back(NativeFileName(*file));
+    if (options.partRow >= doc.Grid().RowCount()) {
+        std::fprintf(stderr, "lexicana-convert: 行 %d はありません (レコードは 1 から %d まで)\n",
+            options.partRow, doc.Grid().RowCount() - 1);
+        result.status = kExitUsage;
+        return result;
+    }
+
+    TRunTarget target;
+    target.keepContents = options.diff;
+    if (options.check) {
+        target.mode = TRunTarget::Mode::CheckOnly;
+    } else if (!options.outputDir.empty()) {
+        target.mode = TRunTarget::Mode::Folder;
+        target.folder = OutputFolder(options.outputDir, global.HTMLDir);
+        if (target.folder.empty()) {
+            result.status = kExitUsage;
+            return result;
+        }
+    }
+    doc.SetRunTarget(target);
+
+    TTerminalProgress progress(global, line, InterruptRequested);
+    doc.SetProgress(&progress);
+    if (options.partRow > 0)
+        doc.ConvertOnePart(options.partRow);
+    else
+        doc.StartConversion();
+    line.Clear();
+    doc.SetProgress(nullptr);
+    const TRunOutcome& outcome = doc.LastRun();
+    if (!outcome.told)
+        std::fprintf(stderr, "lexicana-convert: 変換が結果コード %d で終わりました。\n", outcome.result);
+    if (!options.quiet && !outcome.skipped.empty())
+        std::fprintf(stderr, "スキップしたパート: %zu\n", outcome.skipped.size());
+    if (!options.quiet && !watching && outcome.Done())
+        std::fprintf(stderr, "%s\n", outcome.Summary(options.check).c_str());
+    // A check lists the pages that would change, one per line.
+    if (options.check && !options.json)
+        for (const std::string& page : outcome.written)
+            std::printf("%s\n", SjisToUtf8(page).c_str());
+    if (options.diff && !options.json)
+        std::fputs(OutcomeDiffs(outcome, ::isatty(STDOUT_FILENO) == 1).c_str(), stdout);
+
+    result.status = outcome.Done() ? kExitDone : kExitStopped;
+    if (options.check && outcome.Done() && !outcome.written.empty())
+        result.status = kExitStopped;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    if (options.json) {
+        TRunFacts facts;
+        facts.exitStatus = result.status;
+        facts.check = options.check;
+        facts.records = global.NormalRecordCount;
+        facts.seconds = seconds;
+        std::fputs(OutcomeJson(outcome, facts).c_str(), stdout);
+    }
+    if (watching) {
+        const std::string text = outcome.Done() ? outcome.Summary(options.check) : "変換は終了しませんでした";
+        std::fprintf(stderr, "[%s] %s (%.2f 秒)\n",
+            QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toUtf8().constData(), text.c_str(),
+            seconds);
+    }
+    std::fflush(stdout);
+    std::fflush(stderr);
+    return result;
+}
+
+int Run(const TCliOptions& options)
+{
     TTerminalLine line(stderr, !options.quiet && ::isatty(STDERR_FILENO) == 1);
     TTerminalSink sink(stderr, &line);
-    sink.SetQuiet(options.quiet);
+    // While watching, each run is one line; its messages show only when
+    // they are errors.
+    sink.SetQuiet(options.quiet || options.watch);
     SetMessageSink(&sink);
     // The default sink again on every way out, before sink goes away.
     struct SinkGuard {
@@ -90,67 +185,13 @@ int Run(const TCliOptions& options)
             options.setFile.c_str());
         return kExitUsage;
     }
+    if (!options.watch)
+        return ConvertOnce(options, setFile, global, line, false).status;
 
-    TDocument doc(global);
-    // A set whose item data or conversion table could not be read has been
-    // reported by the readers and left nothing loaded; converting it would
-    // only add a second failure.
-    if (doc.ReadLxsFile(setFile) != ResultOk)
-        return kExitUsage;
-    if (options.partRow >= doc.Grid().RowCount()) {
-        std::fprintf(stderr, "lexicana-convert: 行 %d はありません (レコードは 1 から %d まで)\n",
-            options.partRow, doc.Grid().RowCount() - 1);
-        return kExitUsage;
-    }
-
-    TRunTarget target;
-    target.keepContents = options.diff;
-    if (options.check) {
-        target.mode = TRunTarget::Mode::CheckOnly;
-    } else if (!options.outputDir.empty()) {
-        target.mode = TRunTarget::Mode::Folder;
-        target.folder = OutputFolder(options.outputDir, doc.Global().HTMLDir);
-        if (target.folder.empty())
-            return kExitUsage;
-    }
-    doc.SetRunTarget(target);
-
-    TTerminalProgress progress(global, line, InterruptRequested);
-    doc.SetProgress(&progress);
-    if (options.partRow > 0)
-        doc.ConvertOnePart(options.partRow);
-    else
-        doc.StartConversion();
-    line.Clear();
-    doc.SetProgress(nullptr);
-    const TRunOutcome& outcome = doc.LastRun();
-    if (!outcome.told)
-        std::fprintf(stderr, "lexicana-convert: 変換が結果コード %d で終わりました。\n", outcome.result);
-    if (!options.quiet) {
-        if (!outcome.skipped.empty())
-            std::fprintf(stderr, "スキップしたパート: %zu\n", outcome.skipped.size());
-        if (outcome.Done())
-            std::fprintf(stderr, "%s\n", outcome.Summary(options.check).c_str());
-    }
-    // A check lists the pages that would change, one per line.
-    if (options.check && !options.json)
-        for (const std::string& page : outcome.written)
-            std::printf("%s\n", SjisToUtf8(page).c_str());
-    if (options.diff && !options.json)
-        std::fputs(OutcomeDiffs(outcome, ::isatty(STDOUT_FILENO) == 1).c_str(), stdout);
-
-    int status = outcome.Done() ? kExitDone : kExitStopped;
-    if (options.check && outcome.Done() && !outcome.written.empty())
-        status = kExitStopped;
-    if (options.json) {
-        TRunFacts facts;
-        facts.exitStatus = status;
-        facts.check = options.check;
-        facts.records = doc.Global().NormalRecordCount;
-        facts.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        std::fputs(OutcomeJson(outcome, facts).c_str(), stdout);
-    }
-    return status;
+    // A run that fails says so and the watch goes on; Ctrl+C ends it.
+    WatchAndConvert(
+        [&] { return ConvertOnce(options, setFile, global, line, true).files; }, InterruptRequested);
+    return kExitDone;
 }
 
 } // namespace

@@ -86,6 +86,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
             { "--diff", &options.diff },
             { "--quiet", &options.quiet },
             { "--json", &options.json },
+            { "--watch", &options.watch },
         };
         bool isFlag = false;
         for (const auto& [flag, field] : flags)
@@ -144,6 +145,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
         return false;
     }
     options.setFile = files.front();
+    if (options.watch && (options.check || options.partRow > 0)) {
+        error = "--watch は --check や --part と同時に指定できません";
+        return false;
+    }
     if (options.check && !options.outputDir.empty()) {
         error = "--check と --output は同時に指定できません";
         return false;
@@ -169,6 +174,8 @@ std::string CliUsageText()
            "                          DIR の下に書き出す (元のファイルは変更しない)\n"
            "  --quiet                 エラー以外は何も表示しない\n"
            "  --json                  終了時に結果を JSON で標準出力に表示する\n"
+           "  --watch                 項目データ、変換テーブル、セットファイル、外部出力\n"
+           "                          ファイルリストが変わるたびに変換し直す (Ctrl+C で終了)\n"
            "  -h, --help              この説明を表示する\n"
            "  -v, --version           バージョンを表示する\n"
            "\n"

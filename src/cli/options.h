@@ -30,6 +30,8 @@ struct TCliOptions {
     // standard output at the end.
     bool quiet = false;
     bool json = false;
+    // --watch: convert again whenever a file of the set changes, until Ctrl+C.
+    bool watch = false;
 };
 
 // Parses the arguments after the program name. False on a usage error, with

@@ -5,6 +5,8 @@
 #include "cliharness.h"
 #include "support/testenv.h"
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -56,6 +58,33 @@ TEST(ConvertWorkflow, CheckDiffOutputJsonAndUpToDatePages)
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out + r.err, "");
     EXPECT_TRUE(fs::is_empty(settings.path()));
+}
+
+TEST(ConvertWorkflow, WatchConvertsAgainOnEveryChangeUntilInterrupted)
+{
+    TempDir work, settings;
+    fs::copy(fs::path(LEXICANA_GOLDEN_DIR) / "basic/input", work.path(), fs::copy_options::recursive);
+    auto process = StartConvert({ "--watch", work.path() + "/set.lxs" }, settings.path());
+    process->setReadChannel(QProcess::StandardError);
+    std::string err;
+    const auto waitForLines = [&](long lines) {
+        for (int i = 0; i < 300 && std::count(err.begin(), err.end(), '\n') < lines; ++i) {
+            process->waitForReadyRead(100);
+            err += process->readAllStandardError().toStdString();
+        }
+        return std::count(err.begin(), err.end(), '\n') >= lines;
+    };
+    ASSERT_TRUE(waitForLines(1)) << err;
+    // An editor saving the table by writing a new file and renaming it.
+    WriteFile(work.path() + "/table.new", ReadFile(work.path() + "/table.ctb") + "\r\n");
+    fs::rename(work.path() + "/table.new", work.path() + "/table.ctb");
+    ASSERT_TRUE(waitForLines(2)) << err;
+    ::kill(static_cast<pid_t>(process->processId()), SIGINT);
+    const CliResult result = FinishConvert(*process);
+    EXPECT_EQ(result.exitCode, 0);
+    err += result.err;
+    EXPECT_NE(err.find("] 書き換えたページ: 2、変更のなかったページ: 0"), std::string::npos) << err;
+    EXPECT_NE(err.find("] 書き換えたページ: 0、変更のなかったページ: 2"), std::string::npos) << err;
 }
 
 TEST(ConvertWorkflow, UnifiedDiffIsWhatPatchApplies)
