@@ -82,7 +82,8 @@ std::string OutcomeJson(const TRunOutcome& outcome, const TRunFacts& facts)
         + (outcome.Done() ? "true" : "false") + ",\"exitStatus\":" + std::to_string(facts.exitStatus)
         + ",\"check\":" + (facts.check ? "true" : "false") + ",\"pagesWritten\":" + JsonNames(outcome.written)
         + ",\"pagesUnchanged\":" + JsonNames(outcome.unchanged) + ",\"partsSkipped\":" + skipped
-        + ",\"records\":" + std::to_string(facts.records) + ",\"seconds\":" + seconds + "}\n";
+        + ",\"records\":" + std::to_string(facts.records) + ",\"links\":" + std::to_string(outcome.linksMade)
+        + ",\"seconds\":" + seconds + "}\n";
 }
 
 } // namespace lexicana

@@ -23,7 +23,7 @@ struct TRunFacts {
 };
 
 // One JSON object: result, exit status, pages written / unchanged /
-// skipped with their names (UTF-8), records and seconds.
+// skipped with their names (UTF-8), records, links made and seconds.
 std::string OutcomeJson(const TRunOutcome& outcome, const TRunFacts& facts);
 
 } // namespace lexicana

@@ -29,6 +29,8 @@ struct TRunOutcome {
         std::string partId;
     };
     std::vector<Part> skipped;
+    // Word links written into the parts of the run.
+    long long linksMade = 0;
     // With TRunTarget::keepContents: each changed page's content before the
     // run and after it, in the order of written.
     struct Change {

@@ -185,12 +185,16 @@ void WordLink::LinkSegment(std::string_view text, int row, std::string& out) con
     thread_local std::vector<WordLinkAutomaton::Claim> claims;
     automaton_->FindClaims(text, claims);
     std::size_t done = 0;
+    long long made = 0;
     for (const auto& claim : claims) {
         const RepStrs& node = *nodes_[static_cast<std::size_t>(claim.word)];
         out.append(text.substr(done, static_cast<std::size_t>(claim.position) - done));
-        out.append(Replacement(node, row));
+        const std::string& replacement = Replacement(node, row);
+        out.append(replacement);
+        made += &replacement == &node.link;
         done = static_cast<std::size_t>(claim.position) + node.word.size();
     }
+    linksMade_ += made;
     out.append(text.substr(done));
 }
 

@@ -5,6 +5,7 @@
 
 #include "conversion/strgrid.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -59,6 +60,10 @@ public:
     // the results, slow (every word is searched in every piece).
     std::string ApplyWordLinksReference(const std::string& text, int row) const;
 
+    // Links ApplyWordLinks has written so far (a record's own word left
+    // as it is does not count).
+    long long LinksMade() const { return linksMade_; }
+
     // The list, longest word first.
     const RepStrs* First() const { return first_.get(); }
     int WordCount() const { return count_; }
@@ -75,6 +80,7 @@ private:
     std::vector<const RepStrs*> nodes_; // the list as an array (list index -> node)
     int count_ = 0;
     std::unique_ptr<WordLinkAutomaton> automaton_;
+    mutable std::atomic<long long> linksMade_ { 0 };
     std::string filePlaceholder_;
     std::string namePlaceholder_;
     std::string wordPlaceholder_;

@@ -41,6 +41,7 @@ TEST(ConvertWorkflow, CheckDiffOutputJsonAndUpToDatePages)
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("\"pagesWritten\":[\"a.html\",\"b.html\"],\"pagesUnchanged\":[]"), std::string::npos)
         << r.out;
+    EXPECT_NE(r.out.find("\"records\":3,\"links\":"), std::string::npos) << r.out;
     EXPECT_EQ(run({ "--output", work.path() + "/html/sub" }).exitCode, 2);
     EXPECT_EQ(SnapshotTree(work.path()), fresh);
 
