@@ -1,6 +1,6 @@
 // Path helpers on any two paths: a path is its folder and its name, a final
-// separator is added once, and a path under the folder of a base comes back
-// when made relative to the base and resolved against that folder.
+// separator is added once, and an absolute path under the folder of a base
+// comes back when made relative to the base and resolved against that folder.
 #include "common/pathutils.h"
 #include "fuzzsupport.h"
 
@@ -31,8 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(path.empty() || EndsWithFolderSeparator(withSeparator), "IncludeTrailingSeparator ends with one");
     Check(WithSlashSeparators(path).size() == path.size(), "WithSlashSeparators keeps the length");
 
+    // Set files hold absolute paths made relative to the set file's folder.
     const std::string folder = ExtractFileDir(base);
-    if (!folder.empty() && path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0
+    const bool absolute = HasDrivePrefix(path) || (!path.empty() && path[0] == '/');
+    if (absolute && path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0
         && path.find("..") == std::string::npos) {
         const std::string relative = MakeRelativePath(path, base, false);
         CheckEqual(path, ResolveRelativePath(folder, relative), "resolving a path made relative");
