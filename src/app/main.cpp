@@ -46,6 +46,8 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexicana"));
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
+    // Lets the desktop match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lexicana"));
     QApplication::setFont(lexicana::InterfaceFont());
     // Without the translations Qt's dialogs show their English texts.
     QTranslator qtTexts;

@@ -56,8 +56,15 @@ std::string OutputFolder(const std::string& given, const std::string& htmlDir)
         return std::string();
     }
     folder = IncludeTrailingSeparator(folder);
-    const std::string html = IncludeTrailingSeparator(htmlDir);
-    if (folder.compare(0, html.size(), html) == 0) {
+    // Compared with links, "." and ".." resolved, as far as the folders
+    // exist: the output folder may be neither the HTML folder nor below it.
+    std::error_code ec;
+    const std::filesystem::path html
+        = std::filesystem::weakly_canonical(std::filesystem::path(NativeFileName(htmlDir)), ec);
+    const std::filesystem::path out
+        = std::filesystem::weakly_canonical(std::filesystem::path(NativeFileName(folder)), ec);
+    const std::filesystem::path rest = out.lexically_relative(html);
+    if (!rest.empty() && (rest == "." || *rest.begin() != "..")) {
         std::fprintf(stderr, "lexicana-convert: --output のフォルダが HTML フォルダの中にあります: %s\n",
             given.c_str());
         return std::string();
@@ -68,7 +75,7 @@ std::string OutputFolder(const std::string& given, const std::string& htmlDir)
 // How one conversion ended, and the files its set is made of.
 struct ConversionOutcome {
     int status = kExitDone;
-    std::vector<std::string> files; // native names, for the watch mode
+    TWatchList watched; // the files read, for the watch mode
 };
 
 // Reads the set afresh and converts it once, printing what the options ask
@@ -78,7 +85,7 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
 {
     const auto started = std::chrono::steady_clock::now();
     ConversionOutcome result;
-    result.files.push_back(NativeFileName(setFile));
+    result.watched.files.push_back(NativeFileName(setFile));
     TGlobal global = stored;
     TDocument doc(global);
     // A set whose item data or conversion table could not be read has been
@@ -86,11 +93,15 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
     // only add a second failure.
     if (doc.ReadLxsFile(setFile) != ResultOk) {
         result.status = kExitUsage;
+        result.watched.complete = false;
+        if (watching)
+            std::fprintf(stderr, "[%s] セットを読めませんでした。ファイルが直るのを待ちます。\n",
+                QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toUtf8().constData());
         return result;
     }
     for (const std::string* file : { &global.ItemFileName, &global.TableFileName, &global.InfoOutputList })
         if (!file->empty())
-            result.files.push_back(NativeFileName(*file));
+            result.watched.files.push_back(NativeFileName(*file));
     if (options.partRow >= doc.Grid().RowCount()) {
         std::fprintf(stderr, "lexicana-convert: 行 %d はありません (レコードは 1 から %d まで)\n",
             options.partRow, doc.Grid().RowCount() - 1);
@@ -190,7 +201,7 @@ int Run(const TCliOptions& options)
 
     // A run that fails says so and the watch goes on; Ctrl+C ends it.
     WatchAndConvert(
-        [&] { return ConvertOnce(options, setFile, global, line, true).files; }, InterruptRequested);
+        [&] { return ConvertOnce(options, setFile, global, line, true).watched; }, InterruptRequested);
     return kExitDone;
 }
 

@@ -4,6 +4,7 @@
 #include "jconvert/jconvert.h"
 #include "platform/sjistext.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace lexicana {
@@ -76,8 +77,11 @@ std::string OutcomeJson(const TRunOutcome& outcome, const TRunFacts& facts)
         skipped += std::string(i ? "," : "") + "{\"page\":" + JsonString(SjisToUtf8(outcome.skipped[i].page))
             + ",\"part\":" + JsonString(SjisToUtf8(outcome.skipped[i].partId)) + "}";
     skipped += "]";
+    // Independent of the locale, which may write a decimal comma.
     char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.3f", facts.seconds);
+    const auto written
+        = std::to_chars(seconds, seconds + sizeof seconds - 1, facts.seconds, std::chars_format::fixed, 3);
+    *written.ptr = '\0';
     return "{\"result\":" + std::to_string(outcome.result) + ",\"done\":"
         + (outcome.Done() ? "true" : "false") + ",\"exitStatus\":" + std::to_string(facts.exitStatus)
         + ",\"check\":" + (facts.check ? "true" : "false") + ",\"pagesWritten\":" + JsonNames(outcome.written)

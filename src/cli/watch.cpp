@@ -1,15 +1,48 @@
 #include "cli/watch.h"
 
-#include <QDateTime>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTimer>
+#include <ctime>
+#include <sys/stat.h>
+#include <tuple>
 
 namespace lexicana {
 
-void WatchAndConvert(const std::function<std::vector<std::string>()>& convert,
-    const std::function<bool()>& interrupted, int quietMs)
+namespace {
+
+// What tells one state of a file from another.
+using Stamp = std::tuple<bool, dev_t, ino_t, off_t, long long, long long>;
+
+Stamp StampOf(const std::string& file)
+{
+    struct stat st { };
+    if (::stat(file.c_str(), &st) != 0)
+        return {};
+    return { true, st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
+        st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec };
+}
+
+long long NowNs()
+{
+    struct timespec now { };
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec * 1000000000LL + now.tv_nsec;
+}
+
+std::vector<Stamp> StampsOf(const std::vector<std::string>& files)
+{
+    std::vector<Stamp> stamps;
+    for (const std::string& file : files)
+        stamps.push_back(StampOf(file));
+    return stamps;
+}
+
+} // namespace
+
+void WatchAndConvert(
+    const std::function<TWatchList()>& convert, const std::function<bool()>& interrupted, int quietMs)
 {
     QFileSystemWatcher watcher;
     QTimer settle;
@@ -19,7 +52,8 @@ void WatchAndConvert(const std::function<std::vector<std::string>()>& convert,
     poll.setInterval(100);
     QEventLoop loop;
 
-    // The files of the set and their folders, watched afresh.
+    TWatchList list;
+    std::vector<Stamp> seen;
     const auto watch = [&watcher](const std::vector<std::string>& files) {
         if (!watcher.files().isEmpty())
             watcher.removePaths(watcher.files());
@@ -34,41 +68,35 @@ void WatchAndConvert(const std::function<std::vector<std::string>()>& convert,
                 watcher.addPath(folder);
         }
     };
-    std::vector<std::string> files;
-    // A folder changes with every file written into it, the pages included;
-    // only a change that alters one of the watched files' times counts.
-    const auto stamps = [&files] {
-        std::vector<qint64> times;
-        for (const std::string& file : files) {
-            const QFileInfo info(QString::fromLocal8Bit(file.c_str()));
-            times.push_back(
-                info.exists() ? info.lastModified().toMSecsSinceEpoch() * 1000 + info.size() : -1);
-        }
-        return times;
-    };
-    std::vector<qint64> seen;
-    // A change made while the run read the files counts as well: the watch
-    // starts only after the run.
     const auto run = [&] {
-        const qint64 begun = QDateTime::currentMSecsSinceEpoch();
-        files = convert();
-        watch(files);
-        seen = stamps();
-        // A time in the future (a skewed clock) is no change, or every run
-        // would start the next.
-        const qint64 ended = QDateTime::currentMSecsSinceEpoch();
-        for (const std::string& file : files) {
-            const QFileInfo info(QString::fromLocal8Bit(file.c_str()));
-            const qint64 modified = info.exists() ? info.lastModified().toMSecsSinceEpoch() : 0;
-            if (modified >= begun && modified <= ended)
+        // The stamps of the files as the run is about to read them: a file
+        // that differs afterwards changed during the run.
+        const std::vector<std::string> before = list.files;
+        const std::vector<Stamp> stampsBefore = StampsOf(before);
+        const long long begun = NowNs();
+        list = convert();
+        watch(list.files);
+        seen = StampsOf(list.files);
+        const long long ended = NowNs();
+        for (std::size_t j = 0; j < list.files.size(); ++j) {
+            // Any file whose status changed while the run went on (a file
+            // renamed into place keeps its old modification time but not
+            // its status-change time; one from the future is a skewed
+            // clock, not a change).
+            const long long changed = std::get<5>(seen[j]);
+            bool during = std::get<0>(seen[j]) && changed >= begun && changed <= ended;
+            for (std::size_t i = 0; i < before.size(); ++i)
+                during = during || (before[i] == list.files[j] && stampsBefore[i] != seen[j]);
+            if (during)
                 settle.start();
         }
     };
-    run();
-
+    // A folder changes with every file written into it, the pages included;
+    // only a change of one of the watched files counts, or any change while
+    // the last run could not read them all.
     QObject::connect(&watcher, &QFileSystemWatcher::fileChanged, &settle, [&settle] { settle.start(); });
-    QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, &settle, [&settle, &stamps, &seen] {
-        if (stamps() != seen)
+    QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, &settle, [&] {
+        if (!list.complete || StampsOf(list.files) != seen)
             settle.start();
     });
     QObject::connect(&settle, &QTimer::timeout, &loop, run);
@@ -76,6 +104,7 @@ void WatchAndConvert(const std::function<std::vector<std::string>()>& convert,
         if (interrupted())
             loop.quit();
     });
+    run();
     poll.start();
     if (!interrupted())
         loop.exec();

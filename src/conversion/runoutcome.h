@@ -39,8 +39,9 @@ struct TRunOutcome {
         std::string after;
     };
     std::vector<Change> changes;
-    // Pages a run that does not write in place has changed so far, by name:
-    // the next part of the same page starts from this content.
+    // Pages a run that does not write in place has changed so far, by full
+    // path: the next part of the same page, and the page's marked blocks
+    // when it is an external output file too, start from this content.
     std::unordered_map<std::string, std::string> staged;
 
     bool Done() const { return result == RunDone; }

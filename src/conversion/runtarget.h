@@ -18,9 +18,9 @@ struct TRunTarget {
     bool keepContents = false;
 
     bool WritesInPlace() const { return mode == Mode::InPlace; }
-    // Where a file of the HTML folder baseDir (ending in a separator) goes in
-    // Folder mode: its path below baseDir under folder; a file outside baseDir
-    // goes to folder under its own file name.
+    // Where a file of the HTML folder baseDir goes in Folder mode: its path
+    // below baseDir, under folder. Empty for a file outside baseDir (after
+    // "." and ".." are resolved), which a folder run does not write.
     std::string FolderPathOf(const std::string& baseDir, const std::string& path) const;
 };
 

@@ -263,7 +263,6 @@ int TDocument::WriteToHTML(
         }
         links->SetLinkToSelf(global_.LinkToSelf);
         const int pages = HTMLFileOperation(parts, outputList, *links, onlyRow);
-        lastRun_.linksMade = links->LinksMade();
         links.reset();
         if (pages != RunPagesDone)
             return pages;

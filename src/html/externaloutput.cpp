@@ -1,17 +1,19 @@
 #include "html/externaloutput.h"
 
+#include "common/messages.h"
 #include "common/version.h"
 #include "data/global.h"
 #include "html/fileerror.h"
 #include "html/replaceexttag.h"
 #include "platform/localtime.h"
+#include "platform/sjistext.h"
 
 #include <string>
 
 namespace lexicana {
 
 void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputList, const TRunTarget& target,
-    const std::function<void()>& processEvents)
+    const std::unordered_map<std::string, std::string>* staged, const std::function<void()>& processEvents)
 {
     ReplaceExtTag tags(global.HTMLDir);
     tags.AddTag(global.OuterRecordStart, global.OuterRecordEnd, std::to_string(global.NormalRecordCount));
@@ -25,8 +27,11 @@ void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputL
     // Every listed line, empty ones included; a failed file does not stop
     // the update.
     for (const std::string& name : outputList) {
-        const int result = tags.ApplyToFile(name, target);
-        if (result == ExtTagCannotRead)
+        const int result = tags.ApplyToFile(name, target, staged);
+        if (result == ExtTagOutsideFolder)
+            ShowError("外部出力ファイル(\"" + SjisToUtf8(tags.ResolveName(name))
+                + "\")はHTMLフォルダの外にあるため、出力フォルダには書き出せません。");
+        else if (result == ExtTagCannotRead)
             ShowFileError(OutputCannotRead, name);
         else if (result == ExtTagCannotWrite)
             ShowFileError(OutputCannotWrite, name);

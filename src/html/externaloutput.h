@@ -7,6 +7,8 @@
 #include "conversion/runtarget.h"
 
 #include <functional>
+#include <string>
+#include <unordered_map>
 
 namespace lexicana {
 
@@ -16,8 +18,11 @@ class TGlobal;
 // outputList (relative names against global.HTMLDir), in order, empty
 // lines included; failures are shown (messages 109 and 110) and the update
 // goes on. processEvents, when given, runs after every file.
-// target says where the files go (in place, nowhere, or a folder).
+// target says where the files go (in place, nowhere, or a folder); staged
+// (when given) holds the content a run that does not write in place has
+// given pages that are listed here too.
 void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputList,
-    const TRunTarget& target = {}, const std::function<void()>& processEvents = {});
+    const TRunTarget& target = {}, const std::unordered_map<std::string, std::string>* staged = nullptr,
+    const std::function<void()>& processEvents = {});
 
 } // namespace lexicana

@@ -13,4 +13,4 @@ std::string FileErrorText(int code, const std::string& path);
 // Shows FileErrorText in an error box unless it is empty.
 void ShowFileError(int code, const std::string& path);
 
-}  // namespace lexicana
+} // namespace lexicana

@@ -42,4 +42,4 @@ int HeadFootStrings(const TGlobal& global, TStringList& lines);
 int MakeOnePart(const PageInputs& in, std::string& out, const FileListGrid& parts, const WordLink& links,
     const ColumnFlags& columnUsed, int index);
 
-}  // namespace lexicana
+} // namespace lexicana

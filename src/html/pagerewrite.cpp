@@ -16,6 +16,7 @@
 #include "html/markersearch.h"
 #include "jconvert/jconvert.h"
 #include "platform/filesystem.h"
+#include "platform/sjistext.h"
 #include "platform/tempfile.h"
 
 #include <algorithm>
@@ -72,6 +73,11 @@ private:
 bool WriteFolderCopy(const PageInputs& in, const std::string& pagePath, const std::string& bytes)
 {
     const std::string out = in.target.FolderPathOf(in.global.HTMLBaseDir, pagePath);
+    if (out.empty()) {
+        ShowError("HTMLファイル(\"" + SjisToUtf8(pagePath)
+            + "\")はHTMLフォルダの外にあるため、出力フォルダには書き出せません。");
+        return false;
+    }
     if (MakeFolders(ExtractFileDir(out)) && SaveFileAtomically(out, bytes))
         return true;
     ShowFileError(PageCannotWriteTemp, out);
@@ -97,7 +103,8 @@ int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringL
             if (!in.global.Converting)
                 return RunCancelled;
         }
-        UpdateExternalOutputFiles(in.global, outputList, in.target, [&in] { in.progress.ProcessEvents(); });
+        UpdateExternalOutputFiles(
+            in.global, outputList, in.target, &in.outcome.staged, [&in] { in.progress.ProcessEvents(); });
         return RunPagesDone;
     } catch (const std::exception& e) {
         ReportError(e, "HTMLFileOperation");
@@ -129,7 +136,7 @@ int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink&
 
             // A page this run has changed without writing it in place is
             // taken as the run left it.
-            if (const auto staged = in.outcome.staged.find(fileName); staged != in.outcome.staged.end())
+            if (const auto staged = in.outcome.staged.find(path); staged != in.outcome.staged.end())
                 page = staged->second;
             else if (ReadFileToString(path, page) != FileOk)
                 return PageCannotRead;
@@ -155,6 +162,7 @@ int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink&
 
             in.progress.SelectStep(IConversionProgress::StepMakePart);
             std::string part;
+            const long long linksBefore = links.LinksMade();
             if (MakeOnePart(in, part, parts, links, columnUsed, index) != 0)
                 return -1;
             part = ConvertJCode(part, outputCode);
@@ -162,9 +170,12 @@ int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink&
             part = ConvertReturnCode(part, outputLineEnd);
 
             page.insert(after, part);
+            // The links count once the part is on its page (or already was).
+            const long long partLinks = links.LinksMade() - linksBefore;
             // A page that already holds exactly its new content is left
             // untouched: its time, permissions and inode stay as they are.
             if (page == before) {
+                in.outcome.linksMade += partLinks;
                 in.outcome.NoteUnchanged(fileName);
                 return PageOk;
             }
@@ -177,6 +188,7 @@ int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink&
                     && text.size() - end2 == tail;
             };
             const auto noteChanged = [&] {
+                in.outcome.linksMade += partLinks;
                 in.outcome.NoteWritten(fileName);
                 if (in.target.keepContents)
                     in.outcome.NoteContents(fileName, before, page);
@@ -189,7 +201,7 @@ int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink&
                     in.progress.SelectStep(IConversionProgress::StepReplacePage);
                     if (in.target.mode == TRunTarget::Mode::Folder && !WriteFolderCopy(in, path, page))
                         return -1;
-                    in.outcome.staged[fileName] = page;
+                    in.outcome.staged[path] = page;
                     noteChanged();
                     return PageOk;
                 }

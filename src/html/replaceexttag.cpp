@@ -67,24 +67,29 @@ std::string ReplaceExtTag::ApplyToText(std::string content) const
     return content;
 }
 
-int ReplaceExtTag::ApplyToFile(const std::string& name, const TRunTarget& target, bool* changed) const
+int ReplaceExtTag::ApplyToFile(const std::string& name, const TRunTarget& target,
+    const std::unordered_map<std::string, std::string>* staged) const
 {
     const std::string path = ResolveName(name);
     std::string content;
-    if (ReadFileToString(path, content) != FileOk)
+    const auto stagedContent = staged ? staged->find(path) : decltype(staged->end()) {};
+    if (staged && stagedContent != staged->end())
+        content = stagedContent->second;
+    else if (ReadFileToString(path, content) != FileOk)
         return ExtTagCannotRead;
     const std::string updated = ApplyToText(content);
-    if (changed)
-        *changed = updated != content;
     if (updated == content || target.mode == TRunTarget::Mode::CheckOnly)
         return ExtTagOk;
-    // Written through a temporary file and a rename: the file is either its
-    // old or its new self, never half-written.
-    const std::string out
-        = target.WritesInPlace() ? path : target.FolderPathOf(IncludeTrailingSeparator(baseDir_), path);
-    if ((!target.WritesInPlace() && !MakeFolders(ExtractFileDir(out))) || !SaveFileAtomically(out, updated))
-        return ExtTagCannotWrite;
-    return ExtTagOk;
+    if (target.WritesInPlace()) {
+        // Written through a temporary file and a rename: the file is either
+        // its old or its new self, never half-written.
+        return SaveFileAtomically(path, updated) ? ExtTagOk : ExtTagCannotWrite;
+    }
+    const std::string out = target.FolderPathOf(baseDir_, path);
+    if (out.empty())
+        return ExtTagOutsideFolder;
+    return MakeFolders(ExtractFileDir(out)) && SaveFileAtomically(out, updated) ? ExtTagOk
+                                                                                : ExtTagCannotWrite;
 }
 
 } // namespace lexicana

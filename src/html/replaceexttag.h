@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace lexicana {
@@ -19,7 +20,14 @@ struct RepExtString {
 };
 
 // Result codes of ApplyToFile.
-enum ExtTagResult : int { ExtTagOk = 0, ExtTagCannotRead = -99, ExtTagCannotWrite = -98 };
+// ExtTagOutsideFolder: a folder run cannot place a file outside the HTML
+// folder.
+enum ExtTagResult : int {
+    ExtTagOk = 0,
+    ExtTagCannotRead = -99,
+    ExtTagCannotWrite = -98,
+    ExtTagOutsideFolder = -97
+};
 
 class ReplaceExtTag {
 public:
@@ -33,9 +41,11 @@ public:
     // Rewrites the file (name resolved against BaseDir): 0 done, -99 cannot
     // be read, -98 cannot be written (the file then keeps its old content).
     // A file whose content stays the same is not written at all; a check
-    // writes nothing and a folder run writes into its folder. changed (when
-    // given) tells whether the content changed.
-    int ApplyToFile(const std::string& name, const TRunTarget& target = {}, bool* changed = nullptr) const;
+    // writes nothing and a folder run writes into its folder. staged (when
+    // given) holds the content the run has already given files it did not
+    // write in place (by full path), which the update starts from.
+    int ApplyToFile(const std::string& name, const TRunTarget& target = {},
+        const std::unordered_map<std::string, std::string>* staged = nullptr) const;
 
     // The full path ApplyToFile uses for name.
     std::string ResolveName(const std::string& name) const;

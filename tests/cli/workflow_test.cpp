@@ -20,6 +20,10 @@ TEST(ConvertWorkflow, CheckDiffOutputJsonAndUpToDatePages)
     TempDir work, settings, outDir;
     fs::copy(fs::path(LEXICANA_GOLDEN_DIR) / "basic/input", work.path(), fs::copy_options::recursive);
     const std::string set = work.path() + "/set.lxs";
+    // The HTML folder written with "./", which must not let a folder inside
+    // it pass for an output folder.
+    WriteFile(set, "[Lexicana]\r\ncsv=items.csv\r\nctb=table.ctb\r\nrep=\r\nHTMLdir=./html\r\n"
+                   "InfoOutputList=outputs.txt\r\n");
     const auto run = [&](std::vector<std::string> args) {
         args.push_back(set);
         return RunConvert(args, settings.path());
@@ -42,7 +46,8 @@ TEST(ConvertWorkflow, CheckDiffOutputJsonAndUpToDatePages)
     EXPECT_NE(r.out.find("\"pagesWritten\":[\"a.html\",\"b.html\"],\"pagesUnchanged\":[]"), std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find("\"records\":3,\"links\":"), std::string::npos) << r.out;
-    EXPECT_EQ(run({ "--output", work.path() + "/html/sub" }).exitCode, 2);
+    for (const char* inside : { "/html", "/html/sub", "/./html/../html/sub" })
+        EXPECT_EQ(run({ "--output", work.path() + inside }).exitCode, 2) << inside;
     EXPECT_EQ(SnapshotTree(work.path()), fresh);
 
     // The real run, then a second one that finds everything up to date and
