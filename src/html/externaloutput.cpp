@@ -13,7 +13,7 @@
 namespace lexicana {
 
 void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputList, const TRunTarget& target,
-    const std::unordered_map<std::string, std::string>* staged, const std::function<void()>& processEvents)
+    const std::unordered_map<std::string, std::string>* staged, const std::function<bool()>& processEvents)
 {
     ReplaceExtTag tags(global.HTMLDir);
     tags.AddTag(global.OuterRecordStart, global.OuterRecordEnd, std::to_string(global.NormalRecordCount));
@@ -35,8 +35,8 @@ void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputL
             ShowFileError(OutputCannotRead, name);
         else if (result == ExtTagCannotWrite)
             ShowFileError(OutputCannotWrite, name);
-        if (processEvents)
-            processEvents();
+        if (processEvents && !processEvents())
+            break;
     }
 }
 

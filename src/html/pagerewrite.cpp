@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <exception>
 #include <string>
+#include <unordered_set>
 
 namespace lexicana {
 
@@ -68,6 +69,22 @@ private:
     std::string path_;
 };
 
+// Temporary files older than this were left by a run that did not finish:
+// no run of a glossary takes that long between writing a page's temporary
+// file and renaming it.
+constexpr int kStaleTempSeconds = 600;
+
+// Removes what an unfinished run left beside the pages of this run.
+void RemoveStaleTempFilesOfPages(const PageInputs& in, const FileListGrid& parts)
+{
+    std::unordered_set<std::string> done;
+    for (int i = 0; i < parts.LastRow(); ++i) {
+        const std::string path = in.global.HTMLBaseDir + parts.Cell(1, i);
+        if (done.insert(path).second)
+            RemoveStaleTempFiles(path, kStaleTempSeconds);
+    }
+}
+
 // Writes the new page into the run's own folder, creating the folders it
 // needs; a failure is shown naming the file that could not be written.
 bool WriteFolderCopy(const PageInputs& in, const std::string& pagePath, const std::string& bytes)
@@ -92,6 +109,8 @@ int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringL
     try {
         ColumnFlags columnUsed;
         MarkUsedColumns(in.grid, in.mainLines, columnUsed);
+        if (in.target.WritesInPlace())
+            RemoveStaleTempFilesOfPages(in, parts);
         for (int i = 0; i < parts.LastRow(); ++i) {
             if (onlyRow == 0 || parts.RowNumber(0, i) == onlyRow) {
                 const int result = RewritePage(in, parts, links, columnUsed, i);
@@ -103,8 +122,15 @@ int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringL
             if (!in.global.Converting)
                 return RunCancelled;
         }
-        UpdateExternalOutputFiles(
-            in.global, outputList, in.target, &in.outcome.staged, [&in] { in.progress.ProcessEvents(); });
+        // A cancel that arrives while the output files are updated still
+        // cancels the run.
+        UpdateExternalOutputFiles(in.global, outputList, in.target, &in.outcome.staged, [&in] {
+            in.progress.ProcessEvents();
+            return in.global.Converting;
+        });
+        in.progress.ProcessEvents();
+        if (!in.global.Converting)
+            return RunCancelled;
         return RunPagesDone;
     } catch (const std::exception& e) {
         ReportError(e, "HTMLFileOperation");

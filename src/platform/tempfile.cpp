@@ -2,6 +2,8 @@
 
 #include "platform/nativepath.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -63,13 +65,45 @@ bool IsReadOnlyFile(const QFileInfo& info)
     return !info.isWritable() || !(info.permissions() & anyWrite);
 }
 
+// The temporary file name of a file name, with its random part.
+QString TempName(const QString& fileName, const QString& random)
+{
+    return QLatin1Char('.') + fileName + QStringLiteral(".lexicana-") + random + QStringLiteral(".tmp");
+}
+
 } // namespace
+
+int RemoveStaleTempFiles(const std::string& path, int olderThanSeconds)
+{
+    const QFileInfo target(FinalTarget(QtFileName(path)));
+    // Compared by hand rather than as a wildcard pattern, which would read
+    // "[" or "*" in the page's own name as wildcards.
+    const QString prefix = TempName(target.fileName(), QString());
+    const QString head = prefix.chopped(4); // without ".tmp"
+    const QDateTime limit = QDateTime::currentDateTime().addSecs(-olderThanSeconds);
+    int removed = 0;
+    const QDir folder(target.path());
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString name = entry.fileName();
+        if (name.size() != prefix.size() + 6 || !name.startsWith(head)
+            || !name.endsWith(QStringLiteral(".tmp")))
+            continue;
+        bool ours = true;
+        for (const QChar c : name.mid(head.size(), 6))
+            ours = ours && c.unicode() < 0x80 && c.isLetterOrNumber();
+        if (ours && entry.lastModified() < limit && QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
+}
 
 bool WriteTempFileBeside(const std::string& path, std::string_view bytes, std::string& tempPath)
 {
     const QString base = FinalTarget(QtFileName(path));
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        QFile file(base + ".lxk-" + QString::fromStdString(RandomSuffix()));
+        const QFileInfo target(base);
+        QFile file(target.path() + QLatin1Char('/')
+            + TempName(target.fileName(), QString::fromStdString(RandomSuffix())));
         std::string candidate;
         if (!DocumentPathFromNative(QFile::encodeName(file.fileName()).toStdString(), candidate))
             return false;

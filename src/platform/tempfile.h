@@ -9,10 +9,18 @@
 
 namespace lexicana {
 
-// Creates a new file beside path (path + ".lxk-" + random letters; beside
-// the target when path is a symbolic link) holding exactly bytes, flushed. Gives its document path in
-// tempPath. False when it cannot be created or written; nothing is then left behind.
+// Creates a new file beside path (beside the target when path is a symbolic
+// link) holding exactly bytes, flushed to the disk. Its name is hidden and
+// tells whose it is: "." + the file name + ".lexicana-" + six random letters
+// + ".tmp". Gives its document path in tempPath. False when it cannot be
+// created or written; nothing is then left behind.
 bool WriteTempFileBeside(const std::string& path, std::string_view bytes, std::string& tempPath);
+
+// Removes the temporary files of path that a run which did not finish (a
+// killed program, a power cut) left beside it: only names WriteTempFileBeside
+// gives for this path, and only those last written more than olderThanSeconds
+// ago, so that a run going on elsewhere keeps its own. The number removed.
+int RemoveStaleTempFiles(const std::string& path, int olderThanSeconds);
 
 // Renames tempPath over path (over its target when path is a symbolic link,
 // which stays a link); the result gets the permission bits of path.

@@ -102,6 +102,26 @@ TEST_F(InterruptTest, KillInTheMiddleOfARunLeavesEveryPageOldOrNew)
     const int fresh = CountNewPages(set, reference, kPages);
     EXPECT_GE(fresh, 1);
     RecordProperty("pages_new_when_killed", fresh);
+
+    // What the killed run left is hidden and named as Lexicana's; the next
+    // run removes it once it is older than a run could be, and leaves a
+    // young one (another run's) alone.
+    const fs::path html = fs::path(set.Html(""));
+    const std::string young = (html / ".page0.html.lexicana-Young1.tmp").string();
+    WriteFile(young, "another run's");
+    for (const auto& entry : fs::directory_iterator(html)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find(".lexicana-") != std::string::npos && entry.path() != young) {
+            EXPECT_EQ(name[0], '.') << name;
+            fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - std::chrono::hours(1));
+        }
+    }
+    ASSERT_EQ(RunConvert({ set.SetFile() }, settings.path()).exitCode, 0);
+    int left = 0;
+    for (const auto& entry : fs::directory_iterator(html))
+        left += entry.path().filename().string().find(".lexicana-") != std::string::npos;
+    EXPECT_EQ(left, 1);
+    EXPECT_TRUE(fs::exists(young));
 }
 
 TEST_F(InterruptTest, CtrlCCancelsAtTheNextCheckPoint)

@@ -101,6 +101,22 @@ TEST(ConversionRunTest, CancelAtEachCheckPointStopsWithTheInterruptionMessage)
     }
 }
 
+TEST(ConversionRunTest, ACancelWhileTheOutputFilesAreUpdatedStillCancels)
+{
+    int events = 0;
+    for (const bool cancel : { false, true }) {
+        auto s = TwoParts();
+        s->dir.write("index.html", "x");
+        s->global.InfoOutputList = s->dir.write("list.txt", "index.html\r\n");
+        // The event after the output file: the last but one of the run.
+        if (cancel)
+            s->progress.cancelAtEvent = events - 1;
+        EXPECT_EQ(s->doc.StartConversion(), cancel ? 206 : 201);
+        events = s->progress.events;
+        EXPECT_EQ(s->sink.last().caption, cancel ? "中断" : "完了");
+    }
+}
+
 TEST(ConversionRunTest, OnePartFollowsTheChosenFileRecordThroughTheSort)
 {
     {

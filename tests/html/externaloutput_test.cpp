@@ -36,7 +36,10 @@ TEST(ExternalOutputTest, ListedFilesGetTheRunsValuesAndFailuresAreShown)
     test::RecordingSink sink;
     int events = 0;
     UpdateExternalOutputFiles(
-        global, { "top.html", "", "gone.txt", dir.file("news.txt") }, {}, nullptr, [&] { ++events; });
+        global, { "top.html", "", "gone.txt", dir.file("news.txt") }, {}, nullptr, [&] {
+            ++events;
+            return true;
+        });
 
     EXPECT_EQ(test::TempDir::read(dir.file("top.html")),
         Block("RECORD", "42") + "/" + Block("RECORD", "42") + Block("LINK", "keep"));

@@ -97,7 +97,7 @@ public:
     {
         int count = 0;
         for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-            count += entry.path().filename().string().find(".lxk-") != std::string::npos;
+            count += entry.path().filename().string().find(".lexicana-") != std::string::npos;
         return count;
     }
 
