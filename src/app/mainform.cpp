@@ -14,6 +14,7 @@
 #include "data/filehistory.h"
 #include "platform/programinfo.h"
 #include "platform/qsjis.h"
+#include "platform/runlock.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -267,7 +268,14 @@ void TMainForm::SetFileDialogs(IFileDialogs* dialogs)
 
 void TMainForm::OpenSetFile(const std::string& path)
 {
-    doc_.ReadLxsFile(path);
+    if (doc_.ReadLxsFile(path) == ResultOk) {
+        std::string holder;
+        if (TRunLock::HeldElsewhere(global_.SetFileName, &holder))
+            ShowMessageBox("このセットは別のプログラムが変換中です"
+                    + (holder.empty() ? std::string() : "（" + holder + "）")
+                    + "。\nその変換が終わるまで、このセットは変換できません。",
+                "Lexicana", MbOk | MbIconWarning);
+    }
     // The grid was reset under its current cell: show the cell it has now.
     SelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
 }

@@ -122,6 +122,8 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
         }
     }
     doc.SetRunTarget(target);
+    // Another conversion of the same set gets a while to end.
+    doc.SetRunLockWait(options.lockWaitSeconds * 1000);
 
     TTerminalProgress progress(global, line, InterruptRequested);
     doc.SetProgress(&progress);

@@ -102,7 +102,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
             value = arg.substr(eq + 1);
             hasValue = true;
         }
-        if (name != "--part" && name != "--kanji" && name != "--newline" && name != "--output") {
+        if (name != "--part" && name != "--kanji" && name != "--newline" && name != "--output"
+            && name != "--lock-wait") {
             error = "不明なオプションです: " + arg;
             return false;
         }
@@ -120,6 +121,15 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
                 return false;
             }
             options.partRow = *row;
+        } else if (name == "--lock-wait") {
+            int seconds = -1;
+            const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), seconds);
+            if (value.empty() || ec != std::errc() || ptr != value.data() + value.size() || seconds < 0
+                || seconds > 86400) {
+                error = "--lock-wait の値は 0 から 86400 までの秒数です: " + value;
+                return false;
+            }
+            options.lockWaitSeconds = seconds;
         } else if (name == "--output") {
             if (value.empty()) {
                 error = "--output にはフォルダを指定してください";
@@ -176,6 +186,8 @@ std::string CliUsageText()
            "  --json                  終了時に結果を JSON で標準出力に表示する\n"
            "  --watch                 項目データ、変換テーブル、セットファイル、外部出力\n"
            "                          ファイルリストが変わるたびに変換し直す (Ctrl+C で終了)\n"
+           "  --lock-wait SECONDS     同じセットを別のプログラムが変換中のとき、終わるのを\n"
+           "                          待つ秒数 (既定 30、0 は待たずに終了コード 1)\n"
            "  -h, --help              この説明を表示する\n"
            "  -v, --version           バージョンを表示する\n"
            "\n"

@@ -32,6 +32,8 @@ struct TCliOptions {
     bool json = false;
     // --watch: convert again whenever a file of the set changes, until Ctrl+C.
     bool watch = false;
+    // --lock-wait: seconds to wait for another conversion of the same set.
+    int lockWaitSeconds = 30;
 };
 
 // Parses the arguments after the program name. False on a usage error, with

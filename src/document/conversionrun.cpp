@@ -131,6 +131,20 @@ int TDocument::FinishRun(int result, bool told)
     return result;
 }
 
+bool TDocument::LockRuns(TRunLock& lock)
+{
+    if (global_.SetFileUntitled || global_.SetFileName.empty())
+        return true;
+    std::string holder;
+    if (lock.Acquire(global_.SetFileName, lockWaitMs_, &holder))
+        return true;
+    ShowMessageBox("セットファイル \"" + SjisToUtf8(global_.SetFileName) + "\" は別のプログラムが変換中です"
+            + (holder.empty() ? std::string() : "（" + holder + "）") + "。\n"
+            + "その変換が終わってから、もう一度変換してください。",
+        kPlainCaption, MbOk | MbIconWarning);
+    return false;
+}
+
 int TDocument::StartConversion()
 {
     // A command given while a run goes on leaves that run's outcome alone.
@@ -138,6 +152,9 @@ int TDocument::StartConversion()
         return RunRefused;
     lastRun_ = {};
     if (RefuseConversionWithoutTable())
+        return FinishRun(RunRefused, true);
+    TRunLock lock;
+    if (!LockRuns(lock))
         return FinishRun(RunRefused, true);
     RunningMark running(running_);
     global_.Converting = true;
@@ -151,6 +168,9 @@ int TDocument::ConvertOnePart(int row)
         return RunRefused;
     lastRun_ = {};
     if (RefuseConversionWithoutTable())
+        return FinishRun(RunRefused, true);
+    TRunLock lock;
+    if (!LockRuns(lock))
         return FinishRun(RunRefused, true);
     RunningMark running(running_);
     const int rowCount = grid_.RowCount();

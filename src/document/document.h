@@ -13,6 +13,7 @@
 #include "data/global.h"
 #include "data/recordtable.h"
 #include "html/pageinputs.h"
+#include "platform/runlock.h"
 
 #include <string>
 #include <vector>
@@ -111,6 +112,9 @@ public:
     // Where the next runs put their files (in place unless set otherwise).
     // A run that does not write in place never saves the item data either.
     void SetRunTarget(const TRunTarget& target) { target_ = target; }
+    // How long a run waits for another conversion of the same set to end
+    // before it is refused (0: refused at once).
+    void SetRunLockWait(int ms) { lockWaitMs_ = ms; }
     // The run itself (Converting set and progress open by the caller);
     // onlyRow 0 for every part, else the grid row of the one file record.
     int RunConversion(int onlyRow);
@@ -133,10 +137,14 @@ private:
     // Ends a command: its result goes into lastRun_, which also notes
     // whether the user was told.
     int FinishRun(int result, bool told);
+    // Takes the lock of the set's conversions for lock's lifetime; when
+    // another process holds it, says so and returns false.
+    bool LockRuns(TRunLock& lock);
 
     bool running_ = false;
     TRunOutcome lastRun_;
     TRunTarget target_;
+    int lockWaitMs_ = 0;
     TGlobal& global_;
     IDocumentUi defaultUi_;
     IDocumentUi* ui_;

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QLockFile>
 #include <gtest/gtest.h>
 
 namespace lexicana::test {
@@ -69,6 +70,20 @@ TEST(MainFormFiles, OpeningASetAsksFirstThenShowsItAndRemembersIt)
     EXPECT_EQ(w.form->HistoryMenu().EntryActions()[0]->text(), "&1 " + QString::fromStdString(set.set));
     w.form->N7Click();
     EXPECT_TRUE(w.form->S2->isEnabled());
+
+    // A set another program is converting opens with a warning, and its
+    // conversion is refused while that lasts.
+    QLockFile other(QString::fromStdString(set.dir.file(".set.lxs.lexicana-lock")));
+    other.setStaleLockTime(0);
+    ASSERT_TRUE(other.tryLock(0));
+    w.sink.clear();
+    w.dialogs.Choose(set.set);
+    w.action("Open2")->trigger();
+    ASSERT_EQ(w.sink.count(), 1u);
+    EXPECT_NE(w.sink.last().text.find("別のプログラムが変換中です"), std::string::npos);
+    w.action("S2")->trigger();
+    EXPECT_NE(w.sink.last().text.find("は別のプログラムが変換中です"), std::string::npos);
+    EXPECT_EQ(w.form->ConvertingDialog(), nullptr);
 }
 
 TEST(MainFormFiles, StartUpReadsTheRememberedSetFirstAndTheArgumentLast)

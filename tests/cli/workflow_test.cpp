@@ -5,6 +5,8 @@
 #include "cliharness.h"
 #include "support/testenv.h"
 
+#include <QLockFile>
+#include <QSysInfo>
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
@@ -22,8 +24,9 @@ TEST(ConvertWorkflow, CheckDiffOutputJsonAndUpToDatePages)
     const std::string set = work.path() + "/set.lxs";
     // The HTML folder written with "./", which must not let a folder inside
     // it pass for an output folder.
-    WriteFile(set, "[Lexicana]\r\ncsv=items.csv\r\nctb=table.ctb\r\nrep=\r\nHTMLdir=./html\r\n"
-                   "InfoOutputList=outputs.txt\r\n");
+    WriteFile(set,
+        "[Lexicana]\r\ncsv=items.csv\r\nctb=table.ctb\r\nrep=\r\nHTMLdir=./html\r\n"
+        "InfoOutputList=outputs.txt\r\n");
     const auto run = [&](std::vector<std::string> args) {
         args.push_back(set);
         return RunConvert(args, settings.path());
@@ -91,6 +94,29 @@ TEST(ConvertWorkflow, WatchConvertsAgainOnEveryChangeUntilInterrupted)
     err += result.err;
     EXPECT_NE(err.find("] 書き換えたページ: 2、変更のなかったページ: 0"), std::string::npos) << err;
     EXPECT_NE(err.find("] 書き換えたページ: 0、変更のなかったページ: 2"), std::string::npos) << err;
+}
+
+TEST(ConvertWorkflow, TwoConversionsOfOneSetDoNotOverlap)
+{
+    TempDir work, settings;
+    fs::copy(fs::path(LEXICANA_GOLDEN_DIR) / "basic/input", work.path(), fs::copy_options::recursive);
+    const std::string set = work.path() + "/set.lxs";
+    const auto fresh = SnapshotTree(work.path() + "/html");
+    {
+        // Another program converting the set holds its lock.
+        QLockFile other(QString::fromStdString(work.path() + "/.set.lxs.lexicana-lock"));
+        other.setStaleLockTime(0);
+        ASSERT_TRUE(other.tryLock(0));
+        const CliResult r = RunConvert({ "--lock-wait", "0", set }, settings.path());
+        EXPECT_EQ(r.exitCode, 1) << r.err;
+        EXPECT_NE(r.err.find("は別のプログラムが変換中です"), std::string::npos) << r.err;
+        EXPECT_TRUE(SnapshotTree(work.path() + "/html") == fresh);
+    }
+    // A lock left by a process that is gone is taken over.
+    WriteFile(work.path() + "/.set.lxs.lexicana-lock",
+        "2147483646\nlexicana-convert\n" + QSysInfo::machineHostName().toStdString() + "\n");
+    EXPECT_EQ(RunConvert({ "--lock-wait", "0", set }, settings.path()).exitCode, 0);
+    EXPECT_FALSE(SnapshotTree(work.path() + "/html") == fresh);
 }
 
 TEST(ConvertWorkflow, UnifiedDiffIsWhatPatchApplies)
