@@ -186,7 +186,10 @@ bool SaveFileBytes(const std::string& path, std::string_view bytes, std::string*
         return Fail(
             error, "ファイルを書き込み用に開けません (" + file.errorString().toStdString() + ")", path);
     const qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
+    // The bytes are pushed out here, so that a disk that fills up fails the
+    // save: a failed flush inside commit() would not stop the rename and the
+    // cut-off file would replace the old one.
+    if (file.write(bytes.data(), size) != size || !file.flush()) {
         std::string reason = file.errorString().toStdString();
         file.cancelWriting();
         file.commit();
