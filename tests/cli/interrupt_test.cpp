@@ -5,10 +5,12 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -122,6 +124,47 @@ TEST_F(InterruptTest, KillInTheMiddleOfARunLeavesEveryPageOldOrNew)
         left += entry.path().filename().string().find(".lexicana-") != std::string::npos;
     EXPECT_EQ(left, 1);
     EXPECT_TRUE(fs::exists(young));
+}
+
+// Kills at random moments of whole runs: every page is its old or its new
+// self every time, none is missing. LEXICANA_KILL_TRIALS sets the number of
+// trials (scripts/kill-trials.sh runs a hundred).
+TEST_F(InterruptTest, KillsAtRandomMomentsNeverTearAPage)
+{
+    const char* given = std::getenv("LEXICANA_KILL_TRIALS");
+    const int trials = given ? std::max(1, std::atoi(given)) : 5;
+    // The length of a whole run, to spread the kills over it.
+    for (int p = 0; p < kPages; ++p)
+        WriteFile(set.Html(PageName(p)), Page("old page " + std::to_string(p)));
+    const auto t0 = Clock::now();
+    ASSERT_EQ(RunConvert({ set.SetFile() }, settings.path()).exitCode, 0);
+    const auto runMs = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count();
+    std::mt19937 random(20261208);
+    int partial = 0, tempLeft = 0;
+    for (int trial = 0; trial < trials; ++trial) {
+        for (int p = 0; p < kPages; ++p)
+            WriteFile(set.Html(PageName(p)), Page("old page " + std::to_string(p)));
+        auto process = StartConvert({ set.SetFile() }, settings.path());
+        std::this_thread::sleep_for(std::chrono::milliseconds(random() % (runMs + 1)));
+        process->kill();
+        process->waitForFinished(30000);
+        const int fresh = CountNewPages(set, reference, kPages);
+        partial += fresh > 0 && fresh < kPages;
+        // Counted and cleared, so that each trial counts its own.
+        for (const auto& entry : fs::directory_iterator(set.Html("")))
+            if (entry.path().filename().string().find(".lexicana-") != std::string::npos) {
+                ++tempLeft;
+                fs::remove(entry.path());
+            }
+        if (HasFailure())
+            break;
+    }
+    RecordProperty("kill_trials", trials);
+    RecordProperty("kills_within_the_pages", partial);
+    RecordProperty("temporary_files_left", tempLeft);
+    std::printf(
+        "%d kills over a %lld ms run: %d between the first and the last page, %d temporary files left\n",
+        trials, static_cast<long long>(runMs), partial, tempLeft);
 }
 
 TEST_F(InterruptTest, CtrlCCancelsAtTheNextCheckPoint)
