@@ -21,6 +21,13 @@ namespace lexicana {
 
 namespace {
 
+// The largest file any reader takes: the item data, tables, set files,
+// lists and pages of a glossary are far smaller, and reading one this size
+// already takes several times its size in memory (bench_conversion: 121 MB
+// for 130,000 records whose item data file is 15 MB).
+constexpr qint64 kMaxReadBytes = 512LL * 1024 * 1024;
+const char* const kTooLarge = "ファイルが大きすぎます（読み込めるのは 512 MB まで）";
+
 constexpr qint64 ReadBlockSize = 32768;
 
 QString QtFileName(const std::string& documentPath)
@@ -150,7 +157,10 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* err
     if (!OpenRegularFileForReading(file, handle, error, path))
         return false;
     std::string content;
-    if (qint64 size = file.size(); size > 0)
+    const qint64 size = file.size();
+    if (size > kMaxReadBytes)
+        return Fail(error, kTooLarge, path);
+    if (size > 0)
         content.reserve(static_cast<std::size_t>(size));
     char block[ReadBlockSize];
     while (true) {
@@ -159,6 +169,9 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* err
             return Fail(error, "ファイルを読み込めません (" + file.errorString().toStdString() + ")", path);
         if (got == 0)
             break;
+        // A file that grows while it is read is held to the same limit.
+        if (static_cast<qint64>(content.size()) + got > kMaxReadBytes)
+            return Fail(error, kTooLarge, path);
         content.append(block, static_cast<std::size_t>(got));
     }
     bytes.swap(content);

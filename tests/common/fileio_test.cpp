@@ -60,6 +60,9 @@ TEST(FileIO, ReadGives105AndEmptyTextForAnythingButARegularFile)
     const std::string fifo = dir.file("pipe.csv");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string target = dir.write("real.csv", "data");
+    // A sparse file one byte past the limit: no disk space, never read.
+    const std::string huge = dir.write("huge.csv", "");
+    fs::resize_file(huge, 512ULL * 1024 * 1024 + 1);
     fs::create_symlink(target, dir.file("link.csv"));
     struct Case {
         std::string path;
@@ -70,6 +73,7 @@ TEST(FileIO, ReadGives105AndEmptyTextForAnythingButARegularFile)
         { dir.path(), "通常のファイルではありません" },
         { fifo, "通常のファイルではありません" }, // no writer: would block
         { "/dev/zero", "通常のファイルではありません" }, // would never end
+        { huge, "ファイルが大きすぎます" },
         { dir.file("link.csv"), nullptr },
     };
     for (const Case& c : cases) {
