@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Set files hold absolute paths made relative to the set file's folder.
     const std::string folder = ExtractFileDir(base);
-    const bool absolute = HasDrivePrefix(path) || (!path.empty() && path[0] == '/');
-    if (absolute && path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0
+    const bool isAbsolute = HasDrivePrefix(path) || (!path.empty() && path[0] == '/');
+    if (isAbsolute && path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0
         && path.find("..") == std::string::npos) {
         const std::string relative = MakeRelativePath(path, base, false);
         CheckEqual(path, ResolveRelativePath(folder, relative), "resolving a path made relative");
