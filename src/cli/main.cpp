@@ -72,6 +72,12 @@ std::string OutputFolder(const std::string& given, const std::string& htmlDir)
     return folder;
 }
 
+// The time of day that starts each line of the watch mode.
+std::string NowText()
+{
+    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
+}
+
 // How one conversion ended, and the files its set is made of.
 struct ConversionOutcome {
     int status = kExitDone;
@@ -95,8 +101,8 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
         result.status = kExitUsage;
         result.watched.complete = false;
         if (watching)
-            std::fprintf(stderr, "[%s] セットを読めませんでした。ファイルが直るのを待ちます。\n",
-                QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toUtf8().constData());
+            std::fprintf(
+                stderr, "[%s] セットを読めませんでした。ファイルが直るのを待ちます。\n", NowText().c_str());
         return result;
     }
     for (const std::string* file : { &global.ItemFileName, &global.TableFileName, &global.InfoOutputList })
@@ -161,9 +167,7 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
     }
     if (watching) {
         const std::string text = outcome.Done() ? outcome.Summary(options.check) : "変換は終了しませんでした";
-        std::fprintf(stderr, "[%s] %s (%.2f 秒)\n",
-            QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toUtf8().constData(), text.c_str(),
-            seconds);
+        std::fprintf(stderr, "[%s] %s (%.2f 秒)\n", NowText().c_str(), text.c_str(), seconds);
     }
     std::fflush(stdout);
     std::fflush(stderr);

@@ -116,6 +116,9 @@ std::string UnifiedDiff(
 
     constexpr int kContext = 3;
     const int total = static_cast<int>(ops.size());
+    // Where the walk stands and the line numbers there, carried from hunk
+    // to hunk.
+    int counted = 0, aLine = 0, bLine = 0;
     int i = 0;
     while (i < total) {
         while (i < total && ops[i] == Op::Keep)
@@ -139,10 +142,9 @@ std::string UnifiedDiff(
         }
         const int stop = std::min(total, end + kContext);
         // Line numbers where the hunk starts in each text.
-        int aLine = 0, bLine = 0;
-        for (int j = 0; j < start; ++j) {
-            aLine += ops[j] != Op::Add;
-            bLine += ops[j] != Op::Remove;
+        for (; counted < start; ++counted) {
+            aLine += ops[counted] != Op::Add;
+            bLine += ops[counted] != Op::Remove;
         }
         int aCount = 0, bCount = 0;
         for (int j = start; j < stop; ++j) {

@@ -145,17 +145,22 @@ bool TDocument::LockRuns(TRunLock& lock)
     return false;
 }
 
-int TDocument::StartConversion()
+int TDocument::RefuseCommand(TRunLock& lock)
 {
     // A command given while a run goes on leaves that run's outcome alone.
     if (running_)
         return RunRefused;
     lastRun_ = {};
-    if (RefuseConversionWithoutTable())
+    if (RefuseConversionWithoutTable() || !LockRuns(lock))
         return FinishRun(RunRefused, true);
+    return ResultOk;
+}
+
+int TDocument::StartConversion()
+{
     TRunLock lock;
-    if (!LockRuns(lock))
-        return FinishRun(RunRefused, true);
+    if (const int refused = RefuseCommand(lock); refused != ResultOk)
+        return refused;
     RunningMark running(running_);
     global_.Converting = true;
     Progress().Open(1, grid_.RowCount() - 1);
@@ -164,14 +169,9 @@ int TDocument::StartConversion()
 
 int TDocument::ConvertOnePart(int row)
 {
-    if (running_)
-        return RunRefused;
-    lastRun_ = {};
-    if (RefuseConversionWithoutTable())
-        return FinishRun(RunRefused, true);
     TRunLock lock;
-    if (!LockRuns(lock))
-        return FinishRun(RunRefused, true);
+    if (const int refused = RefuseCommand(lock); refused != ResultOk)
+        return refused;
     RunningMark running(running_);
     const int rowCount = grid_.RowCount();
     int first = std::min(row, rowCount - 1);

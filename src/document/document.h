@@ -140,6 +140,10 @@ private:
     // Takes the lock of the set's conversions for lock's lifetime; when
     // another process holds it, says so and returns false.
     bool LockRuns(TRunLock& lock);
+    // What both commands check before they start: no run going on, a
+    // table, the set's lock (held in lock). RunRefused when the command
+    // may not start, else ResultOk.
+    int RefuseCommand(TRunLock& lock);
 
     bool running_ = false;
     TRunOutcome lastRun_;
