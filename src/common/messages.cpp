@@ -1,5 +1,7 @@
 #include "common/messages.h"
 
+#include "common/translate.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -77,7 +79,7 @@ IMessageSink& CurrentMessageSink()
 
 std::string ErrorReportText(const std::string& message, const std::string& location)
 {
-    return "エラー発生場所 : " + location + "\r\n" + "エラーの種類 : " + message;
+    return FillArgs(lexicana::Tr("エラー発生場所 : %1\r\nエラーの種類 : %2"), { location, message });
 }
 
 void ReportError(const std::exception& error, const std::string& location)
@@ -92,7 +94,7 @@ void ReportError(const std::string& message, const std::string& location)
 
 void ShowError(const std::string& text)
 {
-    ShowMessageBox(text, "エラー", MbOk | MbIconStop);
+    ShowMessageBox(text, lexicana::Tr("エラー"), MbOk | MbIconStop);
 }
 
 int ShowMessageBox(const std::string& text, const std::string& caption, int flags)

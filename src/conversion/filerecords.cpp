@@ -4,6 +4,7 @@
 #include "conversion/filerecords.h"
 
 #include "common/messages.h"
+#include "common/translate.h"
 
 #include <exception>
 #include <functional>
@@ -36,8 +37,9 @@ struct FilePartHash {
 
 void ShowDuplicate(int firstRow, int row)
 {
-    ShowError("ファイルレコードの重複があります。\nレコード" + std::to_string(firstRow) + "と、レコード"
-        + std::to_string(row) + "の内容が重複しています。");
+    ShowError(FillArgs(
+        lexicana::Tr("ファイルレコードの重複があります。\nレコード%1と、レコード%2の内容が重複しています。"),
+        { std::to_string(firstRow), std::to_string(row) }));
 }
 
 } // namespace

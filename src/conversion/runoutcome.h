@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/resultcodes.h"
+#include "common/translate.h"
 
 #include <string>
 #include <unordered_map>
@@ -51,8 +52,9 @@ struct TRunOutcome {
     {
         const std::string changed = std::to_string(written.size());
         const std::string same = std::to_string(unchanged.size());
-        return check ? "変わるページ: " + changed + "、最新のページ: " + same
-                     : "書き換えたページ: " + changed + "、変更のなかったページ: " + same;
+        return FillArgs(check ? lexicana::Tr("変わるページ: %1、最新のページ: %2")
+                              : lexicana::Tr("書き換えたページ: %1、変更のなかったページ: %2"),
+            { changed, same });
     }
     // A page holding several parts is rewritten once per part; it is listed
     // once, as written when any of its parts changed it.

@@ -2,6 +2,7 @@
 // templates.
 #include "conversion/tablefile.h"
 
+#include "common/translate.h"
 #include "common/utils.h"
 #include "conversion/keytext.h"
 #include "platform/sjistext.h"
@@ -65,7 +66,8 @@ std::string_view TrimControls(std::string_view text)
 
 [[noreturn]] void ThrowNotInteger(std::string_view text)
 {
-    throw std::runtime_error("'" + SjisToUtf8(text) + "' は有効な整数値ではありません");
+    throw std::runtime_error(
+        FillArgs(lexicana::Tr("'%1' は有効な整数値ではありません"), { SjisToUtf8(text) }));
 }
 
 // A decimal integer with optional leading blanks (spaces; a tab is a
@@ -253,8 +255,9 @@ void TableReader::ApplyColumnKey(std::string_view key, std::string_view value)
     if (EqualsIgnoreCase(key, "Count")) {
         int count = ParseTableInteger(value);
         if (count > kMaxDataColumns)
-            throw std::runtime_error("[Column] の Count の値 " + std::to_string(count)
-                + " が大きすぎます（上限 " + std::to_string(kMaxDataColumns) + "）");
+            throw std::runtime_error(
+                FillArgs(lexicana::Tr("[Column] の Count の値 %1 が大きすぎます（上限 %2）"),
+                    { std::to_string(count), std::to_string(kMaxDataColumns) }));
         // Fewer than one data column would leave nothing to edit.
         if (count < 1)
             count = 1;
@@ -286,8 +289,9 @@ void TableReader::ApplyWidth(std::string_view key, std::string_view value)
     const int col = ParseTableInteger(key);
     const int width = ParseTableInteger(value);
     if (col < 0 || col >= grid_.ColCount())
-        throw std::runtime_error("[Width] の列番号 " + std::to_string(col) + " はグリッドの列の範囲（0～"
-            + std::to_string(grid_.ColCount() - 1) + "）外です");
+        throw std::runtime_error(
+            FillArgs(lexicana::Tr("[Width] の列番号 %1 はグリッドの列の範囲（0～%2）外です"),
+                { std::to_string(col), std::to_string(grid_.ColCount() - 1) }));
     grid_.SetColWidth(col, width);
 }
 

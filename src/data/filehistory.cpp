@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "common/sjis.h"
+#include "common/translate.h"
 #include "platform/settingsstore.h"
 
 #include <algorithm>
@@ -127,8 +128,8 @@ bool TFileHistory::Save()
         return true;
     } catch (const std::exception&) {
         MessageRequest request;
-        request.text = "履歴を保存できません";
-        request.caption = "エラー";
+        request.text = lexicana::Tr("履歴を保存できません");
+        request.caption = lexicana::Tr("エラー");
         request.flags = MbOk | MbIconStop;
         request.ownedByMainWindow = false;
         CurrentMessageSink().Show(request);

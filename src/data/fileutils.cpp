@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "common/pathutils.h"
 #include "common/sjis.h"
+#include "common/translate.h"
 #include "data/global.h"
 #include "platform/process.h"
 
@@ -50,7 +51,7 @@ bool LaunchEditor(const std::string& file, const std::string& program, const std
     if (hidden && hooks.restore)
         hooks.restore();
     if (!started) {
-        ShowMessageBox(kEditorStartFailedMessage, kApplicationTitle, MbOk);
+        ShowMessageBox(lexicana::Tr(kEditorStartFailedMessage), kApplicationTitle, MbOk);
         return false;
     }
     return true;

@@ -5,6 +5,8 @@
 // needs no window code).
 #pragma once
 
+#include "common/translate.h"
+
 #include <functional>
 #include <string>
 
@@ -13,8 +15,8 @@ namespace lexicana {
 class TGlobal;
 
 // Shown (caption "Lexicana", OK) when an editor cannot be started.
-inline constexpr const char* kEditorStartFailedMessage
-    = "テキストエディタを実行できませんでした。\nオプション設定のテキストエディタの設定を確認してください。";
+inline constexpr const char* kEditorStartFailedMessage = lexicana::TrMark(
+    "テキストエディタを実行できませんでした。\nオプション設定のテキストエディタの設定を確認してください。");
 // Caption of that message: the application's title.
 inline constexpr const char* kApplicationTitle = "Lexicana";
 

@@ -4,6 +4,7 @@
 
 #include "common/messages.h"
 #include "common/sjis.h"
+#include "common/translate.h"
 #include "data/global.h"
 #include "data/recordtable.h"
 
@@ -279,7 +280,8 @@ bool NextCellOf(const TRecordTable& table, bool vertical, int& col, int& row)
 
 bool AskContinueFromStart()
 {
-    return ShowMessageBox("最後まで検索を行いました。\n最初から検索を続けますか？", "検索終了", MbYesNo)
+    return ShowMessageBox(lexicana::Tr("最後まで検索を行いました。\n最初から検索を続けますか？"),
+               lexicana::Tr("検索終了"), MbYesNo)
         == IdYes;
 }
 

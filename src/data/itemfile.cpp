@@ -3,6 +3,7 @@
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/sjis.h"
+#include "common/translate.h"
 #include "platform/filesystem.h"
 #include "platform/sjistext.h"
 
@@ -307,12 +308,12 @@ std::string ReadFailureText(const std::string& path, const std::string& reason)
 {
     const std::string name = SjisToUtf8(path);
     if (DirectoryExists(path))
-        return "フォルダーはファイルとして読み込めません : " + name;
+        return lexicana::Tr("フォルダーはファイルとして読み込めません : ") + name;
     if (!PathExists(path))
-        return "ファイルが見つかりません : " + name;
+        return lexicana::Tr("ファイルが見つかりません : ") + name;
     if (!reason.empty())
         return reason; // e.g. a device or FIFO, or no permission
-    return "ファイルを読み込めません : " + name;
+    return lexicana::Tr("ファイルを読み込めません : ") + name;
 }
 
 } // namespace
@@ -388,9 +389,9 @@ int StrLoadFromFile(
             while (!cells.empty() && cells.back().empty())
                 cells.pop_back();
             if (cells.size() > static_cast<std::size_t>(kMaxDataColumns) + 1)
-                throw std::runtime_error("項目データファイルの " + std::to_string(line)
-                    + " 行目は列が多すぎます（データ列の上限 " + std::to_string(kMaxDataColumns)
-                    + "） : " + SjisToUtf8(path));
+                throw std::runtime_error(FillArgs(
+                    lexicana::Tr("項目データファイルの %1 行目は列が多すぎます（データ列の上限 %2） : %3"),
+                    { std::to_string(line), std::to_string(kMaxDataColumns), SjisToUtf8(path) }));
             if (cells.size() > static_cast<std::size_t>(loaded.ColCount()))
                 loaded.SetColCount(static_cast<int>(cells.size()));
             loaded.AppendRow(std::move(cells));

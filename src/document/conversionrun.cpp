@@ -6,6 +6,7 @@
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
+#include "common/translate.h"
 #include "conversion/filerecords.h"
 #include "conversion/wordlink.h"
 #include "data/gridsort.h"
@@ -118,8 +119,9 @@ bool TDocument::RefuseConversionWithoutTable()
 {
     if (!global_.TableFileName.empty())
         return false;
-    ShowMessageBox("変換テーブルファイルが指定されていないため変換できません。\n"
-                   "セットファイルを開くか、変換セットの設定でテーブルファイルを指定してください。",
+    ShowMessageBox(
+        lexicana::Tr("変換テーブルファイルが指定されていないため変換できません。\n"
+                     "セットファイルを開くか、変換セットの設定でテーブルファイルを指定してください。"),
         kPlainCaption, MbOk | MbIconWarning);
     return true;
 }
@@ -138,9 +140,13 @@ bool TDocument::LockRuns(TRunLock& lock)
     std::string holder;
     if (lock.Acquire(global_.SetFileName, lockWaitMs_, &holder))
         return true;
-    ShowMessageBox("セットファイル \"" + SjisToUtf8(global_.SetFileName) + "\" は別のプログラムが変換中です"
-            + (holder.empty() ? std::string() : "（" + holder + "）") + "。\n"
-            + "その変換が終わってから、もう一度変換してください。",
+    ShowMessageBox(holder.empty()
+            ? FillArgs(lexicana::Tr("セットファイル \"%1\" は別のプログラムが変換中です。\n"
+                                    "その変換が終わってから、もう一度変換してください。"),
+                { SjisToUtf8(global_.SetFileName) })
+            : FillArgs(lexicana::Tr("セットファイル \"%1\" は別のプログラムが変換中です（%2）。\n"
+                                    "その変換が終わってから、もう一度変換してください。"),
+                { SjisToUtf8(global_.SetFileName), holder }),
         kPlainCaption, MbOk | MbIconWarning);
     return false;
 }
@@ -178,7 +184,8 @@ int TDocument::ConvertOnePart(int row)
     while (first >= 1 && !IsFileRecord(grid_, global_, first))
         --first;
     if (first < 1) {
-        ShowMessageBox("ファイルレコードがここより前に存在しないため変換できません。", kPlainCaption, MbOk);
+        ShowMessageBox(lexicana::Tr("ファイルレコードがここより前に存在しないため変換できません。"),
+            kPlainCaption, MbOk);
         return FinishRun(RunRefused, true);
     }
     // No file record stands between first and row, so the next one after
@@ -201,8 +208,9 @@ int TDocument::RunConversion(int onlyRow)
         TStringList outputList;
         if (!global_.InfoOutputList.empty() && !LoadOutputList(global_.InfoOutputList, outputList)) {
             closer.Close();
-            ShowError("外部出力ファイルリスト(\"" + SjisToUtf8(global_.InfoOutputList)
-                + "\")が読み出せません。\n" + "ファイル名が違っていないかを確認してください。");
+            ShowError(FillArgs(lexicana::Tr("外部出力ファイルリスト(\"%1\")が読み出せません。\n"
+                                            "ファイル名が違っていないかを確認してください。"),
+                { SjisToUtf8(global_.InfoOutputList) }));
             return FinishRun(FileCannotOpen, true);
         }
 
@@ -212,7 +220,7 @@ int TDocument::RunConversion(int onlyRow)
         if (table != TableRead) {
             closer.Close();
             if (table != FileCannotOpen)
-                ShowError("テーブルファイルが正しい形式ではありません");
+                ShowError(lexicana::Tr("テーブルファイルが正しい形式ではありません"));
             return FinishRun(table, true);
         }
 
@@ -220,7 +228,7 @@ int TDocument::RunConversion(int onlyRow)
         if (found != 0) {
             closer.Close();
             if (found == PartTableNoFileRecord)
-                ShowMessageBox("ファイルレコードがひとつもありません", kPlainCaption, MbOk);
+                ShowMessageBox(lexicana::Tr("ファイルレコードがひとつもありません"), kPlainCaption, MbOk);
             return FinishRun(found, found != ResultUnreported);
         }
 
@@ -228,9 +236,10 @@ int TDocument::RunConversion(int onlyRow)
         const int result = WriteToHTML(global_.HTMLBaseDir, parts, outputList, onlyRow);
         closer.Close();
         if (result == RunDone)
-            ShowMessageBox("HTMLファイルの書き換えが正常に終了しました。", "完了", MbOk);
+            ShowMessageBox(
+                lexicana::Tr("HTMLファイルの書き換えが正常に終了しました。"), lexicana::Tr("完了"), MbOk);
         else
-            ShowMessageBox("HTML書き換えを中断しました。", "中断", MbIconWarning);
+            ShowMessageBox(lexicana::Tr("HTML書き換えを中断しました。"), lexicana::Tr("中断"), MbIconWarning);
         return FinishRun(result, true);
     } catch (const std::exception& e) {
         closer.Close();

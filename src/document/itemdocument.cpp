@@ -2,6 +2,7 @@
 // file from its kind, loading and saving the record table, and keeping the
 // item file's name, kind and flags in TGlobal.
 #include "common/messages.h"
+#include "common/translate.h"
 #include "data/itemfile.h"
 #include "document/document.h"
 
@@ -43,7 +44,8 @@ ItemFileForm ReadingForm(const std::string& path, int kind)
     case 3:
         return TabForm();
     default:
-        throw std::invalid_argument("項目データファイルの種類が不正です : " + std::to_string(kind));
+        throw std::invalid_argument(
+            lexicana::Tr("項目データファイルの種類が不正です : ") + std::to_string(kind));
     }
 }
 
@@ -53,7 +55,8 @@ ItemFileForm ReadingForm(const std::string& path, int kind)
 ItemFileForm WritingForm(const std::string& path, int kind)
 {
     if (kind < 1 || kind > 3)
-        throw std::invalid_argument("項目データファイルの種類が不正です : " + std::to_string(kind));
+        throw std::invalid_argument(
+            lexicana::Tr("項目データファイルの種類が不正です : ") + std::to_string(kind));
     return ReadingForm(path, 1);
 }
 
@@ -122,8 +125,9 @@ int TDocument::SaveAsDlg()
         global_.ItemFileUntitled = false;
         global_.ItemDataModified = false;
         Ui().UpdateCaption();
-        if (ShowMessageBox("項目データファイルが変更されました。\nセットファイルを更新しますか？",
-                "項目データファイル変更", MbYesNo | MbIconWarning)
+        if (ShowMessageBox(
+                lexicana::Tr("項目データファイルが変更されました。\nセットファイルを更新しますか？"),
+                lexicana::Tr("項目データファイル変更"), MbYesNo | MbIconWarning)
             == IdYes)
             LxsSaveDlg();
         return FileOk;

@@ -5,6 +5,7 @@
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
+#include "common/translate.h"
 #include "conversion/keytext.h"
 #include "document/document.h"
 #include "platform/sjistext.h"
@@ -92,7 +93,8 @@ int TDocument::ReadLxsFile(const std::string& path)
         BusyCursor busy(Ui());
         std::string text, reason;
         if (lexicana::ReadFileToString(path, text, &reason) != FileOk)
-            throw std::runtime_error("セットファイル \"" + SjisToUtf8(path) + "\" を開けません。"
+            throw std::runtime_error(
+                FillArgs(lexicana::Tr("セットファイル \"%1\" を開けません。"), { SjisToUtf8(path) })
                 + (reason.empty() ? std::string() : "\n" + reason));
         TStringList lines = SplitLines(text);
 
@@ -103,12 +105,12 @@ int TDocument::ReadLxsFile(const std::string& path)
         const std::string infoList = SetFileValue(lines, "InfoOutputList");
         if (csv.empty()) {
             busy.Restore();
-            ShowMessageBox("csvキーの値がありません", kPlainCaption, MbOk);
+            ShowMessageBox(lexicana::Tr("csvキーの値がありません"), kPlainCaption, MbOk);
             return SetFileNoCsv;
         }
         if (ctb.empty()) {
             busy.Restore();
-            ShowMessageBox("ctbキーの値がありません", kPlainCaption, MbOk);
+            ShowMessageBox(lexicana::Tr("ctbキーの値がありません"), kPlainCaption, MbOk);
             return SetFileNoCtb;
         }
 
@@ -180,7 +182,8 @@ int TDocument::WriteLxsFile(const std::string& path)
         if (!SaveFileAtomically(path, bytes, &reason)) {
             // Reported here so that a failed save is never taken for a
             // completed one; the file keeps its previous content.
-            ShowError("セットファイル \"" + SjisToUtf8(path) + "\" を保存できませんでした。"
+            ShowError(
+                FillArgs(lexicana::Tr("セットファイル \"%1\" を保存できませんでした。"), { SjisToUtf8(path) })
                 + (reason.empty() ? std::string() : "\n" + reason));
             return SetFileCannotWrite;
         }

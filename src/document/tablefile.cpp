@@ -4,6 +4,7 @@
 
 #include "common/fileio.h"
 #include "common/messages.h"
+#include "common/translate.h"
 #include "document/document.h"
 #include "platform/sjistext.h"
 
@@ -17,9 +18,10 @@ int TDocument::ReadTableFile(const std::string& path)
     try {
         std::string text;
         if (lexicana::ReadFileToString(path, text) != FileOk) {
-            ShowMessageBox("テーブルファイルの読み込みに失敗しました。\nエラー内容 : ファイル \""
-                    + SjisToUtf8(path) + "\" を開けません。",
-                "テーブルファイル読み込みエラー", MbOk | MbIconWarning);
+            ShowMessageBox(FillArgs(lexicana::Tr("テーブルファイルの読み込みに失敗しました。\nエラー内容 : "
+                                                 "ファイル \"%1\" を開けません。"),
+                               { SjisToUtf8(path) }),
+                lexicana::Tr("テーブルファイル読み込みエラー"), MbOk | MbIconWarning);
             return FileCannotOpen;
         }
         TableFileLines = SplitLines(text);

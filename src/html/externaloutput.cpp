@@ -1,6 +1,7 @@
 #include "html/externaloutput.h"
 
 #include "common/messages.h"
+#include "common/translate.h"
 #include "common/version.h"
 #include "data/global.h"
 #include "html/fileerror.h"
@@ -29,8 +30,10 @@ void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputL
     for (const std::string& name : outputList) {
         const int result = tags.ApplyToFile(name, target, staged);
         if (result == ExtTagOutsideFolder)
-            ShowError("外部出力ファイル(\"" + SjisToUtf8(tags.ResolveName(name))
-                + "\")はHTMLフォルダの外にあるため、出力フォルダには書き出せません。");
+            ShowError(FillArgs(
+                lexicana::Tr(
+                    "外部出力ファイル(\"%1\")はHTMLフォルダの外にあるため、出力フォルダには書き出せません。"),
+                { SjisToUtf8(tags.ResolveName(name)) }));
         else if (result == ExtTagCannotRead)
             ShowFileError(OutputCannotRead, name);
         else if (result == ExtTagCannotWrite)

@@ -1,19 +1,16 @@
 #include "html/fileerror.h"
 
 #include "common/messages.h"
+#include "common/translate.h"
 #include "platform/sjistext.h"
 
 namespace lexicana {
 
 namespace {
 
-const char* const kCannotReadTail = "が読み出せません。\nファイル名が違っていないかを確認してください。";
-const char* const kCannotWriteTail = "に書き出せません。\n書込み禁止になっていないか、\n"
-                                     "ディスク容量に余裕があるかを確認してください。";
-
-std::string Quoted(const char* kind, const std::string& path)
+std::string Named(const char* text, const std::string& path)
 {
-    return std::string(kind) + "(\"" + SjisToUtf8(path) + "\")";
+    return FillArgs(lexicana::Tr(text), { SjisToUtf8(path) });
 }
 
 } // namespace
@@ -26,19 +23,32 @@ std::string FileErrorText(int code, const std::string& path)
     case -1:
         return std::string();
     case PageCannotRead:
-        return Quoted("HTMLファイル", path) + kCannotReadTail;
+        return Named(
+            lexicana::TrMark(
+                "HTMLファイル(\"%1\")が読み出せません。\nファイル名が違っていないかを確認してください。"),
+            path);
     case PageCannotWriteTemp:
-        return Quoted("HTMLファイル", path) + kCannotWriteTail;
+        return Named(lexicana::TrMark("HTMLファイル(\"%1\")に書き出せません。\n書込み禁止になっていないか、\n"
+                                      "ディスク容量に余裕があるかを確認してください。"),
+            path);
     case OutputCannotRead:
-        return Quoted("外部出力ファイル", path) + kCannotReadTail;
+        return Named(
+            lexicana::TrMark(
+                "外部出力ファイル(\"%1\")が読み出せません。\nファイル名が違っていないかを確認してください。"),
+            path);
     case OutputCannotWrite:
-        return Quoted("外部出力ファイル", path) + kCannotWriteTail;
+        return Named(
+            lexicana::TrMark("外部出力ファイル(\"%1\")に書き出せません。\n書込み禁止になっていないか、\n"
+                             "ディスク容量に余裕があるかを確認してください。"),
+            path);
     case PageNoStartMarker:
-        return Quoted("HTMLファイル", path) + "に\nLexicanaパートの開始タグが見つかりません";
+        return Named(
+            lexicana::TrMark("HTMLファイル(\"%1\")に\nLexicanaパートの開始タグが見つかりません"), path);
     case PageNoEndMarker:
-        return Quoted("HTMLファイル", path) + "に\nLexicanaパートの終了タグが見つかりません";
+        return Named(
+            lexicana::TrMark("HTMLファイル(\"%1\")に\nLexicanaパートの終了タグが見つかりません"), path);
     default:
-        return "予期しないエラーです";
+        return lexicana::Tr("予期しないエラーです");
     }
 }
 

@@ -10,6 +10,7 @@
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
+#include "common/translate.h"
 #include "common/utils.h"
 #include "html/externaloutput.h"
 #include "html/fileerror.h"
@@ -30,9 +31,10 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-constexpr const char* kRetryQuestion = "HTMLファイルの作成中にLexicanaタグのずれが検出されました。\n"
-                                       "このパートの書き出しを再実行しますか？\n"
-                                       "（「いいえ」を選択した場合このパートをスキップします。）";
+constexpr const char* kRetryQuestion
+    = lexicana::TrMark("HTMLファイルの作成中にLexicanaタグのずれが検出されました。\n"
+                       "このパートの書き出しを再実行しますか？\n"
+                       "（「いいえ」を選択した場合このパートをスキップします。）");
 
 // The marker of one part: every placeholder replaced by the part ID.
 std::string MarkerOfPart(std::string marker, const std::string& placeholder, const std::string& partId)
@@ -91,8 +93,10 @@ bool WriteFolderCopy(const PageInputs& in, const std::string& pagePath, const st
 {
     const std::string out = in.target.FolderPathOf(in.global.HTMLBaseDir, pagePath);
     if (out.empty()) {
-        ShowError("HTMLファイル(\"" + SjisToUtf8(pagePath)
-            + "\")はHTMLフォルダの外にあるため、出力フォルダには書き出せません。");
+        ShowError(FillArgs(
+            lexicana::Tr(
+                "HTMLファイル(\"%1\")はHTMLフォルダの外にあるため、出力フォルダには書き出せません。"),
+            { SjisToUtf8(pagePath) }));
         return false;
     }
     if (MakeFolders(ExtractFileDir(out)) && SaveFileAtomically(out, bytes))
@@ -254,7 +258,8 @@ int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink&
                 temp.Remove();
             }
             // The user may skip the part.
-            if (ShowMessageBox(kRetryQuestion, kPartRetryCaption, MbYesNo) != IdYes) {
+            if (ShowMessageBox(lexicana::Tr(kRetryQuestion), lexicana::Tr(kPartRetryCaption), MbYesNo)
+                != IdYes) {
                 in.outcome.skipped.push_back({ fileName, partId });
                 return PageOk;
             }

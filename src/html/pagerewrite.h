@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/stringlist.h"
+#include "common/translate.h"
 #include "conversion/filerecords.h"
 #include "conversion/wordlink.h"
 #include "html/itemgeneration.h"
@@ -13,7 +14,7 @@ namespace lexicana {
 
 // The caption of the question asked when a page's markers moved while it was
 // rewritten; answering No skips the part.
-inline constexpr const char* kPartRetryCaption = "再実行の確認";
+inline constexpr const char* kPartRetryCaption = lexicana::TrMark("再実行の確認");
 
 // Rewrites the page of every part (onlyRow 0), or of the part whose file
 // record is at grid row onlyRow, then the external output files.

@@ -1,5 +1,6 @@
 #include "platform/filesystem.h"
 
+#include "common/translate.h"
 #include "platform/nativepath.h"
 #include "platform/sjistext.h"
 
@@ -26,7 +27,7 @@ namespace {
 // already takes several times its size in memory (bench_conversion: 121 MB
 // for 130,000 records whose item data file is 15 MB).
 constexpr qint64 kMaxReadBytes = 512LL * 1024 * 1024;
-const char* const kTooLarge = "ファイルが大きすぎます（読み込めるのは 512 MB まで）";
+const char* const kTooLarge = lexicana::TrMark("ファイルが大きすぎます（読み込めるのは 512 MB まで）");
 
 constexpr qint64 ReadBlockSize = 32768;
 
@@ -53,7 +54,7 @@ bool Fail(std::string* error, const std::string& reason, const std::string& path
     return false;
 }
 
-constexpr const char* kNotRegularFile = "通常のファイルではありません";
+constexpr const char* kNotRegularFile = lexicana::TrMark("通常のファイルではありません");
 
 #ifdef Q_OS_UNIX
 // A file descriptor closed with the object; QFile uses it without owning it.
@@ -96,21 +97,23 @@ bool OpenRegularFileForReading(
     const QByteArray native = QFile::encodeName(file.fileName());
     struct stat info { };
     if (::stat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode))
-        return Fail(error, kNotRegularFile, path);
+        return Fail(error, lexicana::Tr(kNotRegularFile), path);
     handle.emplace(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (handle->fd() < 0)
-        return Fail(error, "ファイルを開けません" + SystemReason(), path);
+        return Fail(error, lexicana::Tr("ファイルを開けません") + SystemReason(), path);
     if (::fstat(handle->fd(), &info) != 0 || !S_ISREG(info.st_mode))
-        return Fail(error, kNotRegularFile, path);
+        return Fail(error, lexicana::Tr(kNotRegularFile), path);
     if (!file.open(handle->fd(), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
-        return Fail(error, "ファイルを開けません (" + file.errorString().toStdString() + ")", path);
+        return Fail(error,
+            lexicana::Tr("ファイルを開けません") + " (" + file.errorString().toStdString() + ")", path);
     return true;
 #else
     const QFileInfo info(file.fileName());
     if (info.exists() && !info.isFile())
-        return Fail(error, kNotRegularFile, path);
+        return Fail(error, lexicana::Tr(kNotRegularFile), path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Fail(error, "ファイルを開けません (" + file.errorString().toStdString() + ")", path);
+        return Fail(error,
+            lexicana::Tr("ファイルを開けません") + " (" + file.errorString().toStdString() + ")", path);
     return true;
 #endif
 }
@@ -125,25 +128,28 @@ bool WriteToSpecialFile(
     const QByteArray native = QFile::encodeName(name);
     const FileHandle handle(::open(native.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
     if (handle.fd() < 0 || ::fcntl(handle.fd(), F_SETFL, ::fcntl(handle.fd(), F_GETFL) & ~O_NONBLOCK) != 0)
-        return Fail(error, "ファイルを書き込み用に開けません" + SystemReason(), path);
+        return Fail(error, lexicana::Tr("ファイルを書き込み用に開けません") + SystemReason(), path);
     QFile file(name);
     if (!file.open(handle.fd(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
-        return Fail(
-            error, "ファイルを書き込み用に開けません (" + file.errorString().toStdString() + ")", path);
+        return Fail(error,
+            lexicana::Tr("ファイルを書き込み用に開けません") + " (" + file.errorString().toStdString() + ")",
+            path);
 #else
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Fail(
-            error, "ファイルを書き込み用に開けません (" + file.errorString().toStdString() + ")", path);
+        return Fail(error,
+            lexicana::Tr("ファイルを書き込み用に開けません") + " (" + file.errorString().toStdString() + ")",
+            path);
 #endif
     const qint64 size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size || !file.flush()) {
         const std::string reason = file.errorString().toStdString();
-        return Fail(error, "ファイルに書き込めません (" + reason + ")", path);
+        return Fail(error, lexicana::Tr("ファイルに書き込めません") + " (" + reason + ")", path);
     }
     file.close();
     if (file.error() != QFileDevice::NoError)
-        return Fail(error, "ファイルに書き込めません (" + file.errorString().toStdString() + ")", path);
+        return Fail(error,
+            lexicana::Tr("ファイルに書き込めません") + " (" + file.errorString().toStdString() + ")", path);
     return true;
 }
 
@@ -159,19 +165,21 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* err
     std::string content;
     const qint64 size = file.size();
     if (size > kMaxReadBytes)
-        return Fail(error, kTooLarge, path);
+        return Fail(error, lexicana::Tr(kTooLarge), path);
     if (size > 0)
         content.reserve(static_cast<std::size_t>(size));
     char block[ReadBlockSize];
     while (true) {
         qint64 got = file.read(block, ReadBlockSize);
         if (got < 0)
-            return Fail(error, "ファイルを読み込めません (" + file.errorString().toStdString() + ")", path);
+            return Fail(error,
+                lexicana::Tr("ファイルを読み込めません") + " (" + file.errorString().toStdString() + ")",
+                path);
         if (got == 0)
             break;
         // A file that grows while it is read is held to the same limit.
         if (static_cast<qint64>(content.size()) + got > kMaxReadBytes)
-            return Fail(error, kTooLarge, path);
+            return Fail(error, lexicana::Tr(kTooLarge), path);
         content.append(block, static_cast<std::size_t>(got));
     }
     bytes.swap(content);
@@ -184,10 +192,10 @@ bool SaveFileBytes(const std::string& path, std::string_view bytes, std::string*
     const QFileInfo target(name);
     if (target.exists()) {
         if (target.isDir())
-            return Fail(error, "フォルダーには書き込めません", path);
+            return Fail(error, lexicana::Tr("フォルダーには書き込めません"), path);
         // QSaveFile would rename over a read-only file; refuse it instead.
         if (IsReadOnlyFile(target))
-            return Fail(error, "読み取り専用のファイルには書き込めません", path);
+            return Fail(error, lexicana::Tr("読み取り専用のファイルには書き込めません"), path);
         if (!target.isFile())
             return WriteToSpecialFile(name, bytes, error, path);
     }
@@ -196,8 +204,9 @@ bool SaveFileBytes(const std::string& path, std::string_view bytes, std::string*
     // the file itself is writable, QSaveFile writes the file in place.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        return Fail(
-            error, "ファイルを書き込み用に開けません (" + file.errorString().toStdString() + ")", path);
+        return Fail(error,
+            lexicana::Tr("ファイルを書き込み用に開けません") + " (" + file.errorString().toStdString() + ")",
+            path);
     const qint64 size = static_cast<qint64>(bytes.size());
     // The bytes are pushed out here, so that a disk that fills up fails the
     // save: a failed flush inside commit() would not stop the rename and the
@@ -206,10 +215,11 @@ bool SaveFileBytes(const std::string& path, std::string_view bytes, std::string*
         std::string reason = file.errorString().toStdString();
         file.cancelWriting();
         file.commit();
-        return Fail(error, "ファイルに書き込めません (" + reason + ")", path);
+        return Fail(error, lexicana::Tr("ファイルに書き込めません") + " (" + reason + ")", path);
     }
     if (!file.commit())
-        return Fail(error, "ファイルを保存できません (" + file.errorString().toStdString() + ")", path);
+        return Fail(error,
+            lexicana::Tr("ファイルを保存できません") + " (" + file.errorString().toStdString() + ")", path);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/settingsstore.h"
 
+#include "common/translate.h"
 #include "platform/qsjis.h"
 
 #include <QSettings>
@@ -13,7 +14,7 @@ QString GroupOf(const std::string& keyPath)
 {
     std::string root = kSettingsRootKey;
     if (keyPath.compare(0, root.size(), root) != 0)
-        throw std::runtime_error("設定の場所が正しくありません: " + keyPath);
+        throw std::runtime_error(lexicana::Tr("設定の場所が正しくありません: ") + keyPath);
     std::string rest = keyPath.substr(root.size());
     while (!rest.empty() && rest.front() == '\\')
         rest.erase(0, 1);
@@ -24,8 +25,8 @@ QString GroupOf(const std::string& keyPath)
 
 const char* StatusText(QSettings::Status status)
 {
-    return status == QSettings::FormatError ? "設定ファイルの形式が正しくありません"
-                                            : "設定ファイルにアクセスできません";
+    return status == QSettings::FormatError ? lexicana::TrMark("設定ファイルの形式が正しくありません")
+                                            : lexicana::TrMark("設定ファイルにアクセスできません");
 }
 
 } // namespace
@@ -43,13 +44,13 @@ struct TSettingsKey::Impl {
     {
         if (settings.status() != QSettings::NoError)
             throw std::runtime_error(
-                std::string(StatusText(settings.status())) + ": " + settings.fileName().toStdString());
+                lexicana::Tr(StatusText(settings.status())) + ": " + settings.fileName().toStdString());
     }
     QVariant Value(const std::string& name) const
     {
         QVariant v = settings.value(Key(name));
         if (!v.isValid())
-            throw std::runtime_error("設定値 " + name + " がありません");
+            throw std::runtime_error(FillArgs(lexicana::Tr("設定値 %1 がありません"), { name }));
         return v;
     }
 };
@@ -71,7 +72,7 @@ std::unique_ptr<TSettingsKey> TSettingsKey::Open(const std::string& keyPath, boo
         bool exists = !impl->settings.childKeys().isEmpty() || !impl->settings.childGroups().isEmpty();
         impl->settings.endGroup();
         if (!exists)
-            throw std::runtime_error("設定キーがありません: " + keyPath);
+            throw std::runtime_error(lexicana::Tr("設定キーがありません: ") + keyPath);
     }
     return std::unique_ptr<TSettingsKey>(new TSettingsKey(std::move(impl)));
 }
@@ -85,12 +86,12 @@ std::string TSettingsKey::ReadString(const std::string& name) const
 {
     QVariant v = impl_->Value(name);
     if (v.typeId() == QMetaType::QStringList || !v.canConvert<QString>())
-        throw std::runtime_error("設定値 " + name + " が文字列ではありません");
+        throw std::runtime_error(FillArgs(lexicana::Tr("設定値 %1 が文字列ではありません"), { name }));
     QString bad;
     auto bytes = SjisFromQString(v.toString(), &bad);
     if (!bytes)
-        throw std::runtime_error(
-            "設定値 " + name + " にShift_JISで表せない文字があります: " + bad.toStdString());
+        throw std::runtime_error(FillArgs(
+            lexicana::Tr("設定値 %1 にShift_JISで表せない文字があります: %2"), { name, bad.toStdString() }));
     return *bytes;
 }
 
@@ -100,7 +101,7 @@ int TSettingsKey::ReadInteger(const std::string& name) const
     bool ok = false;
     int value = v.typeId() == QMetaType::QStringList ? 0 : v.toString().trimmed().toInt(&ok);
     if (!ok)
-        throw std::runtime_error("設定値 " + name + " が整数ではありません");
+        throw std::runtime_error(FillArgs(lexicana::Tr("設定値 %1 が整数ではありません"), { name }));
     return value;
 }
 
