@@ -23,7 +23,7 @@
 #include <algorithm>
 #include <exception>
 #include <string>
-#include <unordered_set>
+#include <vector>
 
 namespace lexicana {
 
@@ -79,12 +79,10 @@ constexpr int kStaleTempSeconds = 600;
 // Removes what an unfinished run left beside the pages of this run.
 void RemoveStaleTempFilesOfPages(const PageInputs& in, const FileListGrid& parts)
 {
-    std::unordered_set<std::string> done;
-    for (int i = 0; i < parts.LastRow(); ++i) {
-        const std::string path = in.global.HTMLBaseDir + parts.Cell(1, i);
-        if (done.insert(path).second)
-            RemoveStaleTempFiles(path, kStaleTempSeconds);
-    }
+    std::vector<std::string> pages;
+    for (int i = 0; i < parts.LastRow(); ++i)
+        pages.push_back(in.global.HTMLBaseDir + parts.Cell(1, i));
+    RemoveStaleTempFiles(pages, kStaleTempSeconds);
 }
 
 // Writes the new page into the run's own folder, creating the folders it

@@ -4,10 +4,13 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSet>
 #include <filesystem>
+#include <map>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -73,26 +76,39 @@ QString TempName(const QString& fileName, const QString& random)
 
 } // namespace
 
-int RemoveStaleTempFiles(const std::string& path, int olderThanSeconds)
+int RemoveStaleTempFiles(const std::vector<std::string>& paths, int olderThanSeconds)
 {
-    const QFileInfo target(FinalTarget(QtFileName(path)));
-    // Compared by hand rather than as a wildcard pattern, which would read
-    // "[" or "*" in the page's own name as wildcards.
-    const QString prefix = TempName(target.fileName(), QString());
-    const QString head = prefix.chopped(4); // without ".tmp"
+    // Each folder is listed once for all its pages: listing it per page costs
+    // pages x files.
+    std::map<QString, QSet<QString>> namesByFolder;
+    for (const std::string& path : paths) {
+        const QFileInfo target(FinalTarget(QtFileName(path)));
+        namesByFolder[target.path()].insert(target.fileName());
+    }
+    const QString infix = QStringLiteral(".lexicana-");
+    const QString suffix = QStringLiteral(".tmp");
+    const qsizetype tail = infix.size() + 6 + suffix.size();
     const QDateTime limit = QDateTime::currentDateTime().addSecs(-olderThanSeconds);
     int removed = 0;
-    const QDir folder(target.path());
-    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        const QString name = entry.fileName();
-        if (name.size() != prefix.size() + 6 || !name.startsWith(head)
-            || !name.endsWith(QStringLiteral(".tmp")))
-            continue;
-        bool ours = true;
-        for (const QChar c : name.mid(head.size(), 6))
-            ours = ours && c.unicode() < 0x80 && c.isLetterOrNumber();
-        if (ours && entry.lastModified() < limit && QFile::remove(entry.filePath()))
-            ++removed;
+    for (const auto& [folder, names] : namesByFolder) {
+        // The wildcard only narrows the listing; each name is then compared
+        // by hand, as a page's own name may hold "[" or "*".
+        QDirIterator entries(folder, QStringList { QStringLiteral(".*") + infix + QLatin1Char('*') + suffix },
+            QDir::Files | QDir::Hidden | QDir::System);
+        while (entries.hasNext()) {
+            const QFileInfo entry = entries.nextFileInfo();
+            const QString name = entry.fileName();
+            if (name.size() <= 1 + tail || !name.startsWith(QLatin1Char('.')) || !name.endsWith(suffix))
+                continue;
+            const qsizetype pageSize = name.size() - 1 - tail;
+            if (!names.contains(name.mid(1, pageSize)) || name.mid(1 + pageSize, infix.size()) != infix)
+                continue;
+            bool ours = true;
+            for (const QChar c : name.mid(1 + pageSize + infix.size(), 6))
+                ours = ours && c.unicode() < 0x80 && c.isLetterOrNumber();
+            if (ours && entry.lastModified() < limit && QFile::remove(entry.filePath()))
+                ++removed;
+        }
     }
     return removed;
 }

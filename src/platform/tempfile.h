@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lexicana {
 
@@ -16,11 +17,12 @@ namespace lexicana {
 // created or written; nothing is then left behind.
 bool WriteTempFileBeside(const std::string& path, std::string_view bytes, std::string& tempPath);
 
-// Removes the temporary files of path that a run which did not finish (a
-// killed program, a power cut) left beside it: only names WriteTempFileBeside
-// gives for this path, and only those last written more than olderThanSeconds
-// ago, so that a run going on elsewhere keeps its own. The number removed.
-int RemoveStaleTempFiles(const std::string& path, int olderThanSeconds);
+// Removes the temporary files of the paths that a run which did not finish
+// (a killed program, a power cut) left beside them: only names
+// WriteTempFileBeside gives for these paths, and only those last written more
+// than olderThanSeconds ago, so that a run going on elsewhere keeps its own.
+// The number removed.
+int RemoveStaleTempFiles(const std::vector<std::string>& paths, int olderThanSeconds);
 
 // Renames tempPath over path (over its target when path is a symbolic link,
 // which stays a link); the result gets the permission bits of path.
