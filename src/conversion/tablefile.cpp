@@ -145,6 +145,8 @@ private:
     void ApplyWidth(std::string_view key, std::string_view value);
     void ApplyTag(std::string_view key, std::string_view value);
     void ApplyLink(std::string_view key, std::string_view value);
+    // The link option named by key, if it is one; true when it was.
+    bool ApplyLinkOption(std::string_view key, std::string_view value, int flag);
     void ApplyLateTitles();
 
     const TableTarget& target_;
@@ -333,6 +335,8 @@ void TableReader::ApplyLink(std::string_view key, std::string_view value)
             g_.LinkToSelf = flag == 1;
         return;
     }
+    if (ApplyLinkOption(key, value, flag))
+        return;
     if (flag < 0)
         return;
     const int col = ParseTableInteger(key);
@@ -342,6 +346,46 @@ void TableReader::ApplyLink(std::string_view key, std::string_view value)
         g_.LinkColumns[static_cast<std::size_t>(col)] = static_cast<unsigned char>(flag);
     else
         lateLinkFlags_[col] = static_cast<unsigned char>(flag);
+}
+
+bool TableReader::ApplyLinkOption(std::string_view key, std::string_view value, int flag)
+{
+    LinkOptions& links = g_.Links;
+    const std::pair<const char*, bool LinkOptions::*> flags[] = {
+        { "WholeWords", &LinkOptions::wholeWords },
+        { "SkipMarkup", &LinkOptions::skipMarkup },
+        { "FirstOnly", &LinkOptions::firstOnly },
+        { "IgnoreCase", &LinkOptions::ignoreCase },
+    };
+    for (const auto& [name, member] : flags) {
+        if (EqualsIgnoreCase(key, name)) {
+            if (flag >= 0)
+                links.*member = flag == 1;
+            return true;
+        }
+    }
+    if (EqualsIgnoreCase(key, "AliasColumn")) {
+        links.aliasCol = ParseTableInteger(value);
+    } else if (EqualsIgnoreCase(key, "AliasSeparator")) {
+        const std::string_view separator = TrimControls(value);
+        links.aliasSeparator = separator.empty() ? "|" : std::string(separator);
+    } else if (EqualsIgnoreCase(key, "NoLinkElements")) {
+        // Names separated by commas or spaces.
+        links.noLinkElements.clear();
+        std::string name;
+        for (const char c : std::string(value) + ",") {
+            if (c == ',' || c == ' ' || c == '\t') {
+                if (!name.empty())
+                    links.noLinkElements.push_back(name);
+                name.clear();
+            } else {
+                name += c;
+            }
+        }
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void TableReader::ApplyLateTitles()

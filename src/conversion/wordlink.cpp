@@ -2,13 +2,26 @@
 
 #include "common/messages.h"
 #include "common/sjis.h"
+#include "common/translate.h"
 #include "common/utils.h"
+#include "conversion/linktext.h"
 #include "conversion/wordlinkautomaton.h"
 
 #include <algorithm>
 #include <new>
+#include <unordered_set>
 
 namespace lexicana {
+
+namespace {
+// Links written on this thread (LinksMadeOnThisThread).
+thread_local long long t_linksMade = 0;
+} // namespace
+
+long long WordLink::LinksMadeOnThisThread()
+{
+    return t_linksMade;
+}
 
 namespace {
 
@@ -70,32 +83,69 @@ std::vector<TextSegment> SplitProtectedRegions(std::string_view text)
     return segments;
 }
 
+namespace {
+
+// The further words of a cell, split at separator (on character boundaries)
+// with the spaces around each trimmed; empty ones are left out.
+std::vector<std::string> SplitAliases(const std::string& cell, const std::string& separator)
+{
+    std::vector<std::string> words;
+    if (cell.empty())
+        return words;
+    std::size_t from = 0;
+    while (from <= cell.size()) {
+        std::size_t at = separator.empty() ? std::string::npos : FindSjis(cell, separator, from);
+        if (at == std::string::npos)
+            at = cell.size();
+        std::size_t begin = from;
+        std::size_t end = at;
+        while (begin < end && cell[begin] == ' ')
+            ++begin;
+        while (end > begin && cell[end - 1] == ' ')
+            --end;
+        if (end > begin)
+            words.push_back(cell.substr(begin, end - begin));
+        from = at + std::max<std::size_t>(separator.size(), 1);
+    }
+    return words;
+}
+
+} // namespace
+
 WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
     const std::string& namePlaceholder, const std::string& wordPlaceholder, const std::string& linkTemplate,
-    NodeMaker makeNode)
+    const LinkOptions& options, NodeMaker makeNode)
     : filePlaceholder_(filePlaceholder)
     , namePlaceholder_(namePlaceholder)
     , wordPlaceholder_(wordPlaceholder)
     , linkTemplate_(linkTemplate)
+    , options_(options)
 {
     if (makeNode == nullptr)
         makeNode = MakeNode;
     const int entries = linkTable.RowTotal();
+    const bool hasAliases = linkTable.ColumnTotal() > 4;
     std::vector<std::unique_ptr<RepStrs>> made;
     made.reserve(static_cast<std::size_t>(std::max(entries, 0)));
     for (int entry = 0; entry < entries; ++entry) {
-        try {
-            const std::string& fileName = linkTable.Cell(0, entry);
-            const std::string& name = linkTable.Cell(1, entry);
-            const std::string& word = linkTable.Cell(2, entry);
-            std::string link = linkTemplate_;
-            ReplaceAll(link, filePlaceholder_, fileName);
-            ReplaceAll(link, namePlaceholder_, name);
-            ReplaceAll(link, wordPlaceholder_, word);
-            made.push_back(makeNode(word, std::move(link), linkTable.RowNumber(3, entry)));
-        } catch (const std::bad_alloc&) {
-            ShowError("メモリが足りません");
-        }
+        const std::string& fileName = linkTable.Cell(0, entry);
+        const std::string& name = linkTable.Cell(1, entry);
+        const int row = linkTable.RowNumber(3, entry);
+        auto add = [&](const std::string& word) {
+            try {
+                made.push_back(makeNode(word, LinkText(fileName, name, word), row));
+                if (options_.ignoreCase) {
+                    made.back()->file = fileName;
+                    made.back()->name = name;
+                }
+            } catch (const std::bad_alloc&) {
+                ShowError(lexicana::Tr("メモリが足りません"));
+            }
+        };
+        add(linkTable.Cell(2, entry));
+        if (hasAliases)
+            for (const std::string& alias : SplitAliases(linkTable.Cell(4, entry), options_.aliasSeparator))
+                add(alias);
     }
 
     // Each node goes before the first node whose word is not longer than its
@@ -115,11 +165,27 @@ WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
     }
     count_ = static_cast<int>(nodes_.size());
 
+    // With letter case ignored, words and texts are matched folded.
+    if (options_.ignoreCase) {
+        matchWords_.resize(nodes_.size());
+        for (std::size_t k = 0; k < nodes_.size(); ++k)
+            FoldLatinCase(nodes_[k]->word, matchWords_[k]);
+    }
     std::vector<std::string_view> words;
     words.reserve(nodes_.size());
-    for (const RepStrs* node : nodes_)
-        words.push_back(node->word);
+    for (std::size_t k = 0; k < nodes_.size(); ++k)
+        words.push_back(MatchWord(static_cast<int>(k)));
     automaton_ = std::make_unique<WordLinkAutomaton>(words);
+}
+
+std::string WordLink::LinkText(
+    const std::string& fileName, const std::string& name, std::string_view word) const
+{
+    std::string link = linkTemplate_;
+    ReplaceAll(link, filePlaceholder_, fileName);
+    ReplaceAll(link, namePlaceholder_, name);
+    ReplaceAll(link, wordPlaceholder_, word);
+    return link;
 }
 
 WordLink::~WordLink()
@@ -140,10 +206,15 @@ int WordLink::AutomatonNodeCount() const
     return automaton_->NodeCount();
 }
 
-const std::string& WordLink::Replacement(const RepStrs& node, int row) const
-{
-    return (!linkToSelf_ && node.row == row) ? node.word : node.link;
-}
+// The state of one text being linked.
+struct WordLink::TextRun {
+    int row; // grid row of the record the text belongs to
+    Walk walk;
+    std::string* out; // the linked text, or nullptr when only targets are collected
+    std::vector<int>* targets; // the rows linked to, or nullptr
+    std::unordered_set<int> linkedRows; // rows linked so far (first occurrence only)
+    long long made = 0;
+};
 
 std::string WordLink::ApplyWordLinks(const std::string& text, int row) const
 {
@@ -151,92 +222,179 @@ std::string WordLink::ApplyWordLinks(const std::string& text, int row) const
     if (text.empty())
         return out;
     out.reserve(text.size() + text.size() / 2);
-    if (text.find('\\') == std::string::npos) {
-        LinkSegment(text, row, out); // no marker can be present
-        return out;
-    }
-    for (const TextSegment& segment : SplitProtectedRegions(text)) {
-        const std::string_view part
-            = std::string_view(text).substr(segment.begin, segment.end - segment.begin);
-        if (segment.linked)
-            LinkSegment(part, row, out);
-        else
-            out.append(part);
-    }
+    TextRun run { row, Walk::Automaton, &out, nullptr, {}, 0 };
+    Apply(text, run);
+    linksMade_ += run.made;
+    t_linksMade += run.made;
     return out;
 }
 
 std::string WordLink::ApplyWordLinksReference(const std::string& text, int row) const
 {
     std::string out;
-    for (const TextSegment& segment : SplitProtectedRegions(text)) {
-        const std::string_view part
-            = std::string_view(text).substr(segment.begin, segment.end - segment.begin);
-        if (segment.linked)
-            LinkSegmentReference(part, row, out);
-        else
-            out.append(part);
-    }
+    TextRun run { row, Walk::Reference, &out, nullptr, {}, 0 };
+    Apply(text, run);
     return out;
 }
 
-void WordLink::LinkSegment(std::string_view text, int row, std::string& out) const
+void WordLink::CollectLinkTargets(const std::string& text, int row, std::vector<int>& targets) const
 {
+    TextRun run { row, Walk::Automaton, nullptr, &targets, {}, 0 };
+    Apply(text, run);
+}
+
+// Links the stretches of text outside protected regions and, when markup is
+// skipped, outside markup; everything else is copied as it stands (the
+// region markers themselves are left out).
+void WordLink::Apply(std::string_view text, TextRun& run) const
+{
+    std::vector<TextRange> markup;
+    if (options_.skipMarkup && text.find_first_of("<&") != std::string_view::npos)
+        markup = FindMarkupRanges(text, options_.noLinkElements);
+    auto copy = [&run](std::string_view part) {
+        if (run.out != nullptr)
+            run.out->append(part);
+    };
+    std::size_t m = 0;
+    auto linkBetween = [&](std::size_t begin, std::size_t end) {
+        std::size_t at = begin;
+        while (at < end) {
+            while (m < markup.size() && markup[m].end <= at)
+                ++m;
+            if (m == markup.size() || markup[m].begin >= end) {
+                LinkStretch(text.substr(at, end - at), run);
+                return;
+            }
+            if (markup[m].begin > at)
+                LinkStretch(text.substr(at, markup[m].begin - at), run);
+            const std::size_t from = std::max(at, markup[m].begin);
+            const std::size_t stop = std::min(markup[m].end, end);
+            copy(text.substr(from, stop - from));
+            at = stop;
+        }
+    };
+    if (text.find('\\') == std::string_view::npos) {
+        linkBetween(0, text.size()); // no marker can be present
+        return;
+    }
+    for (const TextSegment& segment : SplitProtectedRegions(text)) {
+        if (segment.linked)
+            linkBetween(segment.begin, segment.end);
+        else
+            copy(text.substr(segment.begin, segment.end - segment.begin));
+    }
+}
+
+void WordLink::Emit(const RepStrs& node, std::string_view occurrence, TextRun& run) const
+{
+    bool link = linkToSelf_ || node.row != run.row;
+    if (link && options_.firstOnly)
+        link = run.linkedRows.insert(node.row).second;
+    if (!link) {
+        if (run.out != nullptr)
+            run.out->append(occurrence);
+        return;
+    }
+    ++run.made;
+    if (run.targets != nullptr)
+        run.targets->push_back(node.row);
+    if (run.out == nullptr)
+        return;
+    if (occurrence == node.word)
+        run.out->append(node.link);
+    else
+        run.out->append(LinkText(node.file, node.name, occurrence));
+}
+
+void WordLink::LinkStretch(std::string_view text, TextRun& run) const
+{
+    if (text.empty())
+        return;
+    thread_local std::string folded;
+    thread_local std::vector<unsigned char> interior;
+    std::string_view match = text;
+    if (options_.ignoreCase) {
+        FoldLatinCase(text, folded);
+        match = folded;
+    }
+    const unsigned char* interiorFlags = nullptr;
+    if (options_.wholeWords) {
+        MarkWordInteriors(text, interior);
+        interiorFlags = interior.data();
+    }
+    if (run.walk == Walk::Reference) {
+        LinkStretchReference(text, match, interiorFlags, run);
+        return;
+    }
     thread_local std::vector<WordLinkAutomaton::Claim> claims;
-    automaton_->FindClaims(text, claims);
+    automaton_->FindClaims(match, claims, interiorFlags);
     std::size_t done = 0;
-    long long made = 0;
     for (const auto& claim : claims) {
         const RepStrs& node = *nodes_[static_cast<std::size_t>(claim.word)];
-        out.append(text.substr(done, static_cast<std::size_t>(claim.position) - done));
-        const std::string& replacement = Replacement(node, row);
-        out.append(replacement);
-        made += &replacement == &node.link;
-        done = static_cast<std::size_t>(claim.position) + node.word.size();
+        const std::size_t at = static_cast<std::size_t>(claim.position);
+        if (run.out != nullptr)
+            run.out->append(text.substr(done, at - done));
+        Emit(node, text.substr(at, node.word.size()), run);
+        done = at + node.word.size();
     }
-    linksMade_ += made;
-    out.append(text.substr(done));
+    if (run.out != nullptr)
+        run.out->append(text.substr(done));
 }
 
 // The list walk. Linking a piece with the list from node n: find the first
-// occurrence of n's word that starts on a character boundary of the piece;
+// occurrence of n's word that starts on a character boundary of the piece
+// (and, for whole words, neither starts nor ends inside a Latin word);
 // without one, go on with node n + 1; with one, the result is (the text
 // before it, linked from node n + 1) + replacement + (the text after it,
 // linked from node n again). Instead of recursing, the pieces still to be
 // linked and the replacements between them wait on a work list, so the
-// depth of the walk does not grow with words or occurrences.
-void WordLink::LinkSegmentReference(std::string_view text, int row, std::string& out) const
+// depth of the walk does not grow with words or occurrences. Pieces are
+// views of match (the text, folded when letter case is ignored); what is
+// written comes from text at the same positions.
+void WordLink::LinkStretchReference(
+    std::string_view text, std::string_view match, const unsigned char* interior, TextRun& run) const
 {
     struct Work {
         std::string_view piece;
-        const RepStrs* node; // link piece from this node on
-        const std::string* replacement; // or, when set, append this
+        int node; // link piece from this list index on
+        const RepStrs* emit; // or, when set, write what replaces this occurrence
+    };
+    auto offset
+        = [&match](std::string_view piece) { return static_cast<std::size_t>(piece.data() - match.data()); };
+    auto find = [&](std::string_view piece, std::string_view word) {
+        std::size_t at = FindSjis(piece, word);
+        while (interior != nullptr && at != std::string_view::npos
+            && (interior[offset(piece) + at] || interior[offset(piece) + at + word.size()]))
+            at = FindSjis(piece, word, at + SjisCharLength(piece, at));
+        return at;
     };
     std::vector<Work> work;
-    work.push_back({ text, first_.get(), nullptr });
+    work.push_back({ match, 0, nullptr });
     while (!work.empty()) {
         Work item = work.back();
         work.pop_back();
-        if (item.replacement != nullptr) {
-            out.append(*item.replacement);
+        if (item.emit != nullptr) {
+            Emit(*item.emit, text.substr(offset(item.piece), item.piece.size()), run);
             continue;
         }
         std::string_view piece = item.piece;
-        const RepStrs* node = item.node;
-        while (node != nullptr && !piece.empty()) {
-            const std::size_t at = FindSjis(piece, node->word);
+        int k = item.node;
+        while (k < count_ && !piece.empty()) {
+            const std::string_view word = MatchWord(k);
+            const std::size_t at = word.empty() ? std::string_view::npos : find(piece, word);
             if (at == std::string_view::npos) {
-                node = node->next.get();
+                ++k;
                 continue;
             }
             // Linked later, in this order: the replacement, then the rest
             // of the piece from the same node; first the text before it.
-            work.push_back({ piece.substr(at + node->word.size()), node, nullptr });
-            work.push_back({ {}, nullptr, &Replacement(*node, row) });
+            work.push_back({ piece.substr(at + word.size()), k, nullptr });
+            work.push_back({ piece.substr(at, word.size()), 0, nodes_[static_cast<std::size_t>(k)] });
             piece = piece.substr(0, at);
-            node = node->next.get();
+            ++k;
         }
-        out.append(piece);
+        if (run.out != nullptr)
+            run.out->append(text.substr(offset(piece), piece.size()));
     }
 }
 

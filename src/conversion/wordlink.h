@@ -3,6 +3,7 @@
 // occurrences of those words in a text into links (longest words first).
 #pragma once
 
+#include "common/linkoptions.h"
 #include "conversion/strgrid.h"
 
 #include <atomic>
@@ -20,6 +21,10 @@ struct RepStrs {
     std::string word; // the text to look for
     std::string link; // the text that replaces an occurrence
     int row = 0; // grid row of the record the word belongs to
+    // Kept only where an occurrence may differ from word (letter case
+    // ignored), to make its link with the text as written.
+    std::string file;
+    std::string name;
     std::unique_ptr<RepStrs> next;
 };
 
@@ -40,11 +45,14 @@ public:
     using NodeMaker = std::unique_ptr<RepStrs> (*)(std::string word, std::string link, int row);
 
     // linkTable has 4 columns per normal record: file name of its part,
-    // LinkedNameCol cell, LinkedWordCol cell, grid row as decimal text.
+    // LinkedNameCol cell, LinkedWordCol cell, grid row as decimal text; a
+    // fifth column, where present, holds the record's further words
+    // (options.aliasSeparator between them), each linked like its word.
     // A node that cannot be allocated is reported ("メモリが足りません")
     // and its word left out.
     WordLink(const StrGrid& linkTable, const std::string& filePlaceholder, const std::string& namePlaceholder,
-        const std::string& wordPlaceholder, const std::string& linkTemplate, NodeMaker makeNode = nullptr);
+        const std::string& wordPlaceholder, const std::string& linkTemplate, const LinkOptions& options = {},
+        NodeMaker makeNode = nullptr);
     ~WordLink();
     WordLink(const WordLink&) = delete;
     WordLink& operator=(const WordLink&) = delete;
@@ -53,16 +61,25 @@ public:
     void SetLinkToSelf(bool linkToSelf) { linkToSelf_ = linkToSelf; }
     bool LinkToSelf() const { return linkToSelf_; }
 
+    const LinkOptions& Options() const { return options_; }
+
     // The text with the words of the table replaced by their links; row is
     // the grid row of the record the text belongs to.
     std::string ApplyWordLinks(const std::string& text, int row) const;
     // The same result by walking the list word by word: the definition of
     // the results, slow (every word is searched in every piece).
     std::string ApplyWordLinksReference(const std::string& text, int row) const;
+    // The grid rows ApplyWordLinks would link to in text (one entry per
+    // link, in text order), without making the text.
+    void CollectLinkTargets(const std::string& text, int row, std::vector<int>& targets) const;
 
     // Links ApplyWordLinks has written so far (a record's own word left
     // as it is does not count).
     long long LinksMade() const { return linksMade_; }
+    // Links ApplyWordLinks has written on the calling thread, over every
+    // table: what one part made while other threads link other parts is the
+    // difference around making it.
+    static long long LinksMadeOnThisThread();
 
     // The list, longest word first.
     const RepStrs* First() const { return first_.get(); }
@@ -72,12 +89,26 @@ public:
     int AutomatonNodeCount() const;
 
 private:
-    const std::string& Replacement(const RepStrs& node, int row) const;
-    void LinkSegment(std::string_view text, int row, std::string& out) const;
-    void LinkSegmentReference(std::string_view text, int row, std::string& out) const;
+    struct TextRun; // the state of one ApplyWordLinks call
+    enum class Walk { Automaton, Reference };
+    void Apply(std::string_view text, TextRun& run) const;
+    void LinkStretch(std::string_view text, TextRun& run) const;
+    void LinkStretchReference(
+        std::string_view text, std::string_view match, const unsigned char* interior, TextRun& run) const;
+    // Writes what replaces the occurrence of node's word at text (self,
+    // repeated or linked) and notes a link made.
+    void Emit(const RepStrs& node, std::string_view occurrence, TextRun& run) const;
+    std::string LinkText(const std::string& fileName, const std::string& name, std::string_view word) const;
+    // The word of list index k as it is matched.
+    std::string_view MatchWord(int k) const
+    {
+        return options_.ignoreCase ? std::string_view(matchWords_[static_cast<std::size_t>(k)])
+                                   : std::string_view(nodes_[static_cast<std::size_t>(k)]->word);
+    }
 
     std::unique_ptr<RepStrs> first_;
     std::vector<const RepStrs*> nodes_; // the list as an array (list index -> node)
+    std::vector<std::string> matchWords_; // the words folded, when letter case is ignored
     int count_ = 0;
     std::unique_ptr<WordLinkAutomaton> automaton_;
     mutable std::atomic<long long> linksMade_ { 0 };
@@ -85,6 +116,7 @@ private:
     std::string namePlaceholder_;
     std::string wordPlaceholder_;
     std::string linkTemplate_;
+    LinkOptions options_;
     bool linkToSelf_ = false;
 };
 

@@ -37,6 +37,10 @@
 //    from the current word on. A position that is no boundary therefore
 //    costs nothing while it waits, however many words start there.
 //
+// 5. Whole words: a position where no word may start gets no event, and a
+//    word that would end where no word may end is passed over like a word
+//    too long for its piece (every duplicate of it ends there too).
+//
 // Every event either finishes a position, claims, moves to a strictly later
 // candidate, or parks; text scanning is linear. A megabyte of one repeated
 // byte against the words "a", "aa", "aaa" ... costs a few operations per byte.
@@ -354,7 +358,8 @@ int WordLinkAutomaton::NextCandidate(int d, int minIndex, int maxLength) const
     return indices_[static_cast<std::size_t>(indexBegin_[static_cast<std::size_t>(d)])];
 }
 
-void WordLinkAutomaton::FindClaims(std::string_view text, std::vector<Claim>& claims) const
+void WordLinkAutomaton::FindClaims(
+    std::string_view text, std::vector<Claim>& claims, const unsigned char* interior) const
 {
     claims.clear();
     if (text.empty() || indices_.empty())
@@ -377,7 +382,7 @@ void WordLinkAutomaton::FindClaims(std::string_view text, std::vector<Claim>& cl
     for (int q = n; q-- > 0;) {
         state = Step(state, static_cast<unsigned char>(text[static_cast<std::size_t>(q)]));
         const int d = nodes_[static_cast<std::size_t>(state)].output;
-        if (d >= 0)
+        if (d >= 0 && (interior == nullptr || !interior[q]))
             s.events.push_back(
                 EventKey(indices_[static_cast<std::size_t>(indexBegin_[static_cast<std::size_t>(d)])], q));
     }
@@ -428,6 +433,10 @@ void WordLinkAutomaton::FindClaims(std::string_view text, std::vector<Claim>& cl
         const int length = wordLength_[static_cast<std::size_t>(index)];
         if (length > end - q) {
             push(NextCandidate(distinct_[static_cast<std::size_t>(index)], index + 1, end - q), q);
+            continue;
+        }
+        if (interior != nullptr && interior[q + length]) {
+            push(NextCandidate(distinct_[static_cast<std::size_t>(index)], index + 1, length - 1), q);
             continue;
         }
         const int leadBefore = static_cast<int>(std::min<std::uint32_t>(

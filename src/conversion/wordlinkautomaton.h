@@ -25,8 +25,12 @@ public:
     explicit WordLinkAutomaton(const std::vector<std::string_view>& words);
 
     // The occurrences the list walk claims in text, in position order.
-    // claims is cleared first. Safe to call from several threads at once.
-    void FindClaims(std::string_view text, std::vector<Claim>& claims) const;
+    // claims is cleared first. With interior (one flag per position 0 ..
+    // size), no word starts or ends at a flagged position: such
+    // occurrences are not there for the walk. Safe to call from several
+    // threads at once.
+    void FindClaims(std::string_view text, std::vector<Claim>& claims,
+        const unsigned char* interior = nullptr) const;
 
     // Bytes held by the automaton and its word tables.
     std::size_t MemoryBytes() const;

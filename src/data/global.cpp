@@ -48,6 +48,7 @@ void TGlobal::SetTableDefaults()
     SortCol = 1;
     LinkedWordCol = 2;
     LinkToSelf = false;
+    Links = LinkOptions();
 }
 
 void TGlobal::Load()

@@ -3,6 +3,7 @@
 // table last read and the document flags. Strings are Shift_JIS byte strings.
 #pragma once
 
+#include "common/linkoptions.h"
 #include "common/stringlist.h"
 
 #include <string>
@@ -105,6 +106,8 @@ public:
     bool Converting = false;
     bool UseLocalHelp = true;
     bool LinkToSelf = false;
+    // The link options of the "[Link]" section (all off by default).
+    LinkOptions Links;
     std::string OuterRecordStart;
     std::string OuterRecordEnd;
     std::string OuterFileRecordStart;

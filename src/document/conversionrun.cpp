@@ -8,7 +8,7 @@
 #include "common/pathutils.h"
 #include "common/translate.h"
 #include "conversion/filerecords.h"
-#include "conversion/wordlink.h"
+#include "conversion/linktable.h"
 #include "data/gridsort.h"
 #include "document/document.h"
 #include "html/pagerewrite.h"
@@ -256,41 +256,22 @@ int TDocument::WriteToHTML(
 {
     try {
         global_.HTMLBaseDir = htmlBaseDir;
-        const int partCount = parts.LastRow();
         std::unique_ptr<WordLink> links;
         {
-            // The link table: one entry per normal record of every part, in
-            // part and row order. The counting walk sizes it once.
+            // Lets the progress display take a cancel while the table is made.
+            struct ProgressPump final : IEventPump {
+                IConversionProgress& progress;
+                explicit ProgressPump(IConversionProgress& p)
+                    : progress(p)
+                {
+                }
+                void ProcessEvents() override { progress.ProcessEvents(); }
+            } pump(Progress());
             StrGrid linkTable(4, 0);
-            int count = 0;
-            for (int k = 0; k < partCount; ++k) {
-                const int end = parts.RowNumber(0, k + 1);
-                for (int row = parts.RowNumber(0, k) + 1; row < end; ++row) {
-                    ++count;
-                    Progress().ProcessEvents();
-                    if (!global_.Converting)
-                        return RunCancelled;
-                }
-            }
-            linkTable.Resize(count);
-            int entry = 0;
-            for (int k = 0; k < partCount; ++k) {
-                const int end = parts.RowNumber(0, k + 1);
-                for (int row = parts.RowNumber(0, k) + 1; row < end; ++row) {
-                    linkTable.Cell(0, entry) = parts.Cell(1, k);
-                    linkTable.Cell(1, entry) = grid_.Cell(global_.LinkedNameCol, row);
-                    linkTable.Cell(2, entry) = grid_.Cell(global_.LinkedWordCol, row);
-                    linkTable.Cell(3, entry) = std::to_string(row);
-                    ++entry;
-                    Progress().ProcessEvents();
-                    if (!global_.Converting)
-                        return RunCancelled;
-                }
-            }
-            links = std::make_unique<WordLink>(linkTable, global_.PlaceholderFile, global_.PlaceholderName,
-                global_.PlaceholderWord, global_.LinkTemplate);
+            if (!MakeLinkTable(grid_, global_, parts, linkTable, pump))
+                return RunCancelled;
+            links = MakeWordLink(linkTable, global_);
         }
-        links->SetLinkToSelf(global_.LinkToSelf);
         const int pages = HTMLFileOperation(parts, outputList, *links, onlyRow);
         links.reset();
         if (pages != RunPagesDone)

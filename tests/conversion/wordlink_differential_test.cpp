@@ -48,7 +48,10 @@ public:
             "\x81\x81", "\xe0\x5c", "\x82\xe0", "\x95\x5b", "\x82", "\x81", "\xa0", "\x40", "\xe0" };
         static const std::vector<std::string> runs
             = { "a", "a", "a", "\x81", "\x81", "\x81", "\x82\xa0", "b" };
-        const auto& set = mode == 0 ? ascii : mode == 1 ? sjis : runs;
+        // Letters of both cases, digits, a trail byte that is a letter, and markup.
+        static const std::vector<std::string> markup = { "a", "b", "A", "B", "1", " ", "\x82\x61", "\x83\x41",
+            "<", ">", "<a href=\"", "\">", "</a>", "<code>", "</CODE>", "<!--", "-->", "&amp;", "&", ";", "=" };
+        const auto& set = mode == 0 ? ascii : mode == 1 ? sjis : mode == 2 ? runs : markup;
         return set[static_cast<std::size_t>(Below(static_cast<int>(set.size())))];
     }
 
@@ -116,7 +119,15 @@ void RunCase(CaseMaker& make, int mode, int maxEntries, int maxTokens, Outcome& 
         table.Cell(2, k) = word;
         table.Cell(3, k) = std::to_string(1 + make.Below(4));
     }
-    WordLink links(table, "{\\FILE}", "{\\NAME}", "{\\WORD}", "<{\\NAME}:{\\WORD}>");
+    // Half the tables turn on a random choice of link options.
+    LinkOptions options;
+    if (make.Chance(50)) {
+        options.wholeWords = make.Chance(50);
+        options.skipMarkup = make.Chance(50);
+        options.firstOnly = make.Chance(50);
+        options.ignoreCase = make.Chance(50);
+    }
+    WordLink links(table, "{\\FILE}", "{\\NAME}", "{\\WORD}", "<{\\NAME}:{\\WORD}>", options);
     links.SetLinkToSelf(make.Chance(50));
     for (int t = 0; t < 4; ++t) {
         const std::string text = make.Text(mode, words, maxTokens);
@@ -129,7 +140,8 @@ void RunCase(CaseMaker& make, int mode, int maxEntries, int maxTokens, Outcome& 
             std::string list;
             for (const RepStrs* node = links.First(); node != nullptr; node = node->next.get())
                 list += " [" + Visible(node->word) + " row " + std::to_string(node->row) + "]";
-            ADD_FAILURE() << "mode " << mode << " self " << links.LinkToSelf() << " row " << row
+            ADD_FAILURE() << "mode " << mode << " self " << links.LinkToSelf() << " options " << options.wholeWords
+                          << options.skipMarkup << options.firstOnly << options.ignoreCase << " row " << row
                           << "\n words:" << list << "\n text:      " << Visible(text)
                           << "\n fast:      " << Visible(fast) << "\n reference: " << Visible(reference);
         }
@@ -168,12 +180,22 @@ TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkOnRunsOfOneByte)
     EXPECT_EQ(outcome.failures, 0);
 }
 
+TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkOnLettersDigitsAndMarkup)
+{
+    CaseMaker make(4242);
+    Outcome outcome;
+    for (int k = 0; k < 4000; ++k)
+        RunCase(make, 3, 10, 30, outcome);
+    EXPECT_EQ(outcome.failures, 0);
+    EXPECT_GT(outcome.linkedBytes, 0);
+}
+
 TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkOnLargerTables)
 {
     CaseMaker make(99);
     Outcome outcome;
     for (int k = 0; k < 40; ++k)
-        RunCase(make, 1 + k % 2, 300, 400, outcome);
+        RunCase(make, 1 + k % 3, 300, 400, outcome);
     EXPECT_EQ(outcome.failures, 0);
 }
 

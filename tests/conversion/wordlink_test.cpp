@@ -208,7 +208,7 @@ TEST(WordLinkTest, NodeThatCannotBeAllocatedIsReportedAndLeftOut)
         return node;
     };
     WordLink links(LinkTable({ { "f", "1", "aa", 1 }, { "f", "2", "bb", 2 }, { "f", "3", "cc", 3 } }), FilePh,
-        NamePh, WordPh, "<{\\NAME}>", failForB);
+        NamePh, WordPh, "<{\\NAME}>", {}, failForB);
     ASSERT_EQ(sink.count(), 1u);
     EXPECT_EQ(sink.last().text, "メモリが足りません");
     EXPECT_EQ(sink.last().caption, "エラー");
@@ -253,6 +253,53 @@ TEST(WordLinkTest, RowCellThatIsNoNumberMatchesNoRecord)
     WordLink links(table, FilePh, NamePh, WordPh, "<>");
     EXPECT_EQ(links.First()->row, -1);
     EXPECT_EQ(Link(links, "ab", 0), "<>");
+}
+
+// Each option alone and in the pairs that interact. Flags: w whole words,
+// m skip markup, f first occurrence only, c letter case ignored.
+TEST(WordLinkTest, LinkOptionsTable)
+{
+    const std::string tokyo = SjisOf("東京"), a = SjisOf("ア"); // "ア" ends in the byte 'A'
+    StrGrid table(5, 5);
+    const std::vector<std::vector<std::string>> rows = { { "c", "cat", "cats| kitty |" }, { "n", "New York", "" },
+        { "y", "York", "" }, { "t", tokyo, "" }, { "z", "Zn2", "" } };
+    for (int k = 0; k < 5; ++k) {
+        table.Cell(1, k) = rows[static_cast<std::size_t>(k)][0];
+        table.Cell(2, k) = rows[static_cast<std::size_t>(k)][1];
+        table.Cell(3, k) = std::to_string(k + 1);
+        table.Cell(4, k) = rows[static_cast<std::size_t>(k)][2];
+    }
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        { "", "cat catalog concat cats", "[c:cat] [c:cat]alog con[c:cat] [c:cats]" },
+        { "", "<img alt=\"cat\">", "<img alt=\"[c:cat]\">" },
+        { "w", "cat catalog concat cat. 1cat cat2 _cat", "[c:cat] catalog concat [c:cat]. 1cat cat2 _[c:cat]" },
+        { "w", tokyo + "x xx" + tokyo + " " + a + "cat Zn2s", "[t:" + tokyo + "]x xx[t:" + tokyo + "] " + a + "[c:cat] Zn2s" },
+        { "m", "<img alt=\"cat\" title='a>cat'>cat", "<img alt=\"cat\" title='a>cat'>[c:cat]" },
+        { "m", "<a href=\"#x\">cat <b>York</b></a> cat", "<a href=\"#x\">cat <b>York</b></a> [c:cat]" },
+        { "m", "<!-- cat --><code>cat</code><H2 id=cat>cat</H2>&cat;cat<br/>cat",
+            "<!-- cat --><code>cat</code><H2 id=cat>cat</H2>&cat;[c:cat]<br/>[c:cat]" },
+        { "m", "<pre><pre>cat</pre>cat</pre>cat<code>cat", "<pre><pre>cat</pre>cat</pre>[c:cat]<code>cat" },
+        { "m", "a < cat & York", "a < [c:cat] & [y:York]" },
+        { "m", "\\[<b>\\]cat</b>", "<b>[c:cat]</b>" },
+        { "f", "cat cats York cat New York", "[c:cat] cats [y:York] cat [n:New York]" },
+        { "f", "\\[cat\\] kitty cat", "cat [c:kitty] cat" },
+        { "c", "CAT Cat KITTY", "[c:CAT] [c:Cat] [c:KITTY]" },
+        { "c", a + " " + SjisOf("ャ"), "[z:" + a + "] " + SjisOf("ャ") },
+        { "cw", "CATS Cat catS", "[c:CATS] [c:Cat] [c:catS]" },
+        { "wmfc", "<i>New York</i> NEW YORK york cat's", "<i>[n:New York]</i> NEW YORK [y:york] [c:cat]'s" },
+    };
+    for (const auto& [flags, text, expected] : cases) {
+        LinkOptions options;
+        options.wholeWords = flags.find('w') != std::string::npos;
+        options.skipMarkup = flags.find('m') != std::string::npos;
+        options.firstOnly = flags.find('f') != std::string::npos;
+        options.ignoreCase = flags.find('c') != std::string::npos;
+        StrGrid cases = table;
+        if (flags == "c") // a word of one double-byte character whose trail byte is a capital
+            cases.Cell(2, 4) = a;
+        WordLink links(cases, FilePh, NamePh, WordPh, "[{\\NAME}:{\\WORD}]", options);
+        EXPECT_EQ(Link(links, text, 0), expected) << "options " << flags;
+    }
 }
 
 } // namespace

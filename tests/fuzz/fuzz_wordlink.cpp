@@ -1,6 +1,7 @@
 // Word links: the fast matcher against the list walk. The first byte picks
-// the record row of the text and whether a record links to itself; the parts
-// are the text and the words, one per line. Any difference aborts.
+// the record row of the text, whether a record links to itself and (its four
+// high bits) the link options; the parts are the text and the words, one per
+// line. Any difference aborts.
 #include "conversion/wordlink.h"
 #include "fuzzsupport.h"
 
@@ -24,7 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         table.Cell(2, k) = words[static_cast<std::size_t>(k)];
         table.Cell(3, k) = std::to_string(1 + k % 4);
     }
-    WordLink links(table, "{\\FILE}", "{\\NAME}", "{\\WORD}", "<{\\NAME}:{\\WORD}>");
+    LinkOptions options;
+    options.wholeWords = (flags & 16) != 0;
+    options.skipMarkup = (flags & 32) != 0;
+    options.firstOnly = (flags & 64) != 0;
+    options.ignoreCase = (flags & 128) != 0;
+    WordLink links(table, "{\\FILE}", "{\\NAME}", "{\\WORD}", "<{\\NAME}:{\\WORD}>", options);
     links.SetLinkToSelf((flags & 8) != 0);
     const int row = static_cast<int>(flags % 6);
     CheckEqual(links.ApplyWordLinksReference(parts[0], row), links.ApplyWordLinks(parts[0], row),

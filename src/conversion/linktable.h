@@ -1,0 +1,22 @@
+// The word-link table of a conversion: every normal record of every part
+// with the page of its part, its name, its word, its row and (when the
+// table names an alias column) its further words, and the WordLink made
+// from it with the table's link template and options.
+#pragma once
+
+#include "conversion/filerecords.h"
+#include "conversion/wordlink.h"
+
+#include <memory>
+
+namespace lexicana {
+
+// Fills table in part and row order. Calls pump.ProcessEvents() for every
+// record and returns false as soon as global.Converting is cleared (a
+// cancel); pass a pump whose events never cancel where nothing can.
+bool MakeLinkTable(const TRecordTable& grid, const TGlobal& global, const FileListGrid& parts, StrGrid& table,
+    IEventPump& pump);
+
+std::unique_ptr<WordLink> MakeWordLink(const StrGrid& table, const TGlobal& global);
+
+} // namespace lexicana

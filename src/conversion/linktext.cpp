@@ -1,0 +1,179 @@
+#include "conversion/linktext.h"
+
+#include "common/sjis.h"
+
+#include <algorithm>
+
+namespace lexicana {
+
+namespace {
+
+// "<", ">", "&", ";", the quotes and "=" are below 0x40 and can never be the
+// trail byte of a double-byte character, so looking for them byte by byte
+// finds only real ones; the scan still steps over whole characters between
+// them.
+
+bool IsNameChar(unsigned char c)
+{
+    return IsLatinLetterOrDigit(c) || c == '-' || c == '_' || c == ':' || c == '.';
+}
+
+bool IsLatinLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+char Lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether text at pos holds name (already small letters) as a whole tag name.
+bool NameAt(std::string_view text, std::size_t pos, std::string_view name)
+{
+    if (pos + name.size() > text.size())
+        return false;
+    for (std::size_t k = 0; k < name.size(); ++k)
+        if (Lower(text[pos + k]) != name[k])
+            return false;
+    const std::size_t after = pos + name.size();
+    return after == text.size() || !IsNameChar(static_cast<unsigned char>(text[after]));
+}
+
+// The end (one past ">") of the tag that starts with "<" at pos, or the
+// text's end. A quoted attribute value may hold ">".
+std::size_t TagEnd(std::string_view text, std::size_t pos)
+{
+    const std::size_t n = text.size();
+    bool afterEquals = false;
+    for (std::size_t i = pos + 1; i < n; i += SjisCharLength(text, i)) {
+        const char c = text[i];
+        if (c == '>')
+            return i + 1;
+        if (afterEquals && (c == '"' || c == '\'')) {
+            const std::size_t close = text.find(c, i + 1);
+            if (close == std::string_view::npos)
+                return n;
+            i = close;
+            afterEquals = false;
+            continue;
+        }
+        if (c == '=')
+            afterEquals = true;
+        else if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            afterEquals = false;
+    }
+    return n;
+}
+
+bool SelfClosing(std::string_view text, std::size_t tagEnd)
+{
+    return tagEnd >= 2 && text[tagEnd - 1] == '>' && text[tagEnd - 2] == '/';
+}
+
+// The end of the element named name whose opening tag ends at from: one
+// past the ">" of its matching closing tag (nested elements of the same
+// name counted), or the text's end.
+std::size_t ElementEnd(std::string_view text, std::size_t from, std::string_view name)
+{
+    int depth = 1;
+    std::size_t i = from;
+    while ((i = text.find('<', i)) != std::string_view::npos) {
+        const std::size_t end = TagEnd(text, i);
+        if (i + 1 < text.size() && text[i + 1] == '/' && NameAt(text, i + 2, name)) {
+            if (--depth == 0)
+                return end;
+        } else if (NameAt(text, i + 1, name) && !SelfClosing(text, end)) {
+            ++depth;
+        }
+        i = end;
+    }
+    return text.size();
+}
+
+bool IsTagStart(std::string_view text, std::size_t pos)
+{
+    if (pos + 1 >= text.size())
+        return false;
+    const char next = text[pos + 1];
+    return IsLatinLetter(next) || next == '/' || next == '!' || next == '?';
+}
+
+// The end of the character reference at pos ("&" name or "#" number ";"), or pos.
+std::size_t ReferenceEnd(std::string_view text, std::size_t pos)
+{
+    constexpr std::size_t longest = 32;
+    std::size_t i = pos + 1;
+    while (i < text.size() && i - pos <= longest
+        && (IsLatinLetterOrDigit(static_cast<unsigned char>(text[i])) || text[i] == '#'))
+        ++i;
+    if (i > pos + 1 && i < text.size() && text[i] == ';')
+        return i + 1;
+    return pos;
+}
+
+} // namespace
+
+std::vector<TextRange> FindMarkupRanges(std::string_view text, const std::vector<std::string>& elements)
+{
+    std::vector<std::string> names { "a" };
+    for (const std::string& element : elements) {
+        std::string name;
+        for (char c : element)
+            name += Lower(c);
+        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    }
+
+    std::vector<TextRange> ranges;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const char c = text[i];
+        std::size_t end = i;
+        if (c == '<' && text.substr(i, 4) == "<!--") {
+            const std::size_t close = text.find("-->", i + 4);
+            end = close == std::string_view::npos ? n : close + 3;
+        } else if (c == '<' && IsTagStart(text, i)) {
+            end = TagEnd(text, i);
+            if (IsLatinLetter(text[i + 1]) && !SelfClosing(text, end)) {
+                for (const std::string& name : names) {
+                    if (NameAt(text, i + 1, name)) {
+                        end = ElementEnd(text, end, name);
+                        break;
+                    }
+                }
+            }
+        } else if (c == '&') {
+            end = ReferenceEnd(text, i);
+        }
+        if (end > i) {
+            ranges.push_back({ i, end });
+            i = end;
+        } else {
+            i += SjisCharLength(text, i);
+        }
+    }
+    return ranges;
+}
+
+void MarkWordInteriors(std::string_view text, std::vector<unsigned char>& interior)
+{
+    const std::size_t n = text.size();
+    interior.assign(n + 1, 0);
+    for (std::size_t i = 0; i < n; i += SjisCharLength(text, i)) {
+        // A single-byte letter or digit at i continues into the byte after it.
+        if (i + 1 < n && IsLatinLetterOrDigit(static_cast<unsigned char>(text[i]))
+            && IsLatinLetterOrDigit(static_cast<unsigned char>(text[i + 1])))
+            interior[i + 1] = 1;
+    }
+}
+
+void FoldLatinCase(std::string_view text, std::string& folded)
+{
+    folded.assign(text);
+    for (std::size_t i = 0; i < folded.size(); i += SjisCharLength(folded, i))
+        folded[i] = Lower(folded[i]);
+}
+
+} // namespace lexicana
