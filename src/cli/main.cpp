@@ -12,8 +12,10 @@
 #include "common/version.h"
 #include "data/global.h"
 #include "document/document.h"
+#include "html/termcheck.h"
 #include "platform/nativepath.h"
 #include "platform/sjistext.h"
+#include "platform/uilanguage.h"
 
 #include <QCoreApplication>
 #include <QTime>
@@ -83,6 +85,24 @@ struct ConversionOutcome {
     int status = kExitDone;
     TWatchList watched; // the files read, for the watch mode
 };
+
+// The term check of the set: one finding per line on standard output; 1
+// when there is any, 0 when none, 2 when the set or its table cannot be read.
+int CheckTermsOnce(const TCliOptions& options, const std::string& setFile, const TGlobal& stored)
+{
+    TGlobal global = stored;
+    TDocument doc(global);
+    if (doc.ReadLxsFile(setFile) != ResultOk)
+        return kExitUsage;
+    std::vector<TermFinding> findings;
+    if (doc.CheckTerms(findings) != ResultOk)
+        return kExitUsage;
+    for (const TermFinding& finding : findings)
+        std::printf("%s\n", finding.text.c_str());
+    if (!options.quiet)
+        std::fprintf(stderr, "用語の検査: %zu 件\n", findings.size());
+    return findings.empty() ? kExitDone : kExitStopped;
+}
 
 // Reads the set afresh and converts it once, printing what the options ask
 // for. watching: one line per run instead of the summary.
@@ -202,6 +222,8 @@ int Run(const TCliOptions& options)
             options.setFile.c_str());
         return kExitUsage;
     }
+    if (options.checkTerms)
+        return CheckTermsOnce(options, setFile, global);
     if (!options.watch)
         return ConvertOnce(options, setFile, global, line, false).status;
 
@@ -235,5 +257,7 @@ int main(int argc, char** argv)
     // QtCore serves the settings store, the locale's date and time formats
     // and the character codes.
     QCoreApplication app(argc, argv);
+    // The messages in the system's language, as in the window program.
+    InstallUiTranslation(SystemUiLanguage());
     return Run(options);
 }

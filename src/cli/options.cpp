@@ -83,6 +83,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
         }
         const std::pair<const char*, bool*> flags[] = {
             { "--check", &options.check },
+            { "--check-terms", &options.checkTerms },
             { "--diff", &options.diff },
             { "--quiet", &options.quiet },
             { "--json", &options.json },
@@ -159,6 +160,11 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
         error = "--watch は --check や --part と同時に指定できません";
         return false;
     }
+    if (options.checkTerms
+        && (options.check || options.diff || options.watch || options.partRow > 0 || !options.outputDir.empty())) {
+        error = "--check-terms は --check, --diff, --output, --watch, --part と同時に指定できません";
+        return false;
+    }
     if (options.check && !options.outputDir.empty()) {
         error = "--check と --output は同時に指定できません";
         return false;
@@ -179,6 +185,8 @@ std::string CliUsageText()
            "                          出力する改行コード (auto: ページで検出したもの)\n"
            "  --check                 何も書き込まずに変換し、変わるページを標準出力に\n"
            "                          表示する (変わるページがあれば終了コード 1)\n"
+           "  --check-terms           変換せずに用語を検査し、見つかった問題を一行ずつ\n"
+           "                          標準出力に表示する (問題があれば終了コード 1)\n"
            "  --diff                  変わるページごとに unified diff を標準出力に表示する\n"
            "  --output DIR            変わるページと外部出力ファイルを、同じ相対名で\n"
            "                          DIR の下に書き出す (元のファイルは変更しない)\n"
@@ -201,8 +209,9 @@ std::string CliUsageText()
            "内容が変わらないページと外部出力ファイルは書き換えません (時刻もそのまま)。\n"
            "--check は外部出力ファイルを判定に含めません (日付と時刻は実行のたびに変わるため)。\n"
            "\n"
-           "終了コード: 0 変換が正常に終了した (--check: すべて最新), 1 中断または失敗\n"
-           "            (--check: 変わるページがある), 2 使い方の誤りまたはセットファイルを読めない\n";
+           "終了コード: 0 変換が正常に終了した (--check: すべて最新, --check-terms: 問題なし),\n"
+           "            1 中断または失敗 (--check: 変わるページがある, --check-terms: 問題がある),\n"
+           "            2 使い方の誤りまたはセットファイルを読めない\n";
 }
 
 } // namespace lexicana

@@ -32,6 +32,8 @@ struct TCliOptions {
     bool json = false;
     // --watch: convert again whenever a file of the set changes, until Ctrl+C.
     bool watch = false;
+    // --check-terms: no conversion; the term check's findings, one per line.
+    bool checkTerms = false;
     // --lock-wait: seconds to wait for another conversion of the same set.
     int lockWaitSeconds = 30;
 };

@@ -3,7 +3,7 @@
 namespace lexicana {
 
 bool MakeLinkTable(const TRecordTable& grid, const TGlobal& global, const FileListGrid& parts, StrGrid& table,
-    IEventPump& pump)
+    const std::function<bool()>& goOn)
 {
     const int partCount = parts.LastRow();
     const bool aliases = global.Links.aliasCol >= 0;
@@ -13,8 +13,7 @@ bool MakeLinkTable(const TRecordTable& grid, const TGlobal& global, const FileLi
         const int end = parts.RowNumber(0, k + 1);
         for (int row = parts.RowNumber(0, k) + 1; row < end; ++row) {
             ++count;
-            pump.ProcessEvents();
-            if (!global.Converting)
+            if (goOn && !goOn())
                 return false;
         }
     }
@@ -30,8 +29,7 @@ bool MakeLinkTable(const TRecordTable& grid, const TGlobal& global, const FileLi
             if (aliases)
                 table.Cell(4, entry) = grid.Cell(global.Links.aliasCol, row);
             ++entry;
-            pump.ProcessEvents();
-            if (!global.Converting)
+            if (goOn && !goOn())
                 return false;
         }
     }

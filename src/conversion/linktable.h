@@ -7,15 +7,15 @@
 #include "conversion/filerecords.h"
 #include "conversion/wordlink.h"
 
+#include <functional>
 #include <memory>
 
 namespace lexicana {
 
-// Fills table in part and row order. Calls pump.ProcessEvents() for every
-// record and returns false as soon as global.Converting is cleared (a
-// cancel); pass a pump whose events never cancel where nothing can.
+// Fills table in part and row order. goOn, when given, is asked after
+// every record; false (a cancel) ends the filling and the call returns false.
 bool MakeLinkTable(const TRecordTable& grid, const TGlobal& global, const FileListGrid& parts, StrGrid& table,
-    IEventPump& pump);
+    const std::function<bool()>& goOn = {});
 
 std::unique_ptr<WordLink> MakeWordLink(const StrGrid& table, const TGlobal& global);
 

@@ -1,6 +1,7 @@
 #include "conversion/linktext.h"
 
 #include "common/sjis.h"
+#include "common/utils.h"
 
 #include <algorithm>
 
@@ -174,6 +175,27 @@ void FoldLatinCase(std::string_view text, std::string& folded)
     folded.assign(text);
     for (std::size_t i = 0; i < folded.size(); i += SjisCharLength(folded, i))
         folded[i] = Lower(folded[i]);
+}
+
+std::vector<std::string> SplitAliases(const std::string& cell, const std::string& separator)
+{
+    std::vector<std::string> words;
+    std::size_t from = 0;
+    while (from < cell.size()) {
+        std::size_t at = separator.empty() ? std::string::npos : FindSjis(cell, separator, from);
+        if (at == std::string::npos)
+            at = cell.size();
+        std::size_t begin = from;
+        std::size_t end = at;
+        while (begin < end && cell[begin] == ' ')
+            ++begin;
+        while (end > begin && cell[end - 1] == ' ')
+            --end;
+        if (end > begin)
+            words.push_back(cell.substr(begin, end - begin));
+        from = at + separator.size();
+    }
+    return words;
 }
 
 } // namespace lexicana

@@ -38,4 +38,9 @@ void MarkWordInteriors(std::string_view text, std::vector<unsigned char>& interi
 // double-byte characters stay as they are. Lengths and positions are kept.
 void FoldLatinCase(std::string_view text, std::string& folded);
 
+// The further words of a record's alias cell, split at separator (on
+// character boundaries) with the spaces around each trimmed; empty ones are
+// left out.
+std::vector<std::string> SplitAliases(const std::string& cell, const std::string& separator);
+
 } // namespace lexicana

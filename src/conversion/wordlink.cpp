@@ -83,35 +83,6 @@ std::vector<TextSegment> SplitProtectedRegions(std::string_view text)
     return segments;
 }
 
-namespace {
-
-// The further words of a cell, split at separator (on character boundaries)
-// with the spaces around each trimmed; empty ones are left out.
-std::vector<std::string> SplitAliases(const std::string& cell, const std::string& separator)
-{
-    std::vector<std::string> words;
-    if (cell.empty())
-        return words;
-    std::size_t from = 0;
-    while (from <= cell.size()) {
-        std::size_t at = separator.empty() ? std::string::npos : FindSjis(cell, separator, from);
-        if (at == std::string::npos)
-            at = cell.size();
-        std::size_t begin = from;
-        std::size_t end = at;
-        while (begin < end && cell[begin] == ' ')
-            ++begin;
-        while (end > begin && cell[end - 1] == ' ')
-            --end;
-        if (end > begin)
-            words.push_back(cell.substr(begin, end - begin));
-        from = at + std::max<std::size_t>(separator.size(), 1);
-    }
-    return words;
-}
-
-} // namespace
-
 WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
     const std::string& namePlaceholder, const std::string& wordPlaceholder, const std::string& linkTemplate,
     const LinkOptions& options, NodeMaker makeNode)

@@ -258,17 +258,12 @@ int TDocument::WriteToHTML(
         global_.HTMLBaseDir = htmlBaseDir;
         std::unique_ptr<WordLink> links;
         {
-            // Lets the progress display take a cancel while the table is made.
-            struct ProgressPump final : IEventPump {
-                IConversionProgress& progress;
-                explicit ProgressPump(IConversionProgress& p)
-                    : progress(p)
-                {
-                }
-                void ProcessEvents() override { progress.ProcessEvents(); }
-            } pump(Progress());
+            // The progress display may take a cancel while the table is made.
             StrGrid linkTable(4, 0);
-            if (!MakeLinkTable(grid_, global_, parts, linkTable, pump))
+            if (!MakeLinkTable(grid_, global_, parts, linkTable, [this] {
+                    Progress().ProcessEvents();
+                    return global_.Converting;
+                }))
                 return RunCancelled;
             links = MakeWordLink(linkTable, global_);
         }

@@ -53,6 +53,7 @@ public:
 
 class FileListGrid;
 class WordLink;
+struct TermFinding;
 
 class TDocument {
 public:
@@ -128,6 +129,11 @@ public:
     int MakeOnePage(const FileListGrid& parts, const WordLink& links,
         const std::vector<unsigned char>& columnUsed, int index);
     bool IsRunning() const { return running_; }
+    // The term check of the set (see html/termcheck.h): reads the conversion
+    // table as a run does, orders a copy of the records as a run would and
+    // reads the pages, writing nothing and leaving the records as they are.
+    // ResultOk with the findings; otherwise the failure has been shown.
+    int CheckTerms(std::vector<TermFinding>& findings);
     // A document without a conversion table (nothing opened yet, or a set
     // that could not be opened) cannot be converted: says so and returns
     // true. Both commands ask it before any progress display opens.

@@ -153,6 +153,8 @@ TEST_P(GoldenTest, ConversionWritesExactlyTheExpectedFiles)
                 changed[name] = ReplaceAll(bytes, version, kVersionToken);
         WriteTree(dir / "expected", changed);
         WriteFile((dir / "stderr").string(), messages);
+        if (fs::exists(dir / "stdout"))
+            WriteFile((dir / "stdout").string(), result.out);
         fs::remove(dir / "status");
         if (result.exitCode != 0)
             WriteFile((dir / "status").string(), std::to_string(result.exitCode) + "\n");
@@ -165,6 +167,9 @@ TEST_P(GoldenTest, ConversionWritesExactlyTheExpectedFiles)
     EXPECT_EQ(result.exitCode, status) << result.err;
     if (fs::exists(dir / "stderr")) {
         EXPECT_EQ(messages, ReadFile((dir / "stderr").string()));
+    }
+    if (fs::exists(dir / "stdout")) {
+        EXPECT_EQ(result.out, ReadFile((dir / "stdout").string()));
     }
 
     const auto expected = ReadTree(dir / "expected");
