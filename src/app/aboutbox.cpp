@@ -4,6 +4,7 @@
 #include "app/toolicons.h"
 #include "common/version.h"
 #include "components/htlabel.h"
+#include "components/uitext.h"
 #include "platform/qsjis.h"
 
 #include <QGridLayout>
@@ -20,14 +21,14 @@ namespace lexicana {
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(lexicana::TrQ("バージョン情報"));
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize); // fixed border
     PageControl = new QTabWidget(this);
     VersionPage = new QWidget(PageControl);
-    PageControl->addTab(VersionPage, QStringLiteral("バージョン情報"));
+    PageControl->addTab(VersionPage, lexicana::TrQ("バージョン情報"));
     layout->addWidget(PageControl);
 
     auto* page = new QGridLayout(VersionPage);

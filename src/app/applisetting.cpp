@@ -3,7 +3,9 @@
 #include "app/filedialogs.h"
 #include "app/toolicons.h"
 #include "common/messages.h"
+#include "common/translate.h"
 #include "components/recordtablemodel.h"
+#include "components/uitext.h"
 #include "data/global.h"
 #include "platform/association.h"
 #include "platform/programinfo.h"
@@ -33,26 +35,28 @@ namespace lexicana {
 namespace {
 
 const char* const kDefaultParam = "\"%1\"";
-const char* const kAutomatic = "自動";
+const char* const kAutomatic = lexicana::TrMark("自動");
 
 // The browse dialog's filter: programs of this system.
 #ifdef Q_OS_WIN
-const char* const kEditorFilter = "実行形式ﾌｧｲﾙ(*.exe)|*.exe";
+const char* const kEditorFilter = lexicana::TrMark("実行形式ﾌｧｲﾙ(*.exe)|*.exe");
 #else
-const char* const kEditorFilter = "実行形式ﾌｧｲﾙ(*)|*";
+const char* const kEditorFilter = lexicana::TrMark("実行形式ﾌｧｲﾙ(*)|*");
 #endif
 
 // The association lives in the desktop's files of the user (MIME type,
 // desktop entry, default application); the file that failed follows.
-const char* const kAssociationAccessMessage = "ファイルの関連付けを設定できません。\nデスクトップの設定フォル"
-                                              "ダへの書き込み権限があるか確認してください。";
+const char* const kAssociationAccessMessage
+    = lexicana::TrMark("ファイルの関連付けを設定できません。\nデスクトップの設定フォル"
+                       "ダへの書き込み権限があるか確認してください。");
 const char* const kAssociationWriteMessage
-    = "ファイルの関連付けの書き込みに失敗しました。\n"
-      "デスクトップの設定フォルダへの書き込み権限があるか確認してください。";
+    = lexicana::TrMark("ファイルの関連付けの書き込みに失敗しました。\n"
+                       "デスクトップの設定フォルダへの書き込み権限があるか確認してください。");
 
 std::string WithReason(const char* message, const std::string& reason)
 {
-    return reason.empty() ? std::string(message) : message + ("\n\n" + reason);
+    const std::string text = lexicana::Tr(message);
+    return reason.empty() ? text : text + ("\n\n" + reason);
 }
 
 QButtonGroup* AddRadioItems(QGroupBox* box, const char* first, const char* second)
@@ -61,7 +65,7 @@ QButtonGroup* AddRadioItems(QGroupBox* box, const char* first, const char* secon
     auto* layout = new QVBoxLayout(box);
     int id = 0;
     for (const char* caption : { first, second }) {
-        auto* item = new QRadioButton(QString::fromUtf8(caption), box);
+        auto* item = new QRadioButton(lexicana::TrQ(caption), box);
         group->addButton(item, id++);
         layout->addWidget(item);
     }
@@ -70,11 +74,11 @@ QButtonGroup* AddRadioItems(QGroupBox* box, const char* first, const char* secon
 
 QPushButton* AddFieldRow(QGridLayout* grid, int row, const char* label, QLineEdit* field, const char* button)
 {
-    auto* caption = new QLabel(QString::fromUtf8(label));
+    auto* caption = new QLabel(lexicana::TrQ(label));
     caption->setBuddy(field);
     grid->addWidget(caption, row, 0, 1, 2);
     grid->addWidget(field, row + 1, 0);
-    auto* push = new QPushButton(QString::fromUtf8(button));
+    auto* push = new QPushButton(lexicana::TrQ(button));
     push->setAutoDefault(false);
     grid->addWidget(push, row + 1, 1);
     return push;
@@ -96,20 +100,20 @@ TDlg_AppliSetting::TDlg_AppliSetting(TGlobal& global, std::function<void()> upda
     , global_(global)
     , updateCaption_(std::move(updateCaption))
 {
-    setWindowTitle(QStringLiteral("アプリケーションの設定"));
+    setWindowTitle(lexicana::TrQ("アプリケーションの設定"));
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
 
     auto* layout = new QVBoxLayout(this);
     PageControl = new QTabWidget(this);
-    PageControl->addTab(BuildBasicPage(), QStringLiteral("基本設定"));
-    PageControl->addTab(BuildEditorPage(), QStringLiteral("エディタ"));
-    PageControl->addTab(BuildAssociationPage(), QStringLiteral("関連付け/ヘルプ"));
+    PageControl->addTab(BuildBasicPage(), lexicana::TrQ("基本設定"));
+    PageControl->addTab(BuildEditorPage(), lexicana::TrQ("エディタ"));
+    PageControl->addTab(BuildAssociationPage(), lexicana::TrQ("関連付け/ヘルプ"));
     layout->addWidget(PageControl);
 
     auto* buttons = new QHBoxLayout;
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("キャンセル"), this);
+    CancelBtn = new QPushButton(lexicana::TrQ("キャンセル"), this);
     CancelBtn->setAutoDefault(false);
     buttons->addStretch(1);
     buttons->addWidget(OKBtn);
@@ -135,23 +139,25 @@ QWidget* TDlg_AppliSetting::BuildBasicPage()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    CheckBox_FullPath = new QCheckBox(QStringLiteral("タイトルバーのファイル名をフルパスで表示する"), page);
-    CheckBox_StartupRead = new QCheckBox(QStringLiteral("起動時に前回のファイルを自動的に読み込む"), page);
-    CheckBox_SaveCSVatConv = new QCheckBox(QStringLiteral("変換実行直後に項目データも上書き保存する"), page);
+    CheckBox_FullPath = new QCheckBox(lexicana::TrQ("タイトルバーのファイル名をフルパスで表示する"), page);
+    CheckBox_StartupRead = new QCheckBox(lexicana::TrQ("起動時に前回のファイルを自動的に読み込む"), page);
+    CheckBox_SaveCSVatConv = new QCheckBox(lexicana::TrQ("変換実行直後に項目データも上書き保存する"), page);
     layout->addWidget(CheckBox_FullPath);
     layout->addWidget(CheckBox_StartupRead);
     layout->addWidget(CheckBox_SaveCSVatConv);
 
     auto* radios = new QHBoxLayout;
-    RadioGroup_RepDirection = new QGroupBox(QStringLiteral("全セル検索の方向"), page);
-    RepDirectionItems = AddRadioItems(RadioGroup_RepDirection, "上から下", "左から右");
-    RadioGroup_PopupOpPos = new QGroupBox(QStringLiteral("レコードの追加、削除先"), page);
-    PopupOpPosItems = AddRadioItems(RadioGroup_PopupOpPos, "選択中のセル", "マウスポインタの位置");
+    RadioGroup_RepDirection = new QGroupBox(lexicana::TrQ("全セル検索の方向"), page);
+    RepDirectionItems
+        = AddRadioItems(RadioGroup_RepDirection, lexicana::TrMark("上から下"), lexicana::TrMark("左から右"));
+    RadioGroup_PopupOpPos = new QGroupBox(lexicana::TrQ("レコードの追加、削除先"), page);
+    PopupOpPosItems = AddRadioItems(
+        RadioGroup_PopupOpPos, lexicana::TrMark("選択中のセル"), lexicana::TrMark("マウスポインタの位置"));
     radios->addWidget(RadioGroup_RepDirection);
     radios->addWidget(RadioGroup_PopupOpPos);
     layout->addLayout(radios);
 
-    auto* filterLabel = new QLabel(QStringLiteral("ファイルレコード追加ダイアログのフィルタ"), page);
+    auto* filterLabel = new QLabel(lexicana::TrQ("ファイルレコード追加ダイアログのフィルタ"), page);
     Edit_FileRecFilter = new QLineEdit(page);
     filterLabel->setBuddy(Edit_FileRecFilter);
     layout->addWidget(filterLabel);
@@ -168,8 +174,8 @@ QWidget* TDlg_AppliSetting::BuildBasicPage()
         combo->setCompleter(nullptr);
         combo->setMinimumContentsLength(8);
     }
-    codes->addRow(QStringLiteral("漢字コード"), ComboBox_KanjiCode);
-    codes->addRow(QStringLiteral("改行コード"), ComboBox_NewLineCode);
+    codes->addRow(lexicana::TrQ("漢字コード"), ComboBox_KanjiCode);
+    codes->addRow(lexicana::TrQ("改行コード"), ComboBox_NewLineCode);
     layout->addLayout(codes);
     layout->addStretch(1);
     return page;
@@ -180,34 +186,37 @@ QWidget* TDlg_AppliSetting::BuildEditorPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
 
-    auto* table = new QGroupBox(QStringLiteral("テーブルファイルの編集"), page);
+    auto* table = new QGroupBox(lexicana::TrQ("テーブルファイルの編集"), page);
     auto* tableGrid = new QGridLayout(table);
     Edit_TextEditor = new QLineEdit(table);
-    Button_Editor = AddFieldRow(tableGrid, 0, "テキストエディタ", Edit_TextEditor, "参照");
+    Button_Editor = AddFieldRow(
+        tableGrid, 0, lexicana::TrMark("テキストエディタ"), Edit_TextEditor, lexicana::TrMark("参照"));
     Edit_EditorParam = new QLineEdit(table);
-    Button_EditorParamReset = AddFieldRow(tableGrid, 2, "パラメータ", Edit_EditorParam, "デフォルトに戻す");
-    CheckBox_WaitEditor = new QCheckBox(QStringLiteral("エディタを終了するまでLexicanaを隠す"), table);
+    Button_EditorParamReset = AddFieldRow(
+        tableGrid, 2, lexicana::TrMark("パラメータ"), Edit_EditorParam, lexicana::TrMark("デフォルトに戻す"));
+    CheckBox_WaitEditor = new QCheckBox(lexicana::TrQ("エディタを終了するまでLexicanaを隠す"), table);
     tableGrid->addWidget(CheckBox_WaitEditor, 4, 0, 1, 2);
     layout->addWidget(table);
 
-    auto* html = new QGroupBox(QStringLiteral("HTMLファイルの編集"), page);
+    auto* html = new QGroupBox(lexicana::TrQ("HTMLファイルの編集"), page);
     auto* htmlGrid = new QGridLayout(html);
     Edit_HTMLEditor = new QLineEdit(html);
     Button_HTMLEditor = AddFieldRow(htmlGrid, 0,
-        "HTMLエディタ （未指定時はテーブルファイルと同じエディタが使われます）", Edit_HTMLEditor, "参照");
+        lexicana::TrMark("HTMLエディタ （未指定時はテーブルファイルと同じエディタが使われます）"),
+        Edit_HTMLEditor, lexicana::TrMark("参照"));
     Edit_HTMLEditorParam = new QLineEdit(html);
-    Button_HTMLEditorParamReset
-        = AddFieldRow(htmlGrid, 2, "パラメータ", Edit_HTMLEditorParam, "デフォルトに戻す");
-    CheckBox_WaitHTMLEditor = new QCheckBox(QStringLiteral("エディタを終了するまでLexicanaを隠す"), html);
+    Button_HTMLEditorParamReset = AddFieldRow(htmlGrid, 2, lexicana::TrMark("パラメータ"),
+        Edit_HTMLEditorParam, lexicana::TrMark("デフォルトに戻す"));
+    CheckBox_WaitHTMLEditor = new QCheckBox(lexicana::TrQ("エディタを終了するまでLexicanaを隠す"), html);
     htmlGrid->addWidget(CheckBox_WaitHTMLEditor, 4, 0, 1, 2);
     layout->addWidget(html);
 
 #ifndef Q_OS_WIN
     // The default editor is the desktop's handler of the file's type.
     auto* note = new QLabel(
-        QStringLiteral("テキストエディタの既定値「xdg-open」は、ファイルの種類に合わせて"
-                       "デスクトップで関連付けられたプログラムで開きます。\n"
-                       "この場合、エディタの終了を待たずに Lexicana が再び表示されることがあります。"),
+        lexicana::TrQ("テキストエディタの既定値「xdg-open」は、ファイルの種類に合わせて"
+                      "デスクトップで関連付けられたプログラムで開きます。\n"
+                      "この場合、エディタの終了を待たずに Lexicana が再び表示されることがあります。"),
         page);
     note->setObjectName(QStringLiteral("Label_EditorNote"));
     note->setWordWrap(true);
@@ -222,7 +231,7 @@ QWidget* TDlg_AppliSetting::BuildAssociationPage()
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    Button_Relate = new QPushButton(QStringLiteral("セットファイル（拡張子は.lxs）を関連付ける"), page);
+    Button_Relate = new QPushButton(lexicana::TrQ("セットファイル（拡張子は.lxs）を関連付ける"), page);
     Button_Relate->setAutoDefault(false);
     auto* relateRow = new QHBoxLayout;
     relateRow->addWidget(Button_Relate);
@@ -230,7 +239,7 @@ QWidget* TDlg_AppliSetting::BuildAssociationPage()
     layout->addLayout(relateRow);
     layout->addSpacing(12);
     CheckBox_UseRemoteHelp
-        = new QCheckBox(QStringLiteral("インターネット上の最新ヘルプを参照する（常時接続環境向け）"), page);
+        = new QCheckBox(lexicana::TrQ("インターネット上の最新ヘルプを参照する（常時接続環境向け）"), page);
     layout->addWidget(CheckBox_UseRemoteHelp);
     layout->addStretch(1);
     return page;
@@ -246,7 +255,7 @@ QString TDlg_AppliSetting::TextOfKanjiCode(int code)
     case 5:
         return QStringLiteral("SJIS");
     default:
-        return QString::fromUtf8(kAutomatic);
+        return lexicana::TrQ(kAutomatic);
     }
 }
 
@@ -271,7 +280,7 @@ QString TDlg_AppliSetting::TextOfNewLineCode(int code)
     case 3:
         return QStringLiteral("LF");
     default:
-        return QString::fromUtf8(kAutomatic);
+        return lexicana::TrQ(kAutomatic);
     }
 }
 
@@ -289,9 +298,9 @@ int TDlg_AppliSetting::NewLineCodeOfText(const QString& text)
 void TDlg_AppliSetting::FormCreate()
 {
     ComboBox_KanjiCode->clear();
-    ComboBox_KanjiCode->addItems({ "SJIS", "JIS", "EUC", QString::fromUtf8(kAutomatic) });
+    ComboBox_KanjiCode->addItems({ "SJIS", "JIS", "EUC", lexicana::TrQ(kAutomatic) });
     ComboBox_NewLineCode->clear();
-    ComboBox_NewLineCode->addItems({ "CR+LF", "CR", "LF", QString::fromUtf8(kAutomatic) });
+    ComboBox_NewLineCode->addItems({ "CR+LF", "CR", "LF", lexicana::TrQ(kAutomatic) });
 
     Edit_TextEditor->setText(QStringFromSjis(global_.Editor));
     Edit_EditorParam->setText(QStringFromSjis(global_.EditorParam));
@@ -376,11 +385,11 @@ bool TDlg_AppliSetting::ChooseWithFileDialog(const QString& title, const QString
 #endif
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("開く(&O)"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    dialog.setLabelText(QFileDialog::LookIn, lexicana::TrQ("ファイルの場所:"));
+    dialog.setLabelText(QFileDialog::FileName, lexicana::TrQ("ファイル名:"));
+    dialog.setLabelText(QFileDialog::FileType, lexicana::TrQ("ファイルの種類:"));
+    dialog.setLabelText(QFileDialog::Accept, lexicana::TrQ("開く(&O)"));
+    dialog.setLabelText(QFileDialog::Reject, lexicana::TrQ("キャンセル"));
     if (!start.isEmpty())
         dialog.setDirectory(start);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -408,12 +417,12 @@ void TDlg_AppliSetting::BrowseEditor(const QString& title, QLineEdit* field)
 
 void TDlg_AppliSetting::Button_EditorClick()
 {
-    BrowseEditor(QStringLiteral("テキストエディタの指定"), Edit_TextEditor);
+    BrowseEditor(lexicana::TrQ("テキストエディタの指定"), Edit_TextEditor);
 }
 
 void TDlg_AppliSetting::Button_HTMLEditorClick()
 {
-    BrowseEditor(QStringLiteral("HTMLエディタの指定"), Edit_HTMLEditor);
+    BrowseEditor(lexicana::TrQ("HTMLエディタの指定"), Edit_HTMLEditor);
 }
 
 void TDlg_AppliSetting::Button_EditorParamResetClick()
@@ -435,16 +444,20 @@ void TDlg_AppliSetting::Button_RelateClick()
     }
     const std::string current = SetFileHandler();
     if (!current.empty() && current != kDesktopFileId) {
-        const std::string question = "既に\".lxs\"には" + current
-            + "が関連付けられています。\n関連付けを設定しなおしますか？（後で元に戻すことはできません）";
-        if (ShowMessageBox(question, "設定変更の確認", MbYesNo | MbIconQuestion) != IdYes)
+        const std::string question
+            = FillArgs(lexicana::Tr("既に\".lxs\"には%1が関連付けられています。\n"
+                                    "関連付けを設定しなおしますか？（後で元に戻すことはできません）"),
+                { current });
+        if (ShowMessageBox(question, lexicana::Tr("設定変更の確認"), MbYesNo | MbIconQuestion) != IdYes)
             return;
     }
     const std::string program = global_.ProgramPath.empty() ? RunningProgramPath() : global_.ProgramPath;
     if (WriteSetFileAssociation(program, ProgramIconPng(), &error))
-        ShowMessageBox("関連付けが完了しました。", "関連付けの設定完了", MbOk | MbIconInformation);
+        ShowMessageBox(lexicana::Tr("関連付けが完了しました。"), lexicana::Tr("関連付けの設定完了"),
+            MbOk | MbIconInformation);
     else
-        ShowMessageBox(WithReason(kAssociationWriteMessage, error), "関連付けの設定失敗", MbOk | MbIconStop);
+        ShowMessageBox(WithReason(kAssociationWriteMessage, error), lexicana::Tr("関連付けの設定失敗"),
+            MbOk | MbIconStop);
 }
 
 } // namespace lexicana

@@ -3,6 +3,8 @@
 #include "app/documentedit.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
+#include "common/translate.h"
+#include "components/uitext.h"
 #include "data/global.h"
 #include "platform/filesystem.h"
 #include "platform/nativepath.h"
@@ -25,8 +27,10 @@ namespace lexicana {
 
 namespace {
 
-const char* const kTableFilter = "変換テーブルファイル(*.ctb)|*.ctb|全てのファイル(*.*)|*.*";
-const char* const kInfoOutputFilter = "情報出力ファイルリスト(*.lst)|*.lst|全てのファイル(*.*)|*.*";
+const char* const kTableFilter
+    = lexicana::TrMark("変換テーブルファイル(*.ctb)|*.ctb|全てのファイル(*.*)|*.*");
+const char* const kInfoOutputFilter
+    = lexicana::TrMark("情報出力ファイルリスト(*.lst)|*.lst|全てのファイル(*.*)|*.*");
 
 } // namespace
 
@@ -67,49 +71,49 @@ void TDlg_ConvSetSetting::BuildLayout()
         return edit;
     };
     auto makeButton = [this](const char* caption) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        auto* button = new QPushButton(lexicana::TrQ(caption), this);
         button->setAutoDefault(false);
         return button;
     };
 
     auto* itemsLabel
-        = new QLabel(QStringLiteral("項目データファイル（メインウィンドウから開いてください）"), this);
+        = new QLabel(lexicana::TrQ("項目データファイル（メインウィンドウから開いてください）"), this);
     itemsLabel->setEnabled(false);
     Edit_Items = makeEdit(itemsLabel);
     Edit_Items->setEnabled(false);
     grid->addWidget(itemsLabel, 0, 0, 1, 2);
     grid->addWidget(Edit_Items, 1, 0);
 
-    auto* tableLabel = new QLabel(QStringLiteral("変換テーブルファイル(*.ctb)"), this);
-    Button_Template = makeButton("テンプレートからコピー");
+    auto* tableLabel = new QLabel(lexicana::TrQ("変換テーブルファイル(*.ctb)"), this);
+    Button_Template = makeButton(lexicana::TrMark("テンプレートからコピー"));
     Edit_Table = makeEdit(tableLabel);
-    Button_Table = makeButton("参照");
+    Button_Table = makeButton(lexicana::TrMark("参照"));
     grid->addWidget(tableLabel, 2, 0, Qt::AlignBottom);
     grid->addWidget(Button_Template, 2, 0, Qt::AlignRight);
     grid->addWidget(Edit_Table, 3, 0);
     grid->addWidget(Button_Table, 3, 1);
 
-    auto* htmlLabel = new QLabel(QStringLiteral("HTMLファイル(*.html)の基準フォルダ"), this);
+    auto* htmlLabel = new QLabel(lexicana::TrQ("HTMLファイル(*.html)の基準フォルダ"), this);
     Edit_HTML = makeEdit(htmlLabel);
-    Button_HTML = makeButton("参照");
+    Button_HTML = makeButton(lexicana::TrMark("参照"));
     grid->addWidget(htmlLabel, 4, 0);
     grid->addWidget(Edit_HTML, 5, 0);
     grid->addWidget(Button_HTML, 5, 1);
 
-    auto* outputLabel = new QLabel(QStringLiteral("外部出力ファイル"), this);
+    auto* outputLabel = new QLabel(lexicana::TrQ("外部出力ファイル"), this);
     Edit_InfoOutput = makeEdit(outputLabel);
-    Button_InfoOutput = makeButton("参照");
+    Button_InfoOutput = makeButton(lexicana::TrMark("参照"));
     grid->addWidget(outputLabel, 6, 0);
     grid->addWidget(Edit_InfoOutput, 7, 0);
     grid->addWidget(Button_InfoOutput, 7, 1);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(new QLabel(
-        QStringLiteral("ファイル名がフルパスでない場合、\nカレントディレクトリのファイルになります"), this));
+        lexicana::TrQ("ファイル名がフルパスでない場合、\nカレントディレクトリのファイルになります"), this));
     bottom->addStretch(1);
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setDefault(true);
-    CancelBtn = makeButton("キャンセル");
+    CancelBtn = makeButton(lexicana::TrMark("キャンセル"));
     bottom->addWidget(OKBtn, 0, Qt::AlignBottom);
     bottom->addWidget(CancelBtn, 0, Qt::AlignBottom);
     layout->addSpacing(6);
@@ -119,7 +123,7 @@ void TDlg_ConvSetSetting::BuildLayout()
 void TDlg_ConvSetSetting::FormCreate()
 {
     const std::string setName = global_.FullPath ? global_.SetFileName : ExtractFileName(global_.SetFileName);
-    setWindowTitle(QStringLiteral("変換セットの設定 - ") + QStringFromSjis(setName));
+    setWindowTitle(lexicana::TrQ("変換セットの設定 - %1").arg(QStringFromSjis(setName)));
     SetDocumentText(Edit_Items, global_.ItemFileName);
     SetDocumentText(Edit_Table, global_.TableFileName);
     SetDocumentText(Edit_HTML, global_.HTMLDir);
@@ -162,7 +166,7 @@ void TDlg_ConvSetSetting::Button_TemplateClick()
     const std::string programPath = global_.ProgramPath.empty() ? RunningProgramPath() : global_.ProgramPath;
     TFileChoiceRequest open;
     open.mode = TFileChoiceRequest::OpenExisting;
-    open.title = QStringLiteral("テーブルファイルの指定");
+    open.title = lexicana::TrQ("テーブルファイルの指定");
     open.filter = kTableFilter;
     open.defaultSuffix = QStringLiteral("ctb");
     open.folder = ProgramDataFolder(programPath) + "/template";
@@ -172,7 +176,7 @@ void TDlg_ConvSetSetting::Button_TemplateClick()
 
     TFileChoiceRequest save;
     save.mode = TFileChoiceRequest::SaveAs;
-    save.title = QStringLiteral("新規テーブルファイルにコピー");
+    save.title = lexicana::TrQ("新規テーブルファイルにコピー");
     save.filter = kTableFilter;
     save.defaultSuffix = QStringLiteral("ctb");
     // The copy belongs with the set, never among the shipped templates.
@@ -187,13 +191,14 @@ void TDlg_ConvSetSetting::Button_TemplateClick()
     std::string error;
     bool copied = ReadFileBytes(templatePath, bytes, &error);
     if (!copied && error.empty())
-        error = QStringFromSjis(templatePath).toStdString() + " を読み込めません。";
+        error = FillArgs(
+            lexicana::Tr("%1 を読み込めません。"), { QStringFromSjis(templatePath).toStdString() });
     copied = copied && SaveFileBytes(newPath, bytes, &error);
     if (!copied && error.empty())
-        error = QStringFromSjis(newPath).toStdString() + " に書き込めません。";
+        error = FillArgs(lexicana::Tr("%1 に書き込めません。"), { QStringFromSjis(newPath).toStdString() });
     if (!copied) {
-        ShowError("テンプレートを \"" + QStringFromSjis(newPath).toStdString()
-            + "\" にコピーできませんでした。\n" + error);
+        ShowError(FillArgs(lexicana::Tr("テンプレートを \"%1\" にコピーできませんでした。\n%2"),
+            { QStringFromSjis(newPath).toStdString(), error }));
         return;
     }
     SetDocumentText(Edit_Table, newPath);
@@ -218,7 +223,7 @@ void TDlg_ConvSetSetting::Button_HTMLClick()
     if (!chooseFolder_)
         return;
     TFolderChoiceRequest request;
-    request.title = QStringLiteral("HTMLファイルの基準フォルダを選択");
+    request.title = lexicana::TrQ("HTMLファイルの基準フォルダを選択");
     std::string start;
     if (GetDocumentText(Edit_HTML, start))
         request.start = start;
@@ -230,7 +235,7 @@ void TDlg_ConvSetSetting::Button_InfoOutputClick()
 {
     TFileChoiceRequest request;
     request.mode = TFileChoiceRequest::OpenOrCreate;
-    request.title = QStringLiteral("情報出力ファイルの指定");
+    request.title = lexicana::TrQ("情報出力ファイルの指定");
     request.filter = kInfoOutputFilter;
     request.defaultSuffix = QStringLiteral("lst");
     std::string path;
@@ -262,7 +267,9 @@ void TDlg_ConvSetSetting::OKBtnClick()
     global_.HTMLDir = html;
     global_.InfoOutputList = infoOutput;
 
-    if (ShowMessageBox("セットファイルを今すぐ上書きしますか？", "確認", MbYesNo | MbIconQuestion) == IdYes
+    if (ShowMessageBox(lexicana::Tr("セットファイルを今すぐ上書きしますか？"), lexicana::Tr("確認"),
+            MbYesNo | MbIconQuestion)
+            == IdYes
         && saveSet_)
         saveSet_();
     accept();

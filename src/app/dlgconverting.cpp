@@ -1,6 +1,8 @@
 #include "app/dlgconverting.h"
 
 #include "common/messages.h"
+#include "common/translate.h"
+#include "components/uitext.h"
 #include "data/global.h"
 #include "platform/qsjis.h"
 
@@ -23,10 +25,10 @@ namespace lexicana {
 namespace {
 
 const char* const kStepNames[] = {
-    "HTMLファイル読み込み",
-    "Lexicanaパートの作成",
-    "一時ファイルに書き込み",
-    "元のHTMLファイルに上書き",
+    lexicana::TrMark("HTMLファイル読み込み"),
+    lexicana::TrMark("Lexicanaパートの作成"),
+    lexicana::TrMark("一時ファイルに書き込み"),
+    lexicana::TrMark("元のHTMLファイルに上書き"),
 };
 
 } // namespace
@@ -35,21 +37,21 @@ TDlg_Converting::TDlg_Converting(TGlobal& global, QWidget* parent)
     : QDialog(parent)
     , global_(global)
 {
-    setWindowTitle("変換処理中");
+    setWindowTitle(lexicana::TrQ("変換処理中"));
     setModal(false);
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize); // not resizable
 
-    Label_Message = new QLabel("変換処理中です。しばらくお待ちください。", this);
+    Label_Message = new QLabel(lexicana::TrQ("変換処理中です。しばらくお待ちください。"), this);
     layout->addWidget(Label_Message);
 
-    RadioGroup_Process = new QGroupBox("変換処理ステップ", this);
+    RadioGroup_Process = new QGroupBox(lexicana::TrQ("変換処理ステップ"), this);
     auto* steps = new QVBoxLayout(RadioGroup_Process);
     processButtons_ = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
-        auto* button = new QRadioButton(kStepNames[i], RadioGroup_Process);
+        auto* button = new QRadioButton(lexicana::TrQ(kStepNames[i]), RadioGroup_Process);
         steps->addWidget(button);
         processButtons_->addButton(button, i);
     }
@@ -57,8 +59,8 @@ TDlg_Converting::TDlg_Converting(TGlobal& global, QWidget* parent)
     RadioGroup_Process->setEnabled(false);
     layout->addWidget(RadioGroup_Process);
 
-    Label_FileName = new QLabel(FileLabelPrefix, this);
-    Label_Part = new QLabel(PartLabelPrefix, this);
+    Label_FileName = new QLabel(lexicana::TrQ(FileLabelPrefix), this);
+    Label_Part = new QLabel(lexicana::TrQ(PartLabelPrefix), this);
     layout->addWidget(Label_FileName);
     layout->addWidget(Label_Part);
 
@@ -68,8 +70,8 @@ TDlg_Converting::TDlg_Converting(TGlobal& global, QWidget* parent)
     layout->addWidget(ProgressBar_Record);
 
     auto* bottom = new QHBoxLayout;
-    Label_Record = new QLabel(RecordLabelPrefix, this);
-    CancelBottun = new QPushButton("キャンセル", this);
+    Label_Record = new QLabel(lexicana::TrQ(RecordLabelPrefix), this);
+    CancelBottun = new QPushButton(lexicana::TrQ("キャンセル"), this);
     // Enter must not cancel by accident; Esc does (reject()).
     CancelBottun->setAutoDefault(false);
     CancelBottun->setDefault(false);
@@ -120,18 +122,19 @@ int TDlg_Converting::ProcessIndex() const
 
 void TDlg_Converting::SetFileName(const std::string& fileName)
 {
-    Label_FileName->setText(FileLabelPrefix + QStringFromSjis(fileName));
+    Label_FileName->setText(lexicana::TrQ(FileLabelPrefix) + QStringFromSjis(fileName));
 }
 
 void TDlg_Converting::SetPartId(const std::string& partId)
 {
-    Label_Part->setText(PartLabelPrefix + QStringFromSjis(partId));
+    Label_Part->setText(lexicana::TrQ(PartLabelPrefix) + QStringFromSjis(partId));
 }
 
 void TDlg_Converting::SetRecord(int row, int lastRow)
 {
     ProgressBar_Record->setValue(row);
-    Label_Record->setText(RecordLabelPrefix + QString::number(row) + " / " + QString::number(lastRow));
+    Label_Record->setText(
+        lexicana::TrQ(RecordLabelPrefix) + QString::number(row) + " / " + QString::number(lastRow));
 }
 
 void TDlg_Converting::ProcessEvents()
@@ -159,7 +162,8 @@ bool TDlg_Converting::FormCloseQuery()
 {
     if (!global_.Converting)
         return true;
-    if (ShowMessageBox("変換を中断しますか？", "確認", MbYesNo | MbIconQuestion) != IdYes)
+    if (ShowMessageBox(lexicana::Tr("変換を中断しますか？"), lexicana::Tr("確認"), MbYesNo | MbIconQuestion)
+        != IdYes)
         return false;
     global_.Converting = false;
     return true;

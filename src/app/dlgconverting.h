@@ -4,6 +4,7 @@
 // TGlobal::Converting; the run stops at its next check).
 #pragma once
 
+#include "common/translate.h"
 #include "conversion/progress.h"
 
 #include <QDialog>
@@ -24,9 +25,9 @@ class TDlg_Converting : public QDialog, public IConversionProgress {
     Q_OBJECT
 public:
     // Label texts in front of the current page, part ID and record (UTF-8).
-    static constexpr const char* FileLabelPrefix = "変換対象のHTMLファイル : ";
-    static constexpr const char* PartLabelPrefix = "変換対象のパートID : ";
-    static constexpr const char* RecordLabelPrefix = "変換処理中のレコード : ";
+    static constexpr const char* FileLabelPrefix = lexicana::TrMark("変換対象のHTMLファイル : ");
+    static constexpr const char* PartLabelPrefix = lexicana::TrMark("変換対象のパートID : ");
+    static constexpr const char* RecordLabelPrefix = lexicana::TrMark("変換処理中のレコード : ");
     // Events are let through at most this often (milliseconds).
     static constexpr int kEventInterval = 15;
 

@@ -4,6 +4,8 @@
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
+#include "common/translate.h"
+#include "components/uitext.h"
 #include "platform/filesystem.h"
 #include "platform/qsjis.h"
 #include "platform/sjistext.h"
@@ -22,7 +24,7 @@ namespace lexicana {
 
 namespace {
 
-const char* const kAnyFileFilter = "全てのファイル(*.*)|*.*";
+const char* const kAnyFileFilter = lexicana::TrMark("全てのファイル(*.*)|*.*");
 
 std::string EntryBytes(const QListWidgetItem* item)
 {
@@ -44,7 +46,7 @@ TDlg_EditInfoOutput::TDlg_EditInfoOutput(QWidget* owner, std::string listFile, s
     , htmlDir_(std::move(htmlDir))
     , chooseFile_(QtFileChooser(this))
 {
-    setWindowTitle(QStringLiteral("外部出力ファイルリストの編集"));
+    setWindowTitle(lexicana::TrQ("外部出力ファイルリストの編集"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     BuildLayout();
     connect(Button_add, &QPushButton::clicked, this, &TDlg_EditInfoOutput::Button_addClick);
@@ -63,24 +65,24 @@ TDlg_EditInfoOutput::~TDlg_EditInfoOutput() = default;
 void TDlg_EditInfoOutput::BuildLayout()
 {
     auto makeButton = [this](const char* caption) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        auto* button = new QPushButton(lexicana::TrQ(caption), this);
         button->setAutoDefault(false);
         return button;
     };
     auto* layout = new QVBoxLayout(this);
 
-    Label1 = new QLabel(QStringLiteral("編集対象のファイル"), this);
+    Label1 = new QLabel(lexicana::TrQ("編集対象のファイル"), this);
     layout->addWidget(Label1);
     auto* nameRow = new QHBoxLayout;
     Edit_FileName = new QLineEdit(this);
     Label1->setBuddy(Edit_FileName);
-    BitBtn_ref = makeButton("参照...");
+    BitBtn_ref = makeButton(lexicana::TrMark("参照..."));
     nameRow->addWidget(Edit_FileName, 1);
     nameRow->addWidget(BitBtn_ref);
     layout->addLayout(nameRow);
 
     auto* addRow = new QHBoxLayout;
-    Button_add = makeButton("↓追加");
+    Button_add = makeButton(lexicana::TrMark("↓追加"));
     addRow->addWidget(Button_add);
     addRow->addStretch(1);
     layout->addLayout(addRow);
@@ -90,8 +92,8 @@ void TDlg_EditInfoOutput::BuildLayout()
     ListBox_InfoOutput->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListBox_InfoOutput->setMinimumSize(420, 180);
     auto* side = new QVBoxLayout;
-    Button_change = makeButton("変更");
-    Button_delete = makeButton("削除");
+    Button_change = makeButton(lexicana::TrMark("変更"));
+    Button_delete = makeButton(lexicana::TrMark("削除"));
     side->addWidget(Button_change);
     side->addWidget(Button_delete);
     side->addStretch(1);
@@ -103,7 +105,7 @@ void TDlg_EditInfoOutput::BuildLayout()
     buttons->addStretch(1);
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setDefault(true);
-    CancelBtn = makeButton("キャンセル");
+    CancelBtn = makeButton(lexicana::TrMark("キャンセル"));
     buttons->addWidget(OKBtn);
     buttons->addWidget(CancelBtn);
     layout->addLayout(buttons);
@@ -121,9 +123,9 @@ void TDlg_EditInfoOutput::FormCreate()
     } catch (const std::exception&) {
         // Writing an empty list over one that could not be read would lose
         // it: only Cancel is left.
-        ShowError("外部出力ファイルリスト(\"" + SjisToUtf8(listFile_)
-            + "\")が読み出せません。\n"
-              "ファイルが読み出せる状態にあるかを確認してください。");
+        ShowError(FillArgs(lexicana::Tr("外部出力ファイルリスト(\"%1\")が読み出せません。\n"
+                                        "ファイルが読み出せる状態にあるかを確認してください。"),
+            { SjisToUtf8(listFile_) }));
         OKBtn->setEnabled(false);
         return;
     }
@@ -202,8 +204,8 @@ void TDlg_EditInfoOutput::OKBtnClick()
         SaveLines(listFile_, lines);
     } catch (const std::exception& error) {
         // The dialog stays open, so the edited list is not lost.
-        ShowError(
-            "外部出力ファイルリスト(\"" + SjisToUtf8(listFile_) + "\")に書き出せません。\n" + error.what());
+        ShowError(FillArgs(lexicana::Tr("外部出力ファイルリスト(\"%1\")に書き出せません。\n%2"),
+            { SjisToUtf8(listFile_), error.what() }));
         return;
     }
     accept();

@@ -2,6 +2,7 @@
 
 #include "app/filedialogs.h"
 #include "common/messages.h"
+#include "components/uitext.h"
 #include "platform/nativepath.h"
 
 #include <QFile>
@@ -33,12 +34,14 @@ bool ConfirmChoice(const TFileChoiceRequest& request, const QString& title, cons
 {
     const QFileInfo info(chosen);
     if (request.mode == TFileChoiceRequest::SaveAs && info.exists() && IsReadOnly(info)) {
-        ShowError(
-            ("ファイル \"" + chosen + "\" は読み取り専用です。\n別の名前を選んでください。").toStdString());
+        ShowError(lexicana::TrQ("ファイル \"%1\" は読み取り専用です。\n別の名前を選んでください。")
+                      .arg(chosen)
+                      .toStdString());
         return false;
     }
     if (request.mode == TFileChoiceRequest::OpenOrCreate && !info.exists()) {
-        const QString question = info.fileName() + "\nこのファイルは存在しません。\nファイルを作成しますか?";
+        const QString question
+            = lexicana::TrQ("%1\nこのファイルは存在しません。\nファイルを作成しますか?").arg(info.fileName());
         return ShowMessageBox(question.toStdString(), title.toStdString(), MbYesNo | MbIconQuestion) == IdYes;
     }
     return true;
@@ -52,17 +55,17 @@ std::vector<std::string> RunFileDialog(QWidget* owner, const TFileChoiceRequest&
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setNameFilters(TQtFileDialogs::QtFilters(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類:"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    dialog.setLabelText(QFileDialog::LookIn, lexicana::TrQ("ファイルの場所:"));
+    dialog.setLabelText(QFileDialog::FileName, lexicana::TrQ("ファイル名:"));
+    dialog.setLabelText(QFileDialog::FileType, lexicana::TrQ("ファイルの種類:"));
+    dialog.setLabelText(QFileDialog::Reject, lexicana::TrQ("キャンセル"));
     const bool save = request.mode == TFileChoiceRequest::SaveAs;
     QString title = request.title;
     if (title.isEmpty())
-        title = save ? QStringLiteral("名前を付けて保存") : QStringLiteral("開く");
+        title = save ? lexicana::TrQ("名前を付けて保存") : lexicana::TrQ("開く");
     dialog.setWindowTitle(title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
+    dialog.setLabelText(QFileDialog::Accept, save ? lexicana::TrQ("保存(&S)") : lexicana::TrQ("開く(&O)"));
     switch (request.mode) {
     case TFileChoiceRequest::OpenExisting:
         dialog.setFileMode(QFileDialog::ExistingFile);

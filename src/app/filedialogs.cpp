@@ -1,6 +1,8 @@
 #include "app/filedialogs.h"
 
 #include "common/messages.h"
+#include "common/translate.h"
+#include "components/uitext.h"
 #include "platform/nativepath.h"
 
 #include <QDir>
@@ -36,7 +38,7 @@ QString TQtFileDialogs::ExistingFolderOf(const std::string& path)
 
 QStringList TQtFileDialogs::QtFilters(const char* filter)
 {
-    const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'));
+    const QStringList parts = lexicana::TrQ(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -52,9 +54,10 @@ bool TQtFileDialogs::AcceptChosenName(const QString& chosen, std::string& path)
     const QByteArray local = QFile::encodeName(chosen);
     if (DocumentPathFromNative(std::string(local.constData(), static_cast<std::size_t>(local.size())), path))
         return true;
-    ShowError("ファイル名 \"" + chosen.toStdString()
-        + "\" には Shift_JIS で表せない文字が含まれているため、使用できません。\n"
-          "別の名前を選んでください。");
+    ShowError(FillArgs(
+        lexicana::Tr("ファイル名 \"%1\" には Shift_JIS で表せない文字が含まれているため、使用できません。\n"
+                     "別の名前を選んでください。"),
+        { chosen.toStdString() }));
     return false;
 }
 
@@ -67,21 +70,21 @@ bool TQtFileDialogs::Run(Mode mode, const char* filter, const QString& defaultSu
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = QtFilters(filter);
     dialog.setNameFilters(filters);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類:"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    dialog.setLabelText(QFileDialog::LookIn, lexicana::TrQ("ファイルの場所:"));
+    dialog.setLabelText(QFileDialog::FileName, lexicana::TrQ("ファイル名:"));
+    dialog.setLabelText(QFileDialog::FileType, lexicana::TrQ("ファイルの種類:"));
+    dialog.setLabelText(QFileDialog::Reject, lexicana::TrQ("キャンセル"));
     if (mode == Mode::Open) {
-        dialog.setWindowTitle(QStringLiteral("開く"));
+        dialog.setWindowTitle(lexicana::TrQ("開く"));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("開く(&O)"));
+        dialog.setLabelText(QFileDialog::Accept, lexicana::TrQ("開く(&O)"));
     } else {
-        dialog.setWindowTitle(QStringLiteral("名前を付けて保存"));
+        dialog.setWindowTitle(lexicana::TrQ("名前を付けて保存"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(defaultSuffix);
-        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存(&S)"));
+        dialog.setLabelText(QFileDialog::Accept, lexicana::TrQ("保存(&S)"));
     }
     // Start where the file being saved lies, else in the set file's folder,
     // else where the last name was chosen.

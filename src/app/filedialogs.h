@@ -4,6 +4,8 @@
 // has no Shift_JIS code is refused with a message and counts as cancelled.
 #pragma once
 
+#include "common/translate.h"
+
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -16,9 +18,11 @@ namespace lexicana {
 
 // Filters of the dialogs: description and pattern pairs joined by "|".
 inline constexpr const char* kOpenItemFilter
-    = "テキストファイル(CSV形式)(*.csv; *.txt)|*.csv; *.txt|全てのファイル(*.*)|*.*";
-inline constexpr const char* kSaveItemFilter = "CSV形式(*.csv)|*.csv|全てのファイル(*.*)|*.*";
-inline constexpr const char* kSetFileFilter = "Lexicanaセットファイル(*.lxs)|*.lxs|全てのファイル(*.*)|*.*";
+    = lexicana::TrMark("テキストファイル(CSV形式)(*.csv; *.txt)|*.csv; *.txt|全てのファイル(*.*)|*.*");
+inline constexpr const char* kSaveItemFilter
+    = lexicana::TrMark("CSV形式(*.csv)|*.csv|全てのファイル(*.*)|*.*");
+inline constexpr const char* kSetFileFilter
+    = lexicana::TrMark("Lexicanaセットファイル(*.lxs)|*.lxs|全てのファイル(*.*)|*.*");
 
 class IFileDialogs {
 public:

@@ -2,6 +2,9 @@
 // buttons.
 #include "app/finddialogs.h"
 
+#include "common/translate.h"
+#include "components/uitext.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,7 +24,7 @@ constexpr int kButtonWidth = 110;
 
 QPushButton* MakeButton(const char* caption, const char* name, QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QPushButton(lexicana::TrQ(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setMinimumWidth(kButtonWidth);
     button->setAutoDefault(false);
@@ -54,32 +57,32 @@ TFindDialog::TFindDialog(bool replaceLayout, QWidget* parent)
 void TFindDialog::Build(bool replaceLayout)
 {
     setObjectName(QStringLiteral("FindDialog_SingleCell"));
-    setWindowTitle(QStringLiteral("検索"));
+    setWindowTitle(lexicana::TrQ("検索"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setModal(false);
 
-    Label_Find = new QLabel(QStringLiteral("検索する文字列(&N):"), this);
+    Label_Find = new QLabel(lexicana::TrQ("検索する文字列(&N):"), this);
     Edit_Find = MakeEdit("Edit_Find", this);
     Label_Find->setBuddy(Edit_Find);
-    CheckBox_WholeWord = new QCheckBox(QStringLiteral("単語単位で探す(&W)"), this);
+    CheckBox_WholeWord = new QCheckBox(lexicana::TrQ("単語単位で探す(&W)"), this);
     CheckBox_WholeWord->setObjectName(QStringLiteral("CheckBox_WholeWord"));
-    CheckBox_MatchCase = new QCheckBox(QStringLiteral("大文字と小文字を区別する(&C)"), this);
+    CheckBox_MatchCase = new QCheckBox(lexicana::TrQ("大文字と小文字を区別する(&C)"), this);
     CheckBox_MatchCase->setObjectName(QStringLiteral("CheckBox_MatchCase"));
 
-    GroupBox_Direction = new QGroupBox(QStringLiteral("方向"), this);
+    GroupBox_Direction = new QGroupBox(lexicana::TrQ("方向"), this);
     GroupBox_Direction->setObjectName(QStringLiteral("GroupBox_Direction"));
-    RadioButton_Up = new QRadioButton(QStringLiteral("上へ(&U)"), GroupBox_Direction);
+    RadioButton_Up = new QRadioButton(lexicana::TrQ("上へ(&U)"), GroupBox_Direction);
     RadioButton_Up->setObjectName(QStringLiteral("RadioButton_Up"));
-    RadioButton_Down = new QRadioButton(QStringLiteral("下へ(&D)"), GroupBox_Direction);
+    RadioButton_Down = new QRadioButton(lexicana::TrQ("下へ(&D)"), GroupBox_Direction);
     RadioButton_Down->setObjectName(QStringLiteral("RadioButton_Down"));
     RadioButton_Down->setChecked(true);
     auto* direction = new QHBoxLayout(GroupBox_Direction);
     direction->addWidget(RadioButton_Up);
     direction->addWidget(RadioButton_Down);
 
-    Button_FindNext = MakeButton("次を検索(&F)", "Button_FindNext", this);
+    Button_FindNext = MakeButton(lexicana::TrMark("次を検索(&F)"), "Button_FindNext", this);
     Button_FindNext->setDefault(true);
-    Button_Cancel = MakeButton("キャンセル", "Button_Cancel", this);
+    Button_Cancel = MakeButton(lexicana::TrMark("キャンセル"), "Button_Cancel", this);
 
     fields_ = new QGridLayout;
     fields_->addWidget(Label_Find, 0, 0);
@@ -157,17 +160,17 @@ TReplaceDialog::TReplaceDialog(QWidget* parent)
     : TFindDialog(true, parent)
 {
     setObjectName(QStringLiteral("ReplaceDialog_SingleCell"));
-    setWindowTitle(QStringLiteral("置換"));
+    setWindowTitle(lexicana::TrQ("置換"));
 
-    Label_Replace = new QLabel(QStringLiteral("置換後の文字列(&P):"), this);
+    Label_Replace = new QLabel(lexicana::TrQ("置換後の文字列(&P):"), this);
     Edit_Replace = MakeEdit("Edit_Replace", this);
     Label_Replace->setBuddy(Edit_Replace);
     fields_->addWidget(Label_Replace, 1, 0);
     fields_->addWidget(Edit_Replace, 1, 1);
     setTabOrder(Edit_Find, Edit_Replace);
 
-    Button_Replace = MakeButton("置換して次に(&R)", "Button_Replace", this);
-    Button_ReplaceAll = MakeButton("すべて置換(&A)", "Button_ReplaceAll", this);
+    Button_Replace = MakeButton(lexicana::TrMark("置換して次に(&R)"), "Button_Replace", this);
+    Button_ReplaceAll = MakeButton(lexicana::TrMark("すべて置換(&A)"), "Button_ReplaceAll", this);
     buttons_->insertWidget(1, Button_Replace);
     buttons_->insertWidget(2, Button_ReplaceAll);
 

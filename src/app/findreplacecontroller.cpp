@@ -5,8 +5,10 @@
 #include "common/messages.h"
 #include "common/sjis.h"
 #include "common/stringlist.h"
+#include "common/translate.h"
 #include "common/utils.h"
 #include "components/strsortgrid.h"
+#include "components/uitext.h"
 #include "document/document.h"
 #include "platform/qsjis.h"
 
@@ -35,10 +37,10 @@ QString CharacterList(const QString& characters)
                                    : characters.at(i).unicode();
         const qsizetype length = pair ? 2 : 1;
         if (!list.isEmpty())
-            list += QStringLiteral("、");
-        list += QStringLiteral("「") + characters.mid(i, length) + QStringLiteral("」(U+")
-            + QStringLiteral("%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper()
-            + QLatin1Char(')');
+            list += lexicana::TrQ("、");
+        list += lexicana::TrQ("「%1」(U+%2)")
+                    .arg(characters.mid(i, length),
+                        QStringLiteral("%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper());
         i += length;
     }
     return list;
@@ -228,7 +230,7 @@ std::optional<std::string> TFindReplaceController::Encode(const QString& text, c
     std::optional<std::string> bytes = SjisFromQString(text, &unencodable);
     if (!bytes)
         ShowError(
-            (QString::fromUtf8(message) + QStringLiteral("\r\n") + CharacterList(unencodable)).toStdString());
+            (lexicana::TrQ(message) + QStringLiteral("\r\n") + CharacterList(unencodable)).toStdString());
     return bytes;
 }
 
@@ -255,8 +257,8 @@ void TFindReplaceController::FindDialog_SingleCellFind(const TFindRequest& reque
 {
     if (busy_ || grid_->IsReadOnly())
         return;
-    const std::optional<std::string> find
-        = Encode(request.FindText, "検索する文字列の次の文字はShift_JISで表せないため、検索できません。");
+    const std::optional<std::string> find = Encode(request.FindText,
+        lexicana::TrMark("検索する文字列の次の文字はShift_JISで表せないため、検索できません。"));
     if (!find || !BeginRequest())
         return;
     try {
@@ -271,12 +273,12 @@ void TFindReplaceController::ReplaceDialog_SingleCellReplace(const TFindRequest&
 {
     if (busy_ || grid_->IsReadOnly())
         return;
-    const std::optional<std::string> find
-        = Encode(request.FindText, "検索する文字列の次の文字はShift_JISで表せないため、置換できません。");
+    const std::optional<std::string> find = Encode(request.FindText,
+        lexicana::TrMark("検索する文字列の次の文字はShift_JISで表せないため、置換できません。"));
     if (!find)
         return;
-    const std::optional<std::string> replacement
-        = Encode(request.ReplaceText, "置換後の文字列の次の文字はShift_JISで表せないため、置換できません。");
+    const std::optional<std::string> replacement = Encode(request.ReplaceText,
+        lexicana::TrMark("置換後の文字列の次の文字はShift_JISで表せないため、置換できません。"));
     if (!replacement || !BeginRequest())
         return;
     std::optional<std::size_t> count;
@@ -289,7 +291,8 @@ void TFindReplaceController::ReplaceDialog_SingleCellReplace(const TFindRequest&
     EndRequest();
     // Replace All says what it did, also when it found nothing.
     if (count && request.Options.ReplaceAll)
-        ShowMessageBox(std::to_string(*count) + " 件置換しました。", "置換", MbOk | MbIconInformation);
+        ShowMessageBox(FillArgs(lexicana::Tr("%1 件置換しました。"), { std::to_string(*count) }),
+            lexicana::Tr("置換"), MbOk | MbIconInformation);
 }
 
 // --- the view of the find steps -------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "data/global.h"
 #include "platform/nativepath.h"
 #include "platform/programinfo.h"
+#include "platform/uilanguage.h"
 
 #include <QFile>
 #include <string>
@@ -22,10 +23,13 @@ QString NativeQString(const std::string& documentPath)
 
 QUrl HelpPageUrl(const TGlobal& global)
 {
+    const bool english = CurrentUiLanguage() == UiLanguage::English;
     if (!global.UseLocalHelp)
-        return QUrl(QString::fromLatin1(kSupportSiteAddress) + QString::fromLatin1(kRemoteManualPage));
+        return QUrl(QString::fromLatin1(kSupportSiteAddress)
+            + QString::fromLatin1(english ? kRemoteEnglishManualPage : kRemoteManualPage));
     const QString folder = NativeQString(ProgramDataFolder(global.ProgramPath));
-    return QUrl::fromLocalFile(folder + QStringLiteral("/manual/menu.html"));
+    return QUrl::fromLocalFile(
+        folder + (english ? QStringLiteral("/manual/menu-en.html") : QStringLiteral("/manual/menu.html")));
 }
 
 bool OpenHelp(const TGlobal& global)

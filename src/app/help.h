@@ -1,6 +1,8 @@
-// The help command: the manual page shipped with the program ("manual/menu.html",
-// beside it or in its share folder) or, when the user prefers it, the latest
-// manual on the support web site, handed to the desktop's handler.
+// The help command: the manual page shipped with the program in the
+// interface language ("manual/menu.html", or "manual/menu-en.html" for an
+// English interface, beside it or in its share folder) or, when the user
+// prefers it, the latest manual on the support web site, handed to the
+// desktop's handler.
 #pragma once
 
 #include <QUrl>
@@ -13,8 +15,10 @@ class TGlobal;
 inline constexpr const char* kSupportSiteAddress = "https://lexicana.example.org/";
 // The manual's page below the site's base address.
 inline constexpr const char* kRemoteManualPage = "manual/lexicana/menu.html";
+inline constexpr const char* kRemoteEnglishManualPage = "manual/lexicana/menu-en.html";
 
-// The page to open: file://<data folder>/manual/menu.html when UseLocalHelp
+// The page to open (menu-en.html in place of menu.html when the interface
+// is English): file://<data folder>/manual/menu.html when UseLocalHelp
 // is set (ProgramDataFolder of ProgramPath, else of the running program:
 // beside the program or in its installed share folder), otherwise the site's
 // base address + kRemoteManualPage.

@@ -2,6 +2,8 @@
 
 #include "app/documentedit.h"
 #include "common/messages.h"
+#include "common/translate.h"
+#include "components/uitext.h"
 #include "data/global.h"
 #include "data/recordtable.h"
 #include "platform/filelist.h"
@@ -52,7 +54,7 @@ TDlg_InsertFileRecord::TDlg_InsertFileRecord(QWidget* owner, TRecordTable& grid,
     , highestRow_(std::max(lowestRow, highestRow))
     , updateCaption_(std::move(updateCaption))
 {
-    setWindowTitle(QStringLiteral("ファイルレコードの追加"));
+    setWindowTitle(lexicana::TrQ("ファイルレコードの追加"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setSizeGripEnabled(true);
     BuildLayout();
@@ -81,7 +83,7 @@ TDlg_InsertFileRecord::~TDlg_InsertFileRecord() = default;
 void TDlg_InsertFileRecord::BuildLayout()
 {
     auto makeButton = [this](const char* caption) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        auto* button = new QPushButton(lexicana::TrQ(caption), this);
         button->setAutoDefault(false); // Enter in a box inserts nothing by surprise
         return button;
     };
@@ -94,7 +96,7 @@ void TDlg_InsertFileRecord::BuildLayout()
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
-    auto* rowLabel = new QLabel(QStringLiteral("追加するレコードの位置"), this);
+    auto* rowLabel = new QLabel(lexicana::TrQ("追加するレコードの位置"), this);
     Edit_InsertRecord = new QLineEdit(this);
     Edit_InsertRecord->setMaximumWidth(70);
     rowLabel->setBuddy(Edit_InsertRecord);
@@ -108,10 +110,10 @@ void TDlg_InsertFileRecord::BuildLayout()
     top->addWidget(Edit_InsertRecord);
     top->addLayout(arrows);
     top->addSpacing(12);
-    auto* filterLabel = new QLabel(QStringLiteral("フィルタ"), this);
+    auto* filterLabel = new QLabel(lexicana::TrQ("フィルタ"), this);
     Edit_Extender = new QLineEdit(this);
     filterLabel->setBuddy(Edit_Extender);
-    Button_Update = makeButton("リスト更新");
+    Button_Update = makeButton(lexicana::TrMark("リスト更新"));
     top->addWidget(filterLabel);
     top->addWidget(Edit_Extender, 1);
     top->addWidget(Button_Update);
@@ -120,7 +122,7 @@ void TDlg_InsertFileRecord::BuildLayout()
     ListView_FileList = new QTreeWidget(this);
     ListView_FileList->setColumnCount(3);
     ListView_FileList->setHeaderLabels(
-        { QStringLiteral("ファイル名"), QStringLiteral("サイズ"), QStringLiteral("更新日時") });
+        { lexicana::TrQ("ファイル名"), lexicana::TrQ("サイズ"), lexicana::TrQ("更新日時") });
     ListView_FileList->setColumnWidth(0, 150);
     ListView_FileList->setColumnWidth(1, 60);
     ListView_FileList->setColumnWidth(2, 140);
@@ -128,18 +130,18 @@ void TDlg_InsertFileRecord::BuildLayout()
     ListView_FileList->setRootIsDecorated(false);
     ListView_FileList->setUniformRowHeights(true);
     ListView_FileList->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView_FileList->setToolTip(QStringLiteral("ディレクトリは変換セットの設定で変更できます"));
+    ListView_FileList->setToolTip(lexicana::TrQ("ディレクトリは変換セットの設定で変更できます"));
     layout->addWidget(ListView_FileList, 1);
 
     auto* bottom = new QGridLayout;
-    auto* nameLabel = new QLabel(QStringLiteral("ファイル名"), this);
+    auto* nameLabel = new QLabel(lexicana::TrQ("ファイル名"), this);
     Edit_FileName = new QLineEdit(this);
     nameLabel->setBuddy(Edit_FileName);
-    auto* pidLabel = new QLabel(QStringLiteral("パートＩＤ"), this);
+    auto* pidLabel = new QLabel(lexicana::TrQ("パートＩＤ"), this);
     Edit_PID = new QLineEdit(this);
     pidLabel->setBuddy(Edit_PID);
-    Button_Insert = makeButton("追加");
-    Button_Close = makeButton("閉じる");
+    Button_Insert = makeButton(lexicana::TrMark("追加"));
+    Button_Close = makeButton(lexicana::TrMark("閉じる"));
     bottom->addWidget(nameLabel, 0, 0);
     bottom->addWidget(pidLabel, 0, 1);
     bottom->addWidget(Edit_FileName, 1, 0);
@@ -162,9 +164,10 @@ void TDlg_InsertFileRecord::FillFileList()
         return; // a click while the list is being built
     std::vector<TFolderFile> files;
     if (!ListFolderFiles(global_.HTMLDir, Edit_Extender->text().toStdString(), files)) {
-        ShowMessageBox("変換セットの設定で指定されたHTMLファイルの基準ディレクトリが開けません。\n"
-                       "基準ディレクトリが存在し、アクセスできる状態にあるか確認してください。",
-            "ディレクトリ設定エラー", MbOk | MbIconStop);
+        ShowMessageBox(
+            lexicana::Tr("変換セットの設定で指定されたHTMLファイルの基準ディレクトリが開けません。\n"
+                         "基準ディレクトリが存在し、アクセスできる状態にあるか確認してください。"),
+            lexicana::Tr("ディレクトリ設定エラー"), MbOk | MbIconStop);
         return;
     }
     filling_ = true;
@@ -256,7 +259,7 @@ void TDlg_InsertFileRecord::InsertFileRecordAt()
     const QString rowText = Edit_InsertRecord->text();
     const std::optional<long long> value = ParseRow(rowText);
     if (!value) {
-        ShowError("「" + rowText.toStdString() + "」は正しい整数ではありません。");
+        ShowError(FillArgs(lexicana::Tr("「%1」は正しい整数ではありません。"), { rowText.toStdString() }));
         return;
     }
     std::string fileName, partId;
@@ -265,8 +268,8 @@ void TDlg_InsertFileRecord::InsertFileRecordAt()
     const int lastCol = std::max({ global_.RecordCodeCol, global_.FileNameCol, global_.PartIDCol });
     if (std::min({ global_.RecordCodeCol, global_.FileNameCol, global_.PartIDCol }) < 1
         || lastCol >= grid_.ColCount()) {
-        ShowError(
-            "ファイルレコードを書き込む列が表にありません。\n変換テーブルファイルを読み込んでください。");
+        ShowError(lexicana::Tr(
+            "ファイルレコードを書き込む列が表にありません。\n変換テーブルファイルを読み込んでください。"));
         return;
     }
     // The grid cannot shrink while the dialog is modal; the bound keeps an

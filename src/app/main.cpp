@@ -1,17 +1,20 @@
-// Start of the window program: the application object with the Japanese
-// interface font and Qt's own texts in Japanese, the Qt message sink, and
-// the main window; an exception that reaches the event loop is shown instead
-// of ending the program.
+// Start of the window program: the application object with the interface
+// font, the interface language of the system (English, or Japanese where the
+// system's language is Japanese or unknown) for its own and Qt's texts, the
+// Qt message sink, and the main window; an exception that reaches the event
+// loop is shown instead of ending the program.
 //
 //   lexicana [SETFILE]
 //
-// The hidden option "--screenshot FILE" saves a picture of the window to
-// FILE once it is shown (with SETFILE loaded) and quits without writing the
-// settings; scripts/screenshot.sh uses it for the README.
+// The hidden option "--screenshot FILE" saves a 900x600 picture of the
+// window to FILE once it is shown (with SETFILE loaded) and quits without
+// writing the settings; scripts/screenshot.sh uses it for the README.
 #include "app/mainform.h"
 #include "app/qtmessagesink.h"
 #include "app/qttranslations.h"
 #include "common/messages.h"
+#include "common/translate.h"
+#include "platform/uilanguage.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -32,8 +35,8 @@ public:
         } catch (const std::exception& e) {
             lexicana::ShowMessageBox(e.what(), "Lexicana", lexicana::MbOk | lexicana::MbIconStop);
         } catch (...) {
-            lexicana::ShowMessageBox(
-                "予期しないエラーが発生しました。", "Lexicana", lexicana::MbOk | lexicana::MbIconStop);
+            lexicana::ShowMessageBox(lexicana::Tr("予期しないエラーが発生しました。"), "Lexicana",
+                lexicana::MbOk | lexicana::MbIconStop);
         }
         return false;
     }
@@ -49,12 +52,18 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("lexicana"));
     QApplication::setFont(lexicana::InterfaceFont());
-    // Without the translations Qt's dialogs show their English texts.
+    if (!lexicana::InstallUiTranslation(lexicana::SystemUiLanguage()))
+        qWarning("The English translation (translations/lexicana_en.qm) is missing: the interface stays "
+                 "Japanese.");
+    // Qt's own texts follow: its sources are English, Japanese needs qtbase_ja.
     QTranslator qtTexts;
-    if (lexicana::LoadQtTranslations(qtTexts))
-        QApplication::installTranslator(&qtTexts);
-    else
-        qWarning("Qt's Japanese translations (qtbase_ja) are not installed: Qt's dialogs stay in English.");
+    if (lexicana::CurrentUiLanguage() == lexicana::UiLanguage::Japanese) {
+        if (lexicana::LoadQtTranslations(qtTexts))
+            QApplication::installTranslator(&qtTexts);
+        else
+            qWarning(
+                "Qt's Japanese translations (qtbase_ja) are not installed: Qt's dialogs stay in English.");
+    }
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
@@ -71,6 +80,8 @@ int main(int argc, char** argv)
     {
         lexicana::TMainForm window(arguments);
         sink.SetOwner(&window);
+        if (!screenshot.isEmpty())
+            window.resize(900, 600);
         window.show();
         if (!screenshot.isEmpty()) {
             QTimer::singleShot(500, &window, [&window, screenshot] {

@@ -9,7 +9,9 @@
 #include "app/windowlayout.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
+#include "common/translate.h"
 #include "components/strsortgrid.h"
+#include "components/uitext.h"
 #include "conversion/filerecords.h"
 #include "data/filehistory.h"
 #include "platform/programinfo.h"
@@ -271,9 +273,12 @@ void TMainForm::OpenSetFile(const std::string& path)
     if (doc_.ReadLxsFile(path) == ResultOk) {
         std::string holder;
         if (TRunLock::HeldElsewhere(global_.SetFileName, &holder))
-            ShowMessageBox("このセットは別のプログラムが変換中です"
-                    + (holder.empty() ? std::string() : "（" + holder + "）")
-                    + "。\nその変換が終わるまで、このセットは変換できません。",
+            ShowMessageBox(holder.empty()
+                    ? lexicana::Tr("このセットは別のプログラムが変換中です。\n"
+                                   "その変換が終わるまで、このセットは変換できません。")
+                    : FillArgs(lexicana::Tr("このセットは別のプログラムが変換中です（%1）。\n"
+                                            "その変換が終わるまで、このセットは変換できません。"),
+                        { holder }),
                 "Lexicana", MbOk | MbIconWarning);
     }
     // The grid was reset under its current cell: show the cell it has now.
@@ -304,7 +309,7 @@ QString TMainForm::StatusText(int panel) const
 void TMainForm::ShowCellPosition(int col, int row)
 {
     const TRecordTable& table = doc_.Grid();
-    statusPanels_[0]->setText(QStringLiteral("%1行 %2列目 / %3行 %4列")
+    statusPanels_[0]->setText(lexicana::TrQ("%1行 %2列目 / %3行 %4列")
                                   .arg(row)
                                   .arg(col)
                                   .arg(table.RowCount() - 1)
@@ -326,21 +331,21 @@ void TMainForm::ShowCellKind(int col, int row)
     const TRecordTable& table = doc_.Grid();
     const QString heading = QStringFromSjis(table.Cell(col, 0));
     if (row >= 1 && IsFileRecord(table, global_, row)) {
-        statusPanels_[1]->setText(QStringLiteral("ファイルレコード"));
+        statusPanels_[1]->setText(lexicana::TrQ("ファイルレコード"));
         QString role;
         if (col == global_.SortCol)
             role = heading;
         else if (col == global_.RecordCodeCol)
-            role = QStringLiteral("レコード識別コード");
+            role = lexicana::TrQ("レコード識別コード");
         else if (col == global_.FileNameCol)
-            role = QStringLiteral("ファイル名");
+            role = lexicana::TrQ("ファイル名");
         else if (col == global_.PartIDCol)
-            role = QStringLiteral("パートＩＤ");
+            role = lexicana::TrQ("パートＩＤ");
         else
-            role = QStringLiteral("何も入力しないでください");
+            role = lexicana::TrQ("何も入力しないでください");
         statusPanels_[2]->setText(role);
     } else {
-        statusPanels_[1]->setText(QStringLiteral("通常レコード"));
+        statusPanels_[1]->setText(lexicana::TrQ("通常レコード"));
         statusPanels_[2]->setText(heading);
     }
 }
@@ -350,8 +355,9 @@ void TMainForm::ShowCellKind(int col, int row)
 int TMainForm::AskSaveChanges(const std::string& path)
 {
     const std::string name = global_.FullPath ? path : ExtractFileName(path);
-    return ShowMessageBox(QStringFromSjis(name).toStdString() + " への変更を保存しますか？", "Lexicana",
-        MbYesNoCancel | MbIconWarning);
+    return ShowMessageBox(
+        FillArgs(lexicana::Tr("%1 への変更を保存しますか？"), { QStringFromSjis(name).toStdString() }),
+        "Lexicana", MbYesNoCancel | MbIconWarning);
 }
 
 bool TMainForm::QuerySaveData()

@@ -4,6 +4,7 @@
 #include "app/filedialogs.h"
 #include "app/mainform.h"
 #include "common/messages.h"
+#include "common/translate.h"
 #include "components/strsortgrid.h"
 #include "data/filehistory.h"
 #include "data/fileutils.h"
@@ -68,8 +69,8 @@ void TMainForm::Open1Click()
         return;
     global_.ItemFileName = path;
     SelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
-    if (ShowMessageBox("項目データファイルが変更されました。\nセットファイルを更新しますか？",
-            "項目データファイル変更", MbYesNo | MbIconWarning)
+    if (ShowMessageBox(lexicana::Tr("項目データファイルが変更されました。\nセットファイルを更新しますか？"),
+            lexicana::Tr("項目データファイル変更"), MbYesNo | MbIconWarning)
         == IdYes)
         doc_.LxsSaveDlg();
 }

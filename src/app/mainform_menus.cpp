@@ -6,7 +6,9 @@
 // their own editing keys by claiming them first.
 #include "app/mainform.h"
 #include "app/toolicons.h"
+#include "common/translate.h"
 #include "components/strsortgrid.h"
+#include "components/uitext.h"
 #include "conversion/filerecords.h"
 
 #include <QAction>
@@ -40,7 +42,7 @@ bool MayBeShortcut(const QKeyEvent* event)
 QAction* TMainForm::AddItem(
     QMenu* menu, const char* name, const char* caption, void (TMainForm::*handler)(), const char* shortcut)
 {
-    auto* action = new QAction(QString::fromUtf8(caption), menu);
+    auto* action = new QAction(lexicana::TrQ(caption), menu);
     action->setObjectName(QString::fromLatin1(name));
     if (shortcut)
         action->setShortcut(QKeySequence(QString::fromLatin1(shortcut), QKeySequence::PortableText));
@@ -54,64 +56,70 @@ void TMainForm::BuildMainMenu()
 {
     QMenuBar* bar = menuBar();
 
-    S3 = bar->addMenu(QStringLiteral("セットファイル(&S)"));
-    New1 = AddItem(S3, "New1", "新規作成(&N)...", &TMainForm::New1Click);
-    Open2 = AddItem(S3, "Open2", "開く(&O)...", &TMainForm::Open2Click);
-    Save1 = AddItem(S3, "Save1", "上書き保存(&S)", &TMainForm::Save1Click);
-    SaveAs2 = AddItem(S3, "SaveAs2", "名前を付けて保存(&A)...", &TMainForm::SaveAs2Click);
+    S3 = bar->addMenu(lexicana::TrQ("セットファイル(&S)"));
+    New1 = AddItem(S3, "New1", lexicana::TrMark("新規作成(&N)..."), &TMainForm::New1Click);
+    Open2 = AddItem(S3, "Open2", lexicana::TrMark("開く(&O)..."), &TMainForm::Open2Click);
+    Save1 = AddItem(S3, "Save1", lexicana::TrMark("上書き保存(&S)"), &TMainForm::Save1Click);
+    SaveAs2 = AddItem(S3, "SaveAs2", lexicana::TrMark("名前を付けて保存(&A)..."), &TMainForm::SaveAs2Click);
     N3 = S3->addSeparator();
-    LexicanaX1 = AddItem(S3, "LexicanaX1", "Lexicanaの終了(&X)", &TMainForm::LexicanaX1Click, "Alt+F4");
+    LexicanaX1 = AddItem(
+        S3, "LexicanaX1", lexicana::TrMark("Lexicanaの終了(&X)"), &TMainForm::LexicanaX1Click, "Alt+F4");
 
-    File1 = bar->addMenu(QStringLiteral("データファイル(&D)"));
-    N14 = AddItem(File1, "N14", "表のレコード数変更(&S)...", &TMainForm::N14Click);
+    File1 = bar->addMenu(lexicana::TrQ("データファイル(&D)"));
+    N14 = AddItem(File1, "N14", lexicana::TrMark("表のレコード数変更(&S)..."), &TMainForm::N14Click);
     File1->addSeparator();
-    N16 = AddItem(File1, "N16", "新規作成(&N)...", &TMainForm::N16Click, "Ctrl+N");
-    Open1 = AddItem(File1, "Open1", "開く(&O)...", &TMainForm::Open1Click, "Ctrl+O");
-    S1 = AddItem(File1, "S1", "上書き保存(&S)", &TMainForm::S1Click, "Ctrl+S");
-    SaveAs1 = AddItem(File1, "SaveAs1", "名前を付けて保存(&A)...", &TMainForm::SaveAs1Click);
+    N16 = AddItem(File1, "N16", lexicana::TrMark("新規作成(&N)..."), &TMainForm::N16Click, "Ctrl+N");
+    Open1 = AddItem(File1, "Open1", lexicana::TrMark("開く(&O)..."), &TMainForm::Open1Click, "Ctrl+O");
+    S1 = AddItem(File1, "S1", lexicana::TrMark("上書き保存(&S)"), &TMainForm::S1Click, "Ctrl+S");
+    SaveAs1
+        = AddItem(File1, "SaveAs1", lexicana::TrMark("名前を付けて保存(&A)..."), &TMainForm::SaveAs1Click);
     File1->addSeparator();
-    C2 = AddItem(File1, "C2", "レコード数のカウント(&C)", &TMainForm::C2Click);
+    C2 = AddItem(File1, "C2", lexicana::TrMark("レコード数のカウント(&C)"), &TMainForm::C2Click);
 
-    N7 = bar->addMenu(QStringLiteral("変換(&C)"));
-    N10 = AddItem(N7, "N10", "変換セットの設定(&S)...", &TMainForm::N10Click);
-    I1 = AddItem(N7, "I1", "外部出力ファイルリストの編集(&I)...", &TMainForm::I1Click);
-    T1 = AddItem(N7, "T1", "変換テーブルファイルの編集(&T)", &TMainForm::T1Click);
+    N7 = bar->addMenu(lexicana::TrQ("変換(&C)"));
+    N10 = AddItem(N7, "N10", lexicana::TrMark("変換セットの設定(&S)..."), &TMainForm::N10Click);
+    I1 = AddItem(N7, "I1", lexicana::TrMark("外部出力ファイルリストの編集(&I)..."), &TMainForm::I1Click);
+    T1 = AddItem(N7, "T1", lexicana::TrMark("変換テーブルファイルの編集(&T)"), &TMainForm::T1Click);
     N7->addSeparator();
-    R1 = AddItem(N7, "R1", "変換テーブルファイルの再読み込み(&R)", &TMainForm::R1Click);
+    R1 = AddItem(N7, "R1", lexicana::TrMark("変換テーブルファイルの再読み込み(&R)"), &TMainForm::R1Click);
     N7->addSeparator();
-    S2 = AddItem(N7, "S2", "変換開始(&G)", &TMainForm::S2Click, "Alt+T");
-    P1 = AddItem(N7, "P1", "選択中のパートだけを変換(&P)", &TMainForm::ConvPartClick_Menu, "Alt+P");
+    S2 = AddItem(N7, "S2", lexicana::TrMark("変換開始(&G)"), &TMainForm::S2Click, "Alt+T");
+    P1 = AddItem(
+        N7, "P1", lexicana::TrMark("選択中のパートだけを変換(&P)"), &TMainForm::ConvPartClick_Menu, "Alt+P");
     connect(N7, &QMenu::aboutToShow, this, &TMainForm::N7Click);
 
-    Edit1 = bar->addMenu(QStringLiteral("編集(&E)"));
-    Undo1 = AddItem(Edit1, "Undo1", "元に戻す(&U)", &TMainForm::Undo1Click, "Ctrl+Z");
+    Edit1 = bar->addMenu(lexicana::TrQ("編集(&E)"));
+    Undo1 = AddItem(Edit1, "Undo1", lexicana::TrMark("元に戻す(&U)"), &TMainForm::Undo1Click, "Ctrl+Z");
     Edit1->addSeparator();
-    Cut1 = AddItem(Edit1, "Cut1", "切り取り(&T)", &TMainForm::Cut1Click, "Ctrl+X");
-    Copy1 = AddItem(Edit1, "Copy1", "コピー(&C)", &TMainForm::Copy1Click, "Ctrl+C");
-    Paste1 = AddItem(Edit1, "Paste1", "貼り付け(&P)", &TMainForm::Paste1Click, "Ctrl+V");
-    SelAll1 = AddItem(Edit1, "SelAll1", "全て選択(&S)", &TMainForm::SelAll1Click, "Ctrl+A");
+    Cut1 = AddItem(Edit1, "Cut1", lexicana::TrMark("切り取り(&T)"), &TMainForm::Cut1Click, "Ctrl+X");
+    Copy1 = AddItem(Edit1, "Copy1", lexicana::TrMark("コピー(&C)"), &TMainForm::Copy1Click, "Ctrl+C");
+    Paste1 = AddItem(Edit1, "Paste1", lexicana::TrMark("貼り付け(&P)"), &TMainForm::Paste1Click, "Ctrl+V");
+    SelAll1 = AddItem(Edit1, "SelAll1", lexicana::TrMark("全て選択(&S)"), &TMainForm::SelAll1Click, "Ctrl+A");
     Edit1->addSeparator();
-    Menu_FindSingleCell = AddItem(Edit1, "Menu_FindSingleCell", "単一セル内を検索(&F)...", nullptr);
-    Menu_FindAllCell = AddItem(Edit1, "Menu_FindAllCell", "全セル内を検索(&M)...", nullptr);
-    Menu_ReplaceSingleCell = AddItem(Edit1, "Menu_ReplaceSingleCell", "単一セル内を置換(&R)...", nullptr);
-    Menu_ReplaceAllCell = AddItem(Edit1, "Menu_ReplaceAllCell", "全セル内を置換(&A)...", nullptr);
+    Menu_FindSingleCell
+        = AddItem(Edit1, "Menu_FindSingleCell", lexicana::TrMark("単一セル内を検索(&F)..."), nullptr);
+    Menu_FindAllCell = AddItem(Edit1, "Menu_FindAllCell", lexicana::TrMark("全セル内を検索(&M)..."), nullptr);
+    Menu_ReplaceSingleCell
+        = AddItem(Edit1, "Menu_ReplaceSingleCell", lexicana::TrMark("単一セル内を置換(&R)..."), nullptr);
+    Menu_ReplaceAllCell
+        = AddItem(Edit1, "Menu_ReplaceAllCell", lexicana::TrMark("全セル内を置換(&A)..."), nullptr);
     connect(Edit1, &QMenu::aboutToShow, this, &TMainForm::Edit1Click);
 
-    N4 = bar->addMenu(QStringLiteral("表示/ツールバー(&O)"));
-    O1 = AddItem(N4, "O1", "オプション設定(&O)...", &TMainForm::O1Click);
-    R2 = AddItem(N4, "R2", "再描画(&R)", &TMainForm::RedrawClick);
+    N4 = bar->addMenu(lexicana::TrQ("表示/ツールバー(&O)"));
+    O1 = AddItem(N4, "O1", lexicana::TrMark("オプション設定(&O)..."), &TMainForm::O1Click);
+    R2 = AddItem(N4, "R2", lexicana::TrMark("再描画(&R)"), &TMainForm::RedrawClick);
     N4->addSeparator();
-    S4 = AddItem(N4, "S4", "セットファイル(&S)", &TMainForm::S4Click);
-    D1 = AddItem(N4, "D1", "データファイル(&D)", &TMainForm::D1Click);
-    Edit2 = AddItem(N4, "Edit2", "編集(&E)", &TMainForm::Edit2Click);
+    S4 = AddItem(N4, "S4", lexicana::TrMark("セットファイル(&S)"), &TMainForm::S4Click);
+    D1 = AddItem(N4, "D1", lexicana::TrMark("データファイル(&D)"), &TMainForm::D1Click);
+    Edit2 = AddItem(N4, "Edit2", lexicana::TrMark("編集(&E)"), &TMainForm::Edit2Click);
     for (QAction* item : { S4, D1, Edit2 })
         item->setCheckable(true);
     connect(N4, &QMenu::aboutToShow, this, &TMainForm::N4Click);
 
-    Help1 = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    HTMLH1 = AddItem(Help1, "HTMLH1", "HTMLヘルプ(&H)", &TMainForm::HTMLH1Click, "F1");
+    Help1 = bar->addMenu(lexicana::TrQ("ヘルプ(&H)"));
+    HTMLH1 = AddItem(Help1, "HTMLH1", lexicana::TrMark("HTMLヘルプ(&H)"), &TMainForm::HTMLH1Click, "F1");
     Help1->addSeparator();
-    About1 = AddItem(Help1, "About1", "バージョン情報(&A)...", &TMainForm::About1Click);
+    About1 = AddItem(Help1, "About1", lexicana::TrMark("バージョン情報(&A)..."), &TMainForm::About1Click);
 }
 
 void TMainForm::BuildPopupMenu()
@@ -124,29 +132,33 @@ void TMainForm::BuildPopupMenu()
     PopupMenu_Item->setObjectName(QStringLiteral("PopupMenu_Item"));
     connect(PopupMenu_Item, &QMenu::aboutToShow, this, &TMainForm::PopupMenu_ItemPopup);
 
-    Edit3 = PopupMenu_Item->addMenu(QStringLiteral("編集"));
-    Undo2 = AddItem(Edit3, "Undo2", "元に戻す(&U)", &TMainForm::Undo1Click, "Ctrl+Z");
+    Edit3 = PopupMenu_Item->addMenu(lexicana::TrQ("編集"));
+    Undo2 = AddItem(Edit3, "Undo2", lexicana::TrMark("元に戻す(&U)"), &TMainForm::Undo1Click, "Ctrl+Z");
     Edit3->addSeparator();
-    Cut2 = AddItem(Edit3, "Cut2", "切り取り(&T)", &TMainForm::Cut1Click, "Ctrl+X");
-    Copy2 = AddItem(Edit3, "Copy2", "コピー(&C)", &TMainForm::Copy1Click, "Ctrl+C");
-    Paste2 = AddItem(Edit3, "Paste2", "貼り付け(&P)", &TMainForm::Paste1Click, "Ctrl+V");
-    N20 = AddItem(Edit3, "N20", "全て選択(&A)", &TMainForm::SelAll1Click, "Ctrl+A");
+    Cut2 = AddItem(Edit3, "Cut2", lexicana::TrMark("切り取り(&T)"), &TMainForm::Cut1Click, "Ctrl+X");
+    Copy2 = AddItem(Edit3, "Copy2", lexicana::TrMark("コピー(&C)"), &TMainForm::Copy1Click, "Ctrl+C");
+    Paste2 = AddItem(Edit3, "Paste2", lexicana::TrMark("貼り付け(&P)"), &TMainForm::Paste1Click, "Ctrl+V");
+    N20 = AddItem(Edit3, "N20", lexicana::TrMark("全て選択(&A)"), &TMainForm::SelAll1Click, "Ctrl+A");
     connect(Edit3, &QMenu::aboutToShow, this, &TMainForm::Edit1Click);
 
-    PopUpRecOpe1 = PopupMenu_Item->addMenu(QStringLiteral("レコード操作"));
-    InsertRecord = AddItem(PopUpRecOpe1, "InsertRecord", "現在の位置に空きレコードを追加(&I)",
-        &TMainForm::InsertRecordClick, "Ctrl+I");
-    InsertRecordNext = AddItem(PopUpRecOpe1, "InsertRecordNext", "現在の次の位置に空きレコードを追加(&N)",
-        &TMainForm::InsertRecordNextClick, "Ctrl+N");
-    InsertFileRecord = AddItem(PopUpRecOpe1, "InsertFileRecord", "ファイルレコードを追加(&F)...",
-        &TMainForm::InsertFileRecordClick, "Ctrl+F");
-    D2 = AddItem(PopUpRecOpe1, "D2", "現在のレコードを削除(&D)", &TMainForm::D2Click, "Ctrl+D");
+    PopUpRecOpe1 = PopupMenu_Item->addMenu(lexicana::TrQ("レコード操作"));
+    InsertRecord = AddItem(PopUpRecOpe1, "InsertRecord",
+        lexicana::TrMark("現在の位置に空きレコードを追加(&I)"), &TMainForm::InsertRecordClick, "Ctrl+I");
+    InsertRecordNext = AddItem(PopUpRecOpe1, "InsertRecordNext",
+        lexicana::TrMark("現在の次の位置に空きレコードを追加(&N)"), &TMainForm::InsertRecordNextClick,
+        "Ctrl+N");
+    InsertFileRecord = AddItem(PopUpRecOpe1, "InsertFileRecord",
+        lexicana::TrMark("ファイルレコードを追加(&F)..."), &TMainForm::InsertFileRecordClick, "Ctrl+F");
+    D2 = AddItem(
+        PopUpRecOpe1, "D2", lexicana::TrMark("現在のレコードを削除(&D)"), &TMainForm::D2Click, "Ctrl+D");
 
-    OpenEditor = AddItem(PopupMenu_Item, "OpenEditor", "HTMLエディタで開く(&H)", &TMainForm::OpenEditorClick);
-    CopyTag = AddItem(PopupMenu_Item, "CopyTag", "Lexicanaタグをコピー(&W)", &TMainForm::CopyTagClick);
+    OpenEditor = AddItem(PopupMenu_Item, "OpenEditor", lexicana::TrMark("HTMLエディタで開く(&H)"),
+        &TMainForm::OpenEditorClick);
+    CopyTag = AddItem(
+        PopupMenu_Item, "CopyTag", lexicana::TrMark("Lexicanaタグをコピー(&W)"), &TMainForm::CopyTagClick);
     HorzLine1 = PopupMenu_Item->addSeparator();
-    ConvPart
-        = AddItem(PopupMenu_Item, "ConvPart", "このパートだけを変換(&C)", &TMainForm::ConvPartClick_PopUp);
+    ConvPart = AddItem(PopupMenu_Item, "ConvPart", lexicana::TrMark("このパートだけを変換(&C)"),
+        &TMainForm::ConvPartClick_PopUp);
 }
 
 void TMainForm::AttachRecordKeys()
@@ -190,7 +202,7 @@ void TMainForm::RefreshItemStates()
 void TMainForm::BuildToolBars()
 {
     auto makeBar = [this](const char* caption, const char* name) {
-        QToolBar* bar = addToolBar(QString::fromUtf8(caption));
+        QToolBar* bar = addToolBar(lexicana::TrQ(caption));
         bar->setObjectName(QString::fromLatin1(name));
         bar->setIconSize(QSize(16, 16));
         bar->setMovable(true);
@@ -199,36 +211,37 @@ void TMainForm::BuildToolBars()
     };
     auto makeButton = [this](QToolBar* bar, const char* name, ToolImage image, const char* hint,
                           void (TMainForm::*handler)()) {
-        QAction* button = bar->addAction(ToolIcon(image), QString::fromUtf8(hint));
+        QAction* button = bar->addAction(ToolIcon(image), lexicana::TrQ(hint));
         button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(QString::fromUtf8(hint));
+        button->setToolTip(lexicana::TrQ(hint));
         if (handler)
             connect(button, &QAction::triggered, this, handler);
         return button;
     };
 
-    ToolBar_lxs = makeBar("セットファイル", "ToolBar_lxs");
+    ToolBar_lxs = makeBar(lexicana::TrMark("セットファイル"), "ToolBar_lxs");
     // The new-set button runs the New command of the set file menu.
-    ToolButton_NewSet = makeButton(
-        ToolBar_lxs, "ToolButton_NewSet", ImageNewSet, "セットファイルの新規作成", &TMainForm::New1Click);
-    ToolButton_OpenSet = makeButton(
-        ToolBar_lxs, "ToolButton_OpenSet", ImageOpenSet, "セットファイルを開く", &TMainForm::Open2Click);
+    ToolButton_NewSet = makeButton(ToolBar_lxs, "ToolButton_NewSet", ImageNewSet,
+        lexicana::TrMark("セットファイルの新規作成"), &TMainForm::New1Click);
+    ToolButton_OpenSet = makeButton(ToolBar_lxs, "ToolButton_OpenSet", ImageOpenSet,
+        lexicana::TrMark("セットファイルを開く"), &TMainForm::Open2Click);
     ToolButton_SaveSet = makeButton(ToolBar_lxs, "ToolButton_SaveSet", ImageSaveSet,
-        "セットファイルの上書き保存", &TMainForm::Save1Click);
+        lexicana::TrMark("セットファイルの上書き保存"), &TMainForm::Save1Click);
 
-    ToolBar_Item = makeBar("データファイル", "ToolBar_Item");
+    ToolBar_Item = makeBar(lexicana::TrMark("データファイル"), "ToolBar_Item");
     ToolButton_NewItem = makeButton(ToolBar_Item, "ToolButton_NewItem", ImageNewItem,
-        "項目データファイルの新規作成", &TMainForm::N16Click);
+        lexicana::TrMark("項目データファイルの新規作成"), &TMainForm::N16Click);
     ToolButton_OpenItem = makeButton(ToolBar_Item, "ToolButton_OpenItem", ImageOpenItem,
-        "項目データファイルを開く", &TMainForm::Open1Click);
+        lexicana::TrMark("項目データファイルを開く"), &TMainForm::Open1Click);
     ToolButton_SaveItem = makeButton(ToolBar_Item, "ToolButton_SaveItem", ImageSaveItem,
-        "項目データファイルの上書き保存", &TMainForm::S1Click);
+        lexicana::TrMark("項目データファイルの上書き保存"), &TMainForm::S1Click);
 
-    ToolBar_Edit = makeBar("編集", "ToolBar_Edit");
-    ToolButton_Find = makeButton(ToolBar_Edit, "ToolButton_Find", ImageFind, "検索", nullptr);
+    ToolBar_Edit = makeBar(lexicana::TrMark("編集"), "ToolBar_Edit");
+    ToolButton_Find
+        = makeButton(ToolBar_Edit, "ToolButton_Find", ImageFind, lexicana::TrMark("検索"), nullptr);
     // The conversion button is never disabled.
-    SpeedButton_Convert
-        = makeButton(ToolBar_Edit, "SpeedButton_Convert", ImageConvert, "変換開始", &TMainForm::S2Click);
+    SpeedButton_Convert = makeButton(
+        ToolBar_Edit, "SpeedButton_Convert", ImageConvert, lexicana::TrMark("変換開始"), &TMainForm::S2Click);
 }
 
 void TMainForm::SetItemEnabled(QAction* action, bool enabled)

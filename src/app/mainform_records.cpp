@@ -6,6 +6,7 @@
 #include "app/numofitems.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
+#include "common/translate.h"
 #include "common/utils.h"
 #include "components/strsortgrid.h"
 #include "conversion/filerecords.h"
@@ -278,8 +279,9 @@ void TMainForm::InsertRecordNextClick()
 int TMainForm::ConfirmDelete(int row)
 {
     return ShowMessageBox(
-        "この操作は元に戻せません。\nレコード" + std::to_string(row) + "を本当に削除してもいいですか？",
-        "確認", MbOkCancel | MbIconWarning);
+        FillArgs(lexicana::Tr("この操作は元に戻せません。\nレコード%1を本当に削除してもいいですか？"),
+            { std::to_string(row) }),
+        lexicana::Tr("確認"), MbOkCancel | MbIconWarning);
 }
 
 void TMainForm::DeleteRecord()
@@ -321,11 +323,11 @@ void TMainForm::CountRecords()
     FileListGrid parts;
     const int result = GetFileRecord(doc_.Grid(), global_, parts, this);
     if (result == PartTableNoFileRecord) {
-        ShowMessageBox("ファイルレコードがひとつもありません", "Lexicana", MbOk);
+        ShowMessageBox(lexicana::Tr("ファイルレコードがひとつもありません"), "Lexicana", MbOk);
     } else if (result == 0) {
-        ShowMessageBox("ファイルレコード\t" + std::to_string(parts.LastRow()) + "\n" + "通常レコード\t"
-                + std::to_string(CountNormalRecords(parts)),
-            "レコード数カウント結果", MbOk | MbIconInformation);
+        ShowMessageBox(FillArgs(lexicana::Tr("ファイルレコード\t%1\n通常レコード\t%2"),
+                           { std::to_string(parts.LastRow()), std::to_string(CountNormalRecords(parts)) }),
+            lexicana::Tr("レコード数カウント結果"), MbOk | MbIconInformation);
     }
 }
 

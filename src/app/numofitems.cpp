@@ -1,6 +1,8 @@
 #include "app/numofitems.h"
 
 #include "common/messages.h"
+#include "common/translate.h"
+#include "components/uitext.h"
 #include "data/global.h"
 #include "data/recordtable.h"
 
@@ -21,8 +23,8 @@ namespace lexicana {
 
 namespace {
 
-const char* const kChangeCaption = "表のレコード数を変更";
-const char* const kNewCaption = "新規作成";
+const char* const kChangeCaption = lexicana::TrMark("表のレコード数を変更");
+const char* const kNewCaption = lexicana::TrMark("新規作成");
 
 bool IsAsciiDigit(QChar c)
 {
@@ -39,13 +41,13 @@ TDlg_NumOfItems::TDlg_NumOfItems(QWidget* owner, std::function<void()> showPosit
     , showPosition_(std::move(showPosition))
     , updateCaption_(std::move(updateCaption))
 {
-    setWindowTitle(global_.NewItemFileMode ? kNewCaption : kChangeCaption);
+    setWindowTitle(lexicana::TrQ(global_.NewItemFileMode ? kNewCaption : kChangeCaption));
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize); // fixed border
 
-    auto* label = new QLabel("レコード（データ）", this);
+    auto* label = new QLabel(lexicana::TrQ("レコード（データ）"), this);
     layout->addWidget(label);
 
     auto* row = new QHBoxLayout;
@@ -63,13 +65,13 @@ TDlg_NumOfItems::TDlg_NumOfItems(QWidget* owner, std::function<void()> showPosit
     arrows->addWidget(SpeedButton_Down);
     row->addWidget(Edit_Record);
     row->addLayout(arrows);
-    row->addWidget(new QLabel("行", this));
+    row->addWidget(new QLabel(lexicana::TrQ("行"), this));
     layout->addLayout(row);
 
     auto* buttons = new QHBoxLayout;
     OKBtn = new QPushButton("OK", this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("キャンセル", this);
+    CancelBtn = new QPushButton(lexicana::TrQ("キャンセル"), this);
     CancelBtn->setAutoDefault(false);
     buttons->addStretch(1);
     buttons->addWidget(OKBtn);
@@ -88,7 +90,7 @@ TDlg_NumOfItems::~TDlg_NumOfItems() = default;
 
 void TDlg_NumOfItems::FormShow()
 {
-    setWindowTitle(global_.NewItemFileMode ? kNewCaption : kChangeCaption);
+    setWindowTitle(lexicana::TrQ(global_.NewItemFileMode ? kNewCaption : kChangeCaption));
     Edit_Record->setText(QString::number(std::max(0, grid_.RowCount() - 1)));
     Edit_Record->selectAll();
 }
@@ -157,7 +159,8 @@ void TDlg_NumOfItems::StepCount(int delta)
     std::optional<long long> value = ParseCount(Edit_Record->text());
     if (!value) {
         if (!Edit_Record->text().isEmpty()) {
-            ShowError("「" + Edit_Record->text().toStdString() + "」は正しい整数ではありません。");
+            ShowError(FillArgs(
+                lexicana::Tr("「%1」は正しい整数ではありません。"), { Edit_Record->text().toStdString() }));
             return;
         }
         value = 0; // an empty box counts from nothing
@@ -182,15 +185,15 @@ void TDlg_NumOfItems::OKBtnClick()
     const QString text = Edit_Record->text();
     std::optional<long long> value = ParseCount(text);
     if (!value) {
-        ShowError("「" + text.toStdString() + "」は正しい整数ではありません。");
+        ShowError(FillArgs(lexicana::Tr("「%1」は正しい整数ではありません。"), { text.toStdString() }));
         Edit_Record->setFocus();
         return;
     }
     // The table always keeps its heading row and at least one record, and
     // never grows beyond what the buttons allow.
     if (*value < kMinimum || *value > kMaximum) {
-        ShowError("レコード数には" + std::to_string(kMinimum) + "から" + std::to_string(kMaximum)
-            + "までの整数を指定してください。");
+        ShowError(FillArgs(lexicana::Tr("レコード数には%1から%2までの整数を指定してください。"),
+            { std::to_string(kMinimum), std::to_string(kMaximum) }));
         Edit_Record->setFocus();
         return;
     }

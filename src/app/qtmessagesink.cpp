@@ -1,5 +1,8 @@
 #include "app/qtmessagesink.h"
 
+#include "common/translate.h"
+#include "components/uitext.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QString>
@@ -91,16 +94,17 @@ int TQtMessageSink::Show(const MessageRequest& request)
         box.setDefaultButton(QMessageBox::Retry);
         break;
     }
-    // Japanese captions of the buttons (Qt has no translation installed).
+    // The buttons' captions in the interface language, with their keys.
     const struct {
         QMessageBox::StandardButton button;
         const char* text;
-    } captions[] = { { QMessageBox::Ok, "OK" }, { QMessageBox::Cancel, "キャンセル" },
-        { QMessageBox::Yes, "はい(&Y)" }, { QMessageBox::No, "いいえ(&N)" },
-        { QMessageBox::Retry, "再試行(&R)" } };
+    } captions[] = { { QMessageBox::Ok, "OK" }, { QMessageBox::Cancel, lexicana::TrMark("キャンセル") },
+        { QMessageBox::Yes, lexicana::TrMark("はい(&Y)") },
+        { QMessageBox::No, lexicana::TrMark("いいえ(&N)") },
+        { QMessageBox::Retry, lexicana::TrMark("再試行(&R)") } };
     for (const auto& caption : captions)
         if (QAbstractButton* button = box.button(caption.button))
-            button->setText(QString::fromUtf8(caption.text));
+            button->setText(lexicana::TrQ(caption.text));
     const int pressed = box.exec();
     return AnswerOf(pressed, request.buttons());
 }

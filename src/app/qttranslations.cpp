@@ -7,7 +7,6 @@ namespace lexicana {
 
 bool LoadQtTranslations(QTranslator& translator)
 {
-    // The interface is Japanese whatever the system's language is.
     return translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 

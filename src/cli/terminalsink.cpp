@@ -1,6 +1,7 @@
 #include "cli/terminalsink.h"
 
 #include "cli/terminalline.h"
+#include "common/translate.h"
 #include "html/pagerewrite.h"
 
 #include <string>
@@ -76,7 +77,7 @@ int TTerminalSink::Show(const MessageRequest& request)
     if (request.buttons() != MessageButtons::Ok) {
         // The run notes the skipped part in its outcome; this only says why
         // the page stays as it was.
-        if (request.caption == kPartRetryCaption && answer == IdNo) {
+        if (request.caption == lexicana::Tr(kPartRetryCaption) && answer == IdNo) {
             std::fprintf(out_, "  → いいえ: このパートをスキップします (ページは変更しません)。\n");
         } else {
             std::fprintf(out_, "  → %s (対話できないため)\n", AnswerName(answer));

@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "common/sjis.h"
+#include "components/uitext.h"
 #include "platform/qsjis.h"
 
 #include <QBrush>
@@ -96,13 +97,13 @@ void TRecordTableModel::ReportUnencodable(const QString& characters)
             : characters.at(i).unicode();
         const qsizetype length = code > 0xFFFF ? 2 : 1;
         if (!list.isEmpty())
-            list += QStringLiteral(u"、");
-        list += QStringLiteral(u"「") + characters.mid(i, length) + QStringLiteral(u"」(U+")
-            + QStringLiteral("%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper()
-            + QLatin1Char(')');
+            list += lexicana::TrQ("、");
+        list += lexicana::TrQ("「%1」(U+%2)")
+                    .arg(characters.mid(i, length),
+                        QStringLiteral("%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper());
         i += length;
     }
-    const QString text = QStringLiteral(u"次の文字はShift_JISで表せないため入力できません。\r\n") + list;
+    const QString text = lexicana::TrQ("次の文字はShift_JISで表せないため入力できません。\r\n") + list;
     ShowError(text.toStdString());
 }
 

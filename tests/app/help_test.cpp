@@ -2,12 +2,14 @@
 #include "app/mainform.h"
 #include "components/htlabel.h"
 #include "data/global.h"
+#include "platform/uilanguage.h"
 
 #include <QAction>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace lexicana;
 
@@ -18,6 +20,14 @@ TEST(Help, LocalManualBesideTheProgramOrTheSiteManual)
     EXPECT_EQ(HelpPageUrl(global).toString(), "file:///opt/lexicana/bin/manual/menu.html");
     global.UseLocalHelp = false;
     EXPECT_EQ(HelpPageUrl(global).toString(), "https://lexicana.example.org/manual/lexicana/menu.html");
+
+    // An English interface opens the English manual.
+    ASSERT_TRUE(InstallUiTranslation(UiLanguage::English));
+    EXPECT_EQ(HelpPageUrl(global).toString(), "https://lexicana.example.org/manual/lexicana/menu-en.html");
+    global.UseLocalHelp = true;
+    EXPECT_EQ(HelpPageUrl(global).toString(), "file:///opt/lexicana/bin/manual/menu-en.html");
+    RemoveUiTranslation();
+    global.UseLocalHelp = false;
 
     QUrl opened;
     UrlOpener previous = SetUrlOpener([&opened](const QUrl& url) {
@@ -44,20 +54,28 @@ void CollectCaptions(const QList<QAction*>& actions, QStringList& captions)
 
 } // namespace
 
+// Each manual page names every command of the menus in its language.
 TEST(Help, ManualBesideTheProgramDescribesEveryMenuCommand)
 {
-    QFile page(QStringLiteral(LEXICANA_SOURCE_DIR "/manual/menu.html"));
-    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    const QString manual = QString::fromUtf8(page.readAll());
-    EXPECT_TRUE(manual.contains(QLatin1String("<meta charset=\"UTF-8\">")));
-    for (const char* linked : { "tutorial.html", "formats.html", "style.css" })
-        EXPECT_TRUE(QFile::exists(QStringLiteral(LEXICANA_SOURCE_DIR "/manual/") + linked)) << linked;
+    for (const auto& [language, name] : { std::pair { UiLanguage::Japanese, "menu.html" },
+             std::pair { UiLanguage::English, "menu-en.html" } }) {
+        QFile page(QStringLiteral(LEXICANA_SOURCE_DIR "/manual/") + QLatin1String(name));
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << name;
+        const QString manual = QString::fromUtf8(page.readAll());
+        EXPECT_TRUE(manual.contains(QLatin1String("<meta charset=\"UTF-8\">")));
+        for (const char* linked : { "tutorial.html", "formats.html", "style.css" })
+            EXPECT_TRUE(QFile::exists(QStringLiteral(LEXICANA_SOURCE_DIR "/manual/") + linked)) << linked;
 
-    TMainForm window;
-    QStringList captions;
-    CollectCaptions(window.menuBar()->actions(), captions);
-    CollectCaptions(window.PopupMenu_Item->actions(), captions);
-    EXPECT_GT(captions.size(), 45);
-    for (const QString& caption : captions)
-        EXPECT_TRUE(manual.contains(caption)) << caption.toStdString();
+        ASSERT_TRUE(InstallUiTranslation(language));
+        QStringList captions;
+        {
+            TMainForm window;
+            CollectCaptions(window.menuBar()->actions(), captions);
+            CollectCaptions(window.PopupMenu_Item->actions(), captions);
+        }
+        RemoveUiTranslation();
+        EXPECT_GT(captions.size(), 45);
+        for (const QString& caption : captions)
+            EXPECT_TRUE(manual.contains(caption)) << name << ": " << caption.toStdString();
+    }
 }
