@@ -549,7 +549,7 @@ This set cannot be converted until that conversion ends.</translation>
     </message>
     <message>
         <source>%1行 %2列目 / %3行 %4列</source>
-        <translation>Row %1, column %2 / %3 rows, %4 columns</translation>
+        <translation>Row %1, col %2 (%3 × %4)</translation>
     </message>
     <message>
         <source>ファイルレコード</source>
