@@ -1,6 +1,9 @@
 #include "cli/interrupt.h"
 
+#include "common/translate.h"
+
 #include <csignal>
+#include <string>
 #include <unistd.h>
 
 namespace lexicana {
@@ -8,14 +11,15 @@ namespace lexicana {
 namespace {
 
 volatile std::sig_atomic_t g_interrupted = 0;
+// The note, in the interface language, is made before the handler is
+// installed: a signal handler may not allocate or translate.
+std::string g_note;
 
 void OnInterrupt(int)
 {
     g_interrupted = 1;
     // write() is safe in a signal handler; stdio is not.
-    static const char note[] = "\n中断を受け付けました。次の確認点で変換を止めます"
-                               " (もう一度押すとすぐに終了します)。\n";
-    ssize_t ignored = ::write(STDERR_FILENO, note, sizeof note - 1);
+    ssize_t ignored = ::write(STDERR_FILENO, g_note.data(), g_note.size());
     (void)ignored;
 }
 
@@ -23,6 +27,9 @@ void OnInterrupt(int)
 
 void InstallInterruptHandler()
 {
+    g_note = "\n"
+        + lexicana::Tr("中断を受け付けました。次の確認点で変換を止めます (もう一度押すとすぐに終了します)。")
+        + "\n";
     struct sigaction action = {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);

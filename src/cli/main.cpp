@@ -9,6 +9,7 @@
 #include "cli/terminalsink.h"
 #include "cli/watch.h"
 #include "common/pathutils.h"
+#include "common/translate.h"
 #include "common/version.h"
 #include "data/global.h"
 #include "document/document.h"
@@ -52,9 +53,10 @@ std::string OutputFolder(const std::string& given, const std::string& htmlDir)
 {
     std::string folder;
     if (!SetFileDocumentPath(given, folder)) {
-        std::fprintf(stderr,
-            "lexicana-convert: --output のフォルダ名に Shift_JIS で表せない文字があります: %s\n",
-            given.c_str());
+        std::fprintf(stderr, "lexicana-convert: %s\n",
+            FillArgs(
+                lexicana::Tr("--output のフォルダ名に Shift_JIS で表せない文字があります: %1"), { given })
+                .c_str());
         return std::string();
     }
     folder = IncludeTrailingSeparator(folder);
@@ -67,8 +69,9 @@ std::string OutputFolder(const std::string& given, const std::string& htmlDir)
         = std::filesystem::weakly_canonical(std::filesystem::path(NativeFileName(folder)), ec);
     const std::filesystem::path rest = out.lexically_relative(html);
     if (!rest.empty() && (rest == "." || *rest.begin() != "..")) {
-        std::fprintf(stderr, "lexicana-convert: --output のフォルダが HTML フォルダの中にあります: %s\n",
-            given.c_str());
+        std::fprintf(stderr, "lexicana-convert: %s\n",
+            FillArgs(lexicana::Tr("--output のフォルダが HTML フォルダの中にあります: %1"), { given })
+                .c_str());
         return std::string();
     }
     return folder;
@@ -100,7 +103,8 @@ int CheckTermsOnce(const TCliOptions& options, const std::string& setFile, const
     for (const TermFinding& finding : findings)
         std::printf("%s\n", finding.text.c_str());
     if (!options.quiet)
-        std::fprintf(stderr, "用語の検査: %zu 件\n", findings.size());
+        std::fprintf(stderr, "%s\n",
+            FillArgs(lexicana::Tr("用語の検査: %1 件"), { std::to_string(findings.size()) }).c_str());
     return findings.empty() ? kExitDone : kExitStopped;
 }
 
@@ -121,16 +125,18 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
         result.status = kExitUsage;
         result.watched.complete = false;
         if (watching)
-            std::fprintf(
-                stderr, "[%s] セットを読めませんでした。ファイルが直るのを待ちます。\n", NowText().c_str());
+            std::fprintf(stderr, "[%s] %s\n", NowText().c_str(),
+                lexicana::Tr("セットを読めませんでした。ファイルが直るのを待ちます。").c_str());
         return result;
     }
     for (const std::string* file : { &global.ItemFileName, &global.TableFileName, &global.InfoOutputList })
         if (!file->empty())
             result.watched.files.push_back(NativeFileName(*file));
     if (options.partRow >= doc.Grid().RowCount()) {
-        std::fprintf(stderr, "lexicana-convert: 行 %d はありません (レコードは 1 から %d まで)\n",
-            options.partRow, doc.Grid().RowCount() - 1);
+        std::fprintf(stderr, "lexicana-convert: %s\n",
+            FillArgs(lexicana::Tr("行 %1 はありません (レコードは 1 から %2 まで)"),
+                { std::to_string(options.partRow), std::to_string(doc.Grid().RowCount() - 1) })
+                .c_str());
         result.status = kExitUsage;
         return result;
     }
@@ -161,9 +167,13 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
     doc.SetProgress(nullptr);
     const TRunOutcome& outcome = doc.LastRun();
     if (!outcome.told)
-        std::fprintf(stderr, "lexicana-convert: 変換が結果コード %d で終わりました。\n", outcome.result);
+        std::fprintf(stderr, "lexicana-convert: %s\n",
+            FillArgs(lexicana::Tr("変換が結果コード %1 で終わりました。"), { std::to_string(outcome.result) })
+                .c_str());
     if (!options.quiet && !outcome.skipped.empty())
-        std::fprintf(stderr, "スキップしたパート: %zu\n", outcome.skipped.size());
+        std::fprintf(stderr, "%s\n",
+            FillArgs(lexicana::Tr("スキップしたパート: %1"), { std::to_string(outcome.skipped.size()) })
+                .c_str());
     if (!options.quiet && !watching && outcome.Done())
         std::fprintf(stderr, "%s\n", outcome.Summary(options.check).c_str());
     // A check lists the pages that would change, one per line.
@@ -186,8 +196,12 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
         std::fputs(OutcomeJson(outcome, facts).c_str(), stdout);
     }
     if (watching) {
-        const std::string text = outcome.Done() ? outcome.Summary(options.check) : "変換は終了しませんでした";
-        std::fprintf(stderr, "[%s] %s (%.2f 秒)\n", NowText().c_str(), text.c_str(), seconds);
+        const std::string text
+            = outcome.Done() ? outcome.Summary(options.check) : lexicana::Tr("変換は終了しませんでした");
+        char duration[32];
+        std::snprintf(duration, sizeof duration, "%.2f", seconds);
+        std::fprintf(stderr, "[%s] %s (%s)\n", NowText().c_str(), text.c_str(),
+            FillArgs(lexicana::Tr("%1 秒"), { duration }).c_str());
     }
     std::fflush(stdout);
     std::fflush(stderr);
@@ -218,8 +232,10 @@ int Run(const TCliOptions& options)
 
     std::string setFile;
     if (!SetFileDocumentPath(options.setFile, setFile)) {
-        std::fprintf(stderr, "lexicana-convert: セットファイル名に Shift_JIS で表せない文字があります: %s\n",
-            options.setFile.c_str());
+        std::fprintf(stderr, "lexicana-convert: %s\n",
+            FillArgs(lexicana::Tr("セットファイル名に Shift_JIS で表せない文字があります: %1"),
+                { options.setFile })
+                .c_str());
         return kExitUsage;
     }
     if (options.checkTerms)
@@ -238,11 +254,16 @@ int Run(const TCliOptions& options)
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    // QtCore serves the settings store, the locale's date and time formats
+    // and the character codes; the messages are in the system's language, as
+    // in the window program, from the first one on.
+    QCoreApplication app(argc, argv);
+    InstallUiTranslation(SystemUiLanguage());
     TCliOptions options;
     std::string error;
     if (!ParseCliOptions(args, options, error)) {
         std::fprintf(stderr, "lexicana-convert: %s\n", error.c_str());
-        std::fprintf(stderr, "lexicana-convert --help で使い方を表示します。\n");
+        std::fprintf(stderr, "%s\n", lexicana::Tr("lexicana-convert --help で使い方を表示します。").c_str());
         return kExitUsage;
     }
     if (options.action == TCliOptions::Action::Help) {
@@ -254,10 +275,5 @@ int main(int argc, char** argv)
         return kExitDone;
     }
     InstallInterruptHandler();
-    // QtCore serves the settings store, the locale's date and time formats
-    // and the character codes.
-    QCoreApplication app(argc, argv);
-    // The messages in the system's language, as in the window program.
-    InstallUiTranslation(SystemUiLanguage());
     return Run(options);
 }

@@ -1,6 +1,7 @@
 #include "cli/terminalprogress.h"
 
 #include "cli/terminalline.h"
+#include "common/translate.h"
 #include "data/global.h"
 #include "platform/sjistext.h"
 
@@ -12,15 +13,15 @@ const char* StepName(int step)
 {
     switch (step) {
     case IConversionProgress::StepReadPage:
-        return "HTMLファイル読み込み";
+        return lexicana::TrMark("HTMLファイル読み込み");
     case IConversionProgress::StepMakePart:
-        return "Lexicanaパートの作成";
+        return lexicana::TrMark("Lexicanaパートの作成");
     case IConversionProgress::StepWriteTemp:
-        return "一時ファイルに書き込み";
+        return lexicana::TrMark("一時ファイルに書き込み");
     case IConversionProgress::StepReplacePage:
-        return "元のHTMLファイルに上書き";
+        return lexicana::TrMark("元のHTMLファイルに上書き");
     default:
-        return "準備中";
+        return lexicana::TrMark("準備中");
     }
 }
 
@@ -85,10 +86,10 @@ void TTerminalProgress::Close()
 
 std::string TTerminalProgress::LineText() const
 {
-    std::string text = "変換中 ";
+    std::string text = lexicana::Tr("変換中 ");
     text += std::to_string(row_) + "/" + std::to_string(lastRow_);
     text += " [";
-    text += StepName(step_);
+    text += lexicana::Tr(StepName(step_));
     text += "]";
     if (!fileName_.empty())
         text += " " + fileName_;

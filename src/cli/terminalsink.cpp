@@ -31,13 +31,13 @@ const char* AnswerName(int answer)
 {
     switch (answer) {
     case IdYes:
-        return "はい";
+        return lexicana::TrMark("はい");
     case IdNo:
-        return "いいえ";
+        return lexicana::TrMark("いいえ");
     case IdCancel:
-        return "キャンセル";
+        return lexicana::TrMark("キャンセル");
     case IdRetry:
-        return "再試行";
+        return lexicana::TrMark("再試行");
     default:
         return "OK";
     }
@@ -78,9 +78,12 @@ int TTerminalSink::Show(const MessageRequest& request)
         // The run notes the skipped part in its outcome; this only says why
         // the page stays as it was.
         if (request.caption == lexicana::Tr(kPartRetryCaption) && answer == IdNo) {
-            std::fprintf(out_, "  → いいえ: このパートをスキップします (ページは変更しません)。\n");
+            std::fprintf(out_, "  → %s\n",
+                lexicana::Tr("いいえ: このパートをスキップします (ページは変更しません)。").c_str());
         } else {
-            std::fprintf(out_, "  → %s (対話できないため)\n", AnswerName(answer));
+            std::fprintf(out_, "  → %s\n",
+                FillArgs(lexicana::Tr("%1 (対話できないため)"), { lexicana::Tr(AnswerName(answer)) })
+                    .c_str());
         }
     }
     std::fflush(out_);

@@ -30,6 +30,7 @@ public:
 
 StderrSink g_defaultSink;
 IMessageSink* g_sink = &g_defaultSink;
+thread_local IMessageSink* t_sink = nullptr;
 
 } // namespace
 
@@ -72,9 +73,16 @@ IMessageSink* SetMessageSink(IMessageSink* sink)
     return previous;
 }
 
+IMessageSink* SetThreadMessageSink(IMessageSink* sink)
+{
+    IMessageSink* previous = t_sink;
+    t_sink = sink;
+    return previous;
+}
+
 IMessageSink& CurrentMessageSink()
 {
-    return *g_sink;
+    return t_sink ? *t_sink : *g_sink;
 }
 
 std::string ErrorReportText(const std::string& message, const std::string& location)
@@ -100,7 +108,7 @@ void ShowError(const std::string& text)
 int ShowMessageBox(const std::string& text, const std::string& caption, int flags)
 {
     MessageRequest request { text, caption, flags, true };
-    return g_sink->Show(request);
+    return CurrentMessageSink().Show(request);
 }
 
 void ShowLastSystemError()
@@ -111,7 +119,7 @@ void ShowLastSystemError()
 void ShowLastSystemError(int errorCode)
 {
     MessageRequest request { std::strerror(errorCode), "Error", MbOk | MbIconInformation, false };
-    g_sink->Show(request);
+    CurrentMessageSink().Show(request);
 }
 
 } // namespace lexicana

@@ -52,6 +52,12 @@ public:
 // which writes to standard error and answers with the box's first button).
 // Returns the previously installed sink.
 IMessageSink* SetMessageSink(IMessageSink* sink);
+// Installs a sink for the calling thread alone, over the program's one
+// (nullptr: the program's sink again), so that a helper thread collects its
+// messages instead of showing boxes from outside the main thread. Returns
+// the thread's previous sink.
+IMessageSink* SetThreadMessageSink(IMessageSink* sink);
+// The calling thread's sink where it has one, else the program's.
 IMessageSink& CurrentMessageSink();
 
 // Shows "エラー発生場所 : " + location CR LF "エラーの種類 : " + what().

@@ -15,14 +15,20 @@
 #include "html/externaloutput.h"
 #include "html/fileerror.h"
 #include "html/markersearch.h"
+#include "html/partprefetch.h"
 #include "jconvert/jconvert.h"
 #include "platform/filesystem.h"
 #include "platform/sjistext.h"
 #include "platform/tempfile.h"
 
 #include <algorithm>
+#include <deque>
 #include <exception>
+#include <functional>
+#include <future>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace lexicana {
@@ -103,6 +109,279 @@ bool WriteFolderCopy(const PageInputs& in, const std::string& pagePath, const st
     return false;
 }
 
+// A page with its new part put in, waiting to be checked and written.
+struct PreparedPage {
+    int index = 0;
+    std::string fileName;
+    std::string partId;
+    std::string path;
+    std::string identity; // FileIdentity of path, for pages written ahead
+    std::string startMarker;
+    std::string endMarker;
+    int pageCode = 0;
+    std::size_t after = 0; // where the part begins
+    std::size_t tail = 0; // bytes from the end marker to the end of the page
+    std::string before; // the page as read, kept where the run keeps contents
+    std::string page; // the page with its new part
+    long long partLinks = 0;
+    bool unchanged = false;
+    // Declared after temp, so that a write still going on has finished
+    // before the file it made is removed.
+    PageTempFile temp;
+    std::future<bool> tempWritten;
+};
+
+// CommitPage's answer when the user wants the part written again.
+constexpr int kPrepareAgain = -100;
+
+// How many pages may wait for their rename while the next ones are made:
+// their temporary files are written and flushed at the same time, which
+// costs the disk little more than one flush.
+constexpr std::size_t kPagesInFlight = 4;
+
+using MakePart = std::function<int(int index, std::string& out, long long& linksMade)>;
+
+// Reads the page of parts entry index and puts its new part between its
+// markers, in the page's code and line ends. A PageResult, or -1 when the
+// part could not be made (cancelled or failed).
+int PreparePage(
+    const PageInputs& in, const FileListGrid& parts, const MakePart& makePart, int index, PreparedPage& p)
+{
+    p.index = index;
+    p.fileName = parts.Cell(1, index);
+    p.partId = parts.Cell(2, index);
+    p.path = in.global.HTMLBaseDir + p.fileName;
+    p.startMarker = MarkerOfPart(in.global.PartStartMarker, in.global.PlaceholderID, p.partId);
+    p.endMarker = MarkerOfPart(in.global.PartEndMarker, in.global.PlaceholderID, p.partId);
+
+    in.progress.SelectStep(IConversionProgress::StepReadPage);
+    in.progress.SetFileName(p.fileName);
+    in.progress.SetPartId(p.partId);
+    in.progress.SetRecord(parts.RowNumber(0, index), in.grid.RowCount() - 1);
+
+    // A page this run has changed without writing it in place is taken as
+    // the run left it.
+    if (const auto staged = in.outcome.staged.find(p.path); staged != in.outcome.staged.end())
+        p.before = staged->second;
+    else if (ReadFileToString(p.path, p.before) != FileOk)
+        return PageCannotRead;
+
+    // The markers are looked for with the boundaries of the page's own code;
+    // code and line end are judged over the whole page.
+    p.pageCode = InCodeCheck(p.before);
+    const std::size_t start = FindMarker(p.before, p.startMarker, p.pageCode);
+    if (start == npos)
+        return PageNoStartMarker;
+    p.after = start + p.startMarker.size();
+    const std::size_t end = FindMarker(p.before, p.endMarker, p.pageCode);
+    if (end == npos)
+        return PageNoEndMarker;
+    p.tail = p.before.size() - end;
+    const int outputCode = in.global.KanjiCode == -1 ? p.pageCode : in.global.KanjiCode;
+    const int outputLineEnd = in.global.NewLineCode == -1 ? ReturnCodeCheck(p.before) : in.global.NewLineCode;
+
+    in.progress.SelectStep(IConversionProgress::StepMakePart);
+    std::string part;
+    if (makePart(index, part, p.partLinks) != 0)
+        return -1;
+    part = ConvertJCode(part, outputCode);
+    std::erase(part, '\r');
+    part = ConvertReturnCode(part, outputLineEnd);
+
+    p.page.reserve(p.before.size() - (end > p.after ? end - p.after : 0) + part.size());
+    p.page.append(p.before, 0, p.after);
+    p.page += part;
+    p.page.append(p.before, std::max(end, p.after), npos);
+    // A page that already holds exactly its new content is left untouched:
+    // its time, permissions and inode stay as they are.
+    p.unchanged = p.page == p.before;
+    if (!in.target.keepContents)
+        p.before = std::string();
+    return PageOk;
+}
+
+// Checks the prepared page and puts it in place (or notes it unchanged). A
+// PageResult (PageOk also when the user skipped the part), -1, or
+// kPrepareAgain when the user wants the part made and written again.
+int CommitPage(const PageInputs& in, PreparedPage& p)
+{
+    if (p.unchanged) {
+        // The links count once the part is on its page (or already was).
+        in.outcome.linksMade += p.partLinks;
+        in.outcome.NoteUnchanged(p.fileName);
+        return PageOk;
+    }
+    // Consistent when the start marker still ends where it did and the end
+    // marker still has exactly the old tail behind it.
+    const auto consistent = [&](const std::string& text) {
+        const std::size_t start2 = FindMarker(text, p.startMarker, p.pageCode);
+        const std::size_t end2 = FindMarker(text, p.endMarker, p.pageCode);
+        return start2 != npos && end2 != npos && start2 + p.startMarker.size() == p.after
+            && text.size() - end2 == p.tail;
+    };
+    const auto noteChanged = [&] {
+        in.outcome.linksMade += p.partLinks;
+        in.outcome.NoteWritten(p.fileName);
+        if (in.target.keepContents)
+            in.outcome.NoteContents(p.fileName, p.before, p.page);
+    };
+
+    in.progress.SelectStep(IConversionProgress::StepWriteTemp);
+    if (!in.target.WritesInPlace()) {
+        // Checked in memory; only a folder run writes, into its folder.
+        if (consistent(p.page)) {
+            in.progress.SelectStep(IConversionProgress::StepReplacePage);
+            if (in.target.mode == TRunTarget::Mode::Folder && !WriteFolderCopy(in, p.path, p.page))
+                return -1;
+            in.outcome.staged[p.path] = p.page;
+            noteChanged();
+            return PageOk;
+        }
+    } else {
+        const bool written = p.tempWritten.valid() ? p.tempWritten.get() : p.temp.Write(p.path, p.page);
+        const bool inPlace = !written;
+        if (inPlace && !WritableOnlyInPlace(p.path))
+            return PageCannotWriteTemp;
+        // The page as it reached the disk is what is checked.
+        if (!inPlace && ReadFileToString(p.temp.Path(), p.page) != FileOk)
+            return PageCannotRead;
+        if (consistent(p.page)) {
+            in.progress.SelectStep(IConversionProgress::StepReplacePage);
+            if (inPlace) {
+                if (!SaveFileAtomically(p.path, p.page))
+                    return PageCannotWriteTemp;
+            } else {
+                if (!ReplaceFileWithTemp(p.temp.Path(), p.path))
+                    return PageCannotReplace;
+                p.temp.Release();
+            }
+            noteChanged();
+            return PageOk;
+        }
+        // The page on disk has not been touched.
+        p.temp.Remove();
+    }
+    // The user may skip the part.
+    if (ShowMessageBox(lexicana::Tr(kRetryQuestion), lexicana::Tr(kPartRetryCaption), MbYesNo) != IdYes) {
+        in.outcome.skipped.push_back({ p.fileName, p.partId });
+        return PageOk;
+    }
+    return kPrepareAgain;
+}
+
+// A page step with the failure report of a page: -2 after reporting a
+// standard exception; any other exception goes on to the run.
+template <typename Step> int Guarded(const Step& step)
+{
+    try {
+        return step();
+    } catch (const std::exception& e) {
+        ReportError(e, "MakeOnePage");
+        return -2;
+    }
+}
+
+// Prepares and commits one page until it is done, skipped or failed.
+int RewriteOnePage(const PageInputs& in, const FileListGrid& parts, const MakePart& makePart, int index)
+{
+    while (true) {
+        PreparedPage p;
+        const int prepared = PreparePage(in, parts, makePart, index, p);
+        if (prepared != PageOk)
+            return prepared;
+        const int committed = CommitPage(in, p);
+        if (committed != kPrepareAgain)
+            return committed;
+    }
+}
+
+// The pages of a run in part order. Where pages are written in place, a
+// page's temporary file is written on a helper thread while the next pages
+// are made; the pages are still checked and renamed one by one in order, and
+// a page waiting for its rename is finished before it is read again.
+class PageQueue {
+public:
+    PageQueue(const PageInputs& in, const FileListGrid& parts, const MakePart& makePart)
+        : in_(in)
+        , parts_(parts)
+        , makePart_(makePart)
+        , depth_(in.target.WritesInPlace() ? kPagesInFlight : 1)
+    {
+    }
+
+    // Prepares the page of parts entry index and commits the pages as the
+    // queue fills. 0, or the result of the page that failed (shown).
+    int Add(int index)
+    {
+        const std::string path = in_.global.HTMLBaseDir + parts_.Cell(1, index);
+        if (!waiting_.empty()) {
+            const std::string identity = FileIdentity(path);
+            while (std::any_of(
+                waiting_.begin(), waiting_.end(), [&](const auto& p) { return p->identity == identity; })) {
+                if (const int result = CommitFirst(); result != 0)
+                    return result;
+            }
+        }
+        auto p = std::make_unique<PreparedPage>();
+        const int prepared = Guarded([&] { return PreparePage(in_, parts_, makePart_, index, *p); });
+        if (prepared != PageOk) {
+            // The pages before it are finished first: their messages come first.
+            if (const int result = Finish(); result != 0)
+                return result;
+            ShowFileError(prepared, path);
+            return prepared;
+        }
+        if (depth_ > 1 && !p->unchanged) {
+            p->identity = FileIdentity(p->path);
+            PreparedPage* page = p.get();
+            p->tempWritten
+                = std::async(std::launch::async, [page] { return page->temp.Write(page->path, page->page); });
+        }
+        waiting_.push_back(std::move(p));
+        while (waiting_.size() >= depth_) {
+            if (const int result = CommitFirst(); result != 0)
+                return result;
+        }
+        return 0;
+    }
+
+    // Commits every page still waiting; stops at a failure or a cancel.
+    int Finish()
+    {
+        while (!waiting_.empty()) {
+            if (const int result = CommitFirst(); result != 0)
+                return result;
+            if (!in_.global.Converting)
+                return RunCancelled;
+        }
+        return 0;
+    }
+
+private:
+    int CommitFirst()
+    {
+        PreparedPage& first = *waiting_.front();
+        int result = Guarded([&] { return CommitPage(in_, first); });
+        if (result == kPrepareAgain) {
+            result = Guarded([&] { return RewriteOnePage(in_, parts_, makePart_, first.index); });
+        }
+        const std::string path = waiting_.front()->path;
+        waiting_.pop_front();
+        if (result != 0) {
+            // The pages behind it stay as they are.
+            waiting_.clear();
+            ShowFileError(result, path);
+        }
+        return result;
+    }
+
+    const PageInputs& in_;
+    const FileListGrid& parts_;
+    const MakePart& makePart_;
+    const std::size_t depth_;
+    std::deque<std::unique_ptr<PreparedPage>> waiting_;
+};
+
 } // namespace
 
 int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringList& outputList,
@@ -113,16 +392,30 @@ int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringL
         MarkUsedColumns(in.grid, in.mainLines, columnUsed);
         if (in.target.WritesInPlace())
             RemoveStaleTempFilesOfPages(in, parts);
+        std::vector<int> order;
         for (int i = 0; i < parts.LastRow(); ++i) {
-            if (onlyRow == 0 || parts.RowNumber(0, i) == onlyRow) {
-                const int result = RewritePage(in, parts, links, columnUsed, i);
-                ShowFileError(result, in.global.HTMLBaseDir + parts.Cell(1, i));
-                if (result != 0)
-                    return result;
+            if (onlyRow == 0 || parts.RowNumber(0, i) == onlyRow)
+                order.push_back(i);
+        }
+        // The parts of the later pages are made on the other cores meanwhile.
+        PartPrefetch prefetch(in, parts, links, columnUsed, order,
+            PartPrefetch::WorkersFor(std::thread::hardware_concurrency()));
+        const MakePart makePart = [&prefetch](int index, std::string& out, long long& linksMade) {
+            return prefetch.Take(index, out, linksMade);
+        };
+        {
+            PageQueue pages(in, parts, makePart);
+            for (int i = 0; i < parts.LastRow(); ++i) {
+                if (onlyRow == 0 || parts.RowNumber(0, i) == onlyRow) {
+                    if (const int result = pages.Add(i); result != 0)
+                        return result;
+                }
+                in.progress.ProcessEvents();
+                if (!in.global.Converting)
+                    return RunCancelled;
             }
-            in.progress.ProcessEvents();
-            if (!in.global.Converting)
-                return RunCancelled;
+            if (const int result = pages.Finish(); result != 0)
+                return result;
         }
         // A cancel that arrives while the output files are updated still
         // cancels the run.
@@ -145,123 +438,14 @@ int RewritePages(const PageInputs& in, const FileListGrid& parts, const TStringL
 int RewritePage(const PageInputs& in, const FileListGrid& parts, const WordLink& links,
     const ColumnFlags& columnUsed, int index)
 {
-    PageTempFile temp;
     try {
-        const std::string& fileName = parts.Cell(1, index);
-        const std::string& partId = parts.Cell(2, index);
-        const int fileRow = parts.RowNumber(0, index);
-        const std::string path = in.global.HTMLBaseDir + fileName;
-        const std::string startMarker
-            = MarkerOfPart(in.global.PartStartMarker, in.global.PlaceholderID, partId);
-        const std::string endMarker = MarkerOfPart(in.global.PartEndMarker, in.global.PlaceholderID, partId);
-        std::string& page = in.global.PageText;
-
-        while (true) {
-            in.progress.SelectStep(IConversionProgress::StepReadPage);
-            in.progress.SetFileName(fileName);
-            in.progress.SetPartId(partId);
-            in.progress.SetRecord(fileRow, in.grid.RowCount() - 1);
-
-            // A page this run has changed without writing it in place is
-            // taken as the run left it.
-            if (const auto staged = in.outcome.staged.find(path); staged != in.outcome.staged.end())
-                page = staged->second;
-            else if (ReadFileToString(path, page) != FileOk)
-                return PageCannotRead;
-            const std::string before = page;
-
-            // The markers are looked for with the boundaries of the page's
-            // own code; code and line end are judged over the whole page.
-            const int pageCode = InCodeCheck(page);
-            const std::size_t start = FindMarker(page, startMarker, pageCode);
-            if (start == npos)
-                return PageNoStartMarker;
-            const std::size_t after = start + startMarker.size();
-            const std::size_t end = FindMarker(page, endMarker, pageCode);
-            if (end == npos)
-                return PageNoEndMarker;
-            const std::size_t tail = page.size() - end;
-            const int outputCode = in.global.KanjiCode == -1 ? pageCode : in.global.KanjiCode;
-            const int outputLineEnd
-                = in.global.NewLineCode == -1 ? ReturnCodeCheck(page) : in.global.NewLineCode;
-
-            if (end > after)
-                page.erase(after, end - after);
-
-            in.progress.SelectStep(IConversionProgress::StepMakePart);
-            std::string part;
-            const long long linksBefore = links.LinksMade();
-            if (MakeOnePart(in, part, parts, links, columnUsed, index) != 0)
-                return -1;
-            part = ConvertJCode(part, outputCode);
-            std::erase(part, '\r');
-            part = ConvertReturnCode(part, outputLineEnd);
-
-            page.insert(after, part);
-            // The links count once the part is on its page (or already was).
-            const long long partLinks = links.LinksMade() - linksBefore;
-            // A page that already holds exactly its new content is left
-            // untouched: its time, permissions and inode stay as they are.
-            if (page == before) {
-                in.outcome.linksMade += partLinks;
-                in.outcome.NoteUnchanged(fileName);
-                return PageOk;
-            }
-            // Consistent when the start marker still ends where it did and the
-            // end marker still has exactly the old tail behind it.
-            const auto consistent = [&](const std::string& text) {
-                const std::size_t start2 = FindMarker(text, startMarker, pageCode);
-                const std::size_t end2 = FindMarker(text, endMarker, pageCode);
-                return start2 != npos && end2 != npos && start2 + startMarker.size() == after
-                    && text.size() - end2 == tail;
-            };
-            const auto noteChanged = [&] {
-                in.outcome.linksMade += partLinks;
-                in.outcome.NoteWritten(fileName);
-                if (in.target.keepContents)
-                    in.outcome.NoteContents(fileName, before, page);
-            };
-
-            in.progress.SelectStep(IConversionProgress::StepWriteTemp);
-            if (!in.target.WritesInPlace()) {
-                // Checked in memory; only a folder run writes, into its folder.
-                if (consistent(page)) {
-                    in.progress.SelectStep(IConversionProgress::StepReplacePage);
-                    if (in.target.mode == TRunTarget::Mode::Folder && !WriteFolderCopy(in, path, page))
-                        return -1;
-                    in.outcome.staged[path] = page;
-                    noteChanged();
-                    return PageOk;
-                }
-            } else {
-                const bool inPlace = !temp.Write(path, page);
-                if (inPlace && !WritableOnlyInPlace(path))
-                    return PageCannotWriteTemp;
-                if (!inPlace && ReadFileToString(temp.Path(), page) != FileOk)
-                    return PageCannotRead;
-                if (consistent(page)) {
-                    in.progress.SelectStep(IConversionProgress::StepReplacePage);
-                    if (inPlace) {
-                        if (!SaveFileAtomically(path, page))
-                            return PageCannotWriteTemp;
-                    } else {
-                        if (!ReplaceFileWithTemp(temp.Path(), path))
-                            return PageCannotReplace;
-                        temp.Release();
-                    }
-                    noteChanged();
-                    return PageOk;
-                }
-                // The page on disk has not been touched.
-                temp.Remove();
-            }
-            // The user may skip the part.
-            if (ShowMessageBox(lexicana::Tr(kRetryQuestion), lexicana::Tr(kPartRetryCaption), MbYesNo)
-                != IdYes) {
-                in.outcome.skipped.push_back({ fileName, partId });
-                return PageOk;
-            }
-        }
+        const MakePart makePart = [&](int part, std::string& out, long long& linksMade) {
+            const long long before = WordLink::LinksMadeOnThisThread();
+            const int result = MakeOnePart(in, out, parts, links, columnUsed, part);
+            linksMade = WordLink::LinksMadeOnThisThread() - before;
+            return result;
+        };
+        return RewriteOnePage(in, parts, makePart, index);
     } catch (const std::exception& e) {
         ReportError(e, "MakeOnePage");
         return -2;

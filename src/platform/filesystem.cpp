@@ -244,4 +244,15 @@ bool MakeFolders(const std::string& path)
     return QDir().mkpath(QtFileName(path));
 }
 
+std::string FileIdentity(const std::string& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info { };
+    if (::stat(NativeFileName(path).c_str(), &info) == 0)
+        return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+#endif
+    const QString canonical = QFileInfo(QtFileName(path)).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical.toStdString();
+}
+
 } // namespace lexicana

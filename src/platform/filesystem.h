@@ -34,5 +34,9 @@ bool PathExists(const std::string& path);
 // Creates the folder and every missing folder above it; true when the
 // folder exists afterwards.
 bool MakeFolders(const std::string& path);
+// What tells one file from another whatever name reaches it (a link, "..",
+// another spelling): its device and inode where the system has them, else
+// its canonical path; the path itself when nothing exists there.
+std::string FileIdentity(const std::string& path);
 
 } // namespace lexicana
