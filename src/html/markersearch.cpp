@@ -1,8 +1,10 @@
 #include "html/markersearch.h"
 
-#include "common/utils.h"
+#include "common/sjis.h"
 #include "jconvert/jconvert.h"
 
+#include <algorithm>
+#include <functional>
 #include <string>
 
 namespace lexicana {
@@ -73,25 +75,91 @@ std::size_t FindAtBoundaries(std::string_view text, std::string_view marker, Wal
     return std::string_view::npos;
 }
 
+// Shift_JIS characters, with the sync rule of the faster search: a byte that
+// is no lead byte never begins a double-byte character, so a character
+// boundary follows it whether it stands alone or ends a character.
+struct SjisWalker {
+    std::size_t Next(std::string_view text, std::size_t pos) const { return pos + SjisCharLength(text, pos); }
+    bool MayStartAt(std::string_view, std::size_t) const { return true; }
+    static bool BoundaryAfter(unsigned char c) { return !IsSjisLeadByte(c); }
+};
+
+// EUC-JP: an ASCII byte is never part of a longer character, so a boundary
+// follows it.
+struct EucSyncWalker : EucWalker {
+    static bool BoundaryAfter(unsigned char c) { return c < 0x80; }
+};
+
+// The same results as FindAtBoundaries without walking the page from its
+// start: for each candidate the walk starts at the last byte before it after
+// which a boundary is certain (or at the last boundary known), so only the
+// characters right before a candidate are walked.
+template <class Walker>
+std::size_t FindAtBoundariesSynced(std::string_view text, std::string_view marker, Walker walker)
+{
+    // Markers are long and start with "<", which pages are full of: a skip
+    // search beats looking at every "<".
+    const std::boyer_moore_horspool_searcher searcher(marker.begin(), marker.end());
+    const auto find = [&](std::size_t from) {
+        const auto found
+            = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), searcher);
+        return found == text.end() ? std::string_view::npos : static_cast<std::size_t>(found - text.begin());
+    };
+    std::size_t known = 0; // a character boundary at or before every later candidate
+    while (known < text.size()) {
+        const std::size_t candidate = find(known);
+        if (candidate == std::string_view::npos)
+            return std::string_view::npos;
+        std::size_t pos = candidate;
+        while (pos > known && !Walker::BoundaryAfter(static_cast<unsigned char>(text[pos - 1])))
+            --pos;
+        while (pos < candidate)
+            pos = walker.Next(text, pos);
+        if (pos == candidate && walker.MayStartAt(text, pos))
+            return candidate;
+        known = pos == candidate ? walker.Next(text, pos) : pos;
+    }
+    return std::string_view::npos;
+}
+
+// The page up to its first zero byte.
+std::string_view UpToZero(std::string_view page)
+{
+    const std::size_t zero = page.find('\0');
+    return zero == std::string_view::npos ? page : page.substr(0, zero);
+}
+
 } // namespace
 
 std::size_t FindMarker(std::string_view page, std::string_view marker, int code)
 {
     if (marker.empty())
         return std::string_view::npos;
-    const std::size_t zero = page.find('\0');
-    if (zero != std::string_view::npos)
-        page = page.substr(0, zero);
+    page = UpToZero(page);
+    switch (code) {
+    case JCodeEuc:
+        return FindAtBoundariesSynced(page, marker, EucSyncWalker {});
+    case JCodeJis83:
+    case JCodeJis78:
+        return FindAtBoundaries(page, marker, JisWalker {});
+    default:
+        return FindAtBoundariesSynced(page, marker, SjisWalker {});
+    }
+}
+
+std::size_t FindMarkerByWalk(std::string_view page, std::string_view marker, int code)
+{
+    if (marker.empty())
+        return std::string_view::npos;
+    page = UpToZero(page);
     switch (code) {
     case JCodeEuc:
         return FindAtBoundaries(page, marker, EucWalker {});
     case JCodeJis83:
     case JCodeJis78:
         return FindAtBoundaries(page, marker, JisWalker {});
-    default: {
-        const std::size_t found = FindSjis(page, marker);
-        return found == std::string::npos ? std::string_view::npos : found;
-    }
+    default:
+        return FindAtBoundaries(page, marker, SjisWalker {});
     }
 }
 

@@ -15,4 +15,9 @@ namespace lexicana {
 // first zero byte; an empty marker is never found.
 std::size_t FindMarker(std::string_view page, std::string_view marker, int code);
 
+// The same result by walking the page character by character from its start
+// up to each byte match: the definition of the results, kept to check and
+// measure FindMarker against.
+std::size_t FindMarkerByWalk(std::string_view page, std::string_view marker, int code);
+
 } // namespace lexicana

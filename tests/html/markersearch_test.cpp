@@ -3,6 +3,7 @@
 #include "platform/sjistext.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 
 using namespace lexicana;
@@ -39,4 +40,30 @@ TEST(MarkerSearchTest, PageEndsAtFirstZeroByteAndEmptyMarkerIsAbsent)
     EXPECT_EQ(FindMarker(page, "<m>", JCodeSjis), npos);
     EXPECT_EQ(FindMarker(page, "<m>", JCodeEuc), npos);
     EXPECT_EQ(FindMarker("abc", "", JCodeSjis), npos);
+}
+
+TEST(MarkerSearchTest, FindsWhatTheWalkFromThePageStartFinds)
+{
+    // Pages and markers drawn from the bytes that decide boundaries: lead
+    // and trail bytes of both codes, EUC-JP prefixes, escapes, zero.
+    const std::string bytes("<m>\n\x81\x9f\xe0\xfc\xa1\xa4\xfe\x8e\x8f\x1b$B@[\x40\x7f\xdf", 21);
+    std::mt19937 random(7);
+    const auto draw = [&](std::size_t length) {
+        std::string text;
+        for (std::size_t i = 0; i < length; ++i)
+            text += bytes[random() % bytes.size()];
+        return text;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const std::string marker = draw(1 + random() % 3);
+        std::string page = draw(random() % 40);
+        // Mostly pages that hold the marker somewhere, often more than once.
+        for (int k = static_cast<int>(random() % 3); k > 0; --k)
+            page.insert(random() % (page.size() + 1), marker);
+        if (random() % 8 != 0)
+            std::erase(page, '\0');
+        for (const int code : { JCodeSjis, JCodeEuc, JCodeJis83, JCodeUndecided })
+            ASSERT_EQ(FindMarker(page, marker, code), FindMarkerByWalk(page, marker, code))
+                << "code " << code << " round " << round;
+    }
 }
