@@ -19,6 +19,7 @@
 #include "data/recordtable.h"
 #include "platform/programinfo.h"
 #include "platform/qsjis.h"
+#include "platform/uilanguage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -180,6 +181,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setFont(InterfaceFont());
+    // The dialogs in the system's language (LANG), as the window program shows them.
+    InstallUiTranslation(SystemUiLanguage());
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const std::vector<TShot> shots = Shots();

@@ -217,7 +217,7 @@ Associate them with Lexicana instead? (This cannot be undone later.)</translatio
     </message>
     <message>
         <source>外部出力ファイル</source>
-        <translation>External output files</translation>
+        <translation>External output file list</translation>
     </message>
     <message>
         <source>ファイル名がフルパスでない場合、
@@ -815,7 +815,7 @@ Normal records	%2</translation>
     </message>
     <message>
         <source>レコード（データ）</source>
-        <translation>Records (data)</translation>
+        <translation>Number of records (data)</translation>
     </message>
     <message>
         <source>行</source>
