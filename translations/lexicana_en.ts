@@ -1382,5 +1382,9 @@ Exit codes: 0 the conversion finished (--check: all up to date,
         <source>%1 (対話できないため)</source>
         <translation>%1 (no one to ask)</translation>
     </message>
+    <message>
+        <source>無題</source>
+        <translation>Untitled</translation>
+    </message>
 </context>
 </TS>

@@ -287,10 +287,21 @@ void TMainForm::OpenSetFile(const std::string& path)
 
 // --- caption and status bar ---------------------------------------------------
 
+namespace {
+
+// A document name as shown: the untitled name in the interface language.
+QString ShownName(const std::string& path, bool fullPath)
+{
+    if (path == kUntitledName)
+        return lexicana::TrQ("無題");
+    return QStringFromSjis(fullPath ? path : ExtractFileName(path));
+}
+
+} // namespace
+
 QString TMainForm::CaptionText() const
 {
-    const std::string name = global_.FullPath ? global_.SetFileName : ExtractFileName(global_.SetFileName);
-    QString caption = QStringFromSjis(name);
+    QString caption = ShownName(global_.SetFileName, global_.FullPath);
     if (global_.ItemDataModified)
         caption += QStringLiteral(" *");
     return caption + QStringLiteral(" - Lexicana");
@@ -354,9 +365,8 @@ void TMainForm::ShowCellKind(int col, int row)
 
 int TMainForm::AskSaveChanges(const std::string& path)
 {
-    const std::string name = global_.FullPath ? path : ExtractFileName(path);
     return ShowMessageBox(
-        FillArgs(lexicana::Tr("%1 への変更を保存しますか？"), { QStringFromSjis(name).toStdString() }),
+        FillArgs(lexicana::Tr("%1 への変更を保存しますか？"), { ShownName(path, global_.FullPath).toStdString() }),
         "Lexicana", MbYesNoCancel | MbIconWarning);
 }
 
