@@ -13,8 +13,9 @@ namespace lexicana {
 namespace {
 
 constexpr const char* kCodec = "windows-31j";
-// Below this many bytes of text one thread computes every key.
-constexpr std::size_t kParallelBytes = 1 << 20;
+// Below this many bytes of text one thread computes every key: a second
+// thread with its own collator pays off from a few thousand short texts.
+constexpr std::size_t kParallelBytes = 64 * 1024;
 
 QCollator JapaneseCollator()
 {
@@ -45,6 +46,26 @@ std::vector<QCollatorSortKey> SortKeys(
     return keys;
 }
 
+// Whether the texts already stand in ascending collation order, as the
+// records of a glossary do once it has been sorted and saved: comparing
+// neighbours costs far less than a key per text and gives the same answer,
+// the collator's comparison and its keys ordering alike.
+bool InCollatedOrder(const std::vector<std::string_view>& texts)
+{
+    if (texts.size() < 2)
+        return true;
+    const QCollator collator = JapaneseCollator();
+    QStringDecoder decoder(kCodec);
+    QString previous = Decode(decoder, texts[0]);
+    for (std::size_t i = 1; i < texts.size(); ++i) {
+        QString current = Decode(decoder, texts[i]);
+        if (collator.compare(previous, current) > 0)
+            return false;
+        previous.swap(current);
+    }
+    return true;
+}
+
 struct JoinOnExit {
     std::thread& thread;
     ~JoinOnExit()
@@ -67,6 +88,10 @@ int CompareCollated(std::string_view a, std::string_view b)
 
 std::vector<std::size_t> StableCollatedOrder(const std::vector<std::string_view>& texts)
 {
+    std::vector<std::size_t> order(texts.size());
+    std::iota(order.begin(), order.end(), std::size_t { 0 });
+    if (InCollatedOrder(texts))
+        return order;
     // Computing the keys is the costly part of a sort of long texts; a
     // second thread computes the second half of them when there is a lot.
     std::size_t bytes = 0;
@@ -91,8 +116,6 @@ std::vector<std::size_t> StableCollatedOrder(const std::vector<std::string_view>
 
     auto key
         = [&](std::size_t i) -> const QCollatorSortKey& { return i < half ? first[i] : second[i - half]; };
-    std::vector<std::size_t> order(texts.size());
-    std::iota(order.begin(), order.end(), std::size_t { 0 });
     std::stable_sort(
         order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a).compare(key(b)) < 0; });
     return order;

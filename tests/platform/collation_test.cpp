@@ -47,7 +47,7 @@ TEST(Collation, BrokenShiftJisIsOrderedWithoutHarm)
 
 TEST(Collation, LargeInputsSortTheSameAsPairwiseComparison)
 {
-    // Enough text (over 1 MB) for the keys to be computed by two threads.
+    // Enough text (over 64 KB) for the keys to be computed by two threads.
     const std::vector<std::string> pieces { SjisOf("あ"), SjisOf("カ"), SjisOf("漢字"), "a", "B", "b",
         SjisOf("ー") };
     std::vector<std::string> storage;
@@ -75,4 +75,19 @@ TEST(Collation, LargeInputsSortTheSameAsPairwiseComparison)
             ASSERT_LT(order[i - 1], order[i]) << i;
         }
     }
+    // Texts already in order keep it; with two neighbours that differ
+    // swapped, the order found puts them back.
+    std::vector<std::string_view> sorted;
+    for (const std::size_t i : order)
+        sorted.push_back(texts[i]);
+    std::vector<std::size_t> identity(sorted.size());
+    for (std::size_t i = 0; i < identity.size(); ++i)
+        identity[i] = i;
+    EXPECT_EQ(StableCollatedOrder(sorted), identity);
+    std::size_t at = sorted.size() / 2;
+    while (CompareCollated(sorted[at], sorted[at + 1]) == 0)
+        ++at;
+    std::swap(sorted[at], sorted[at + 1]);
+    std::swap(identity[at], identity[at + 1]);
+    EXPECT_EQ(StableCollatedOrder(sorted), identity);
 }
