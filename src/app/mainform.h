@@ -30,6 +30,7 @@ class TFindReplaceController;
 
 class IFileDialogs;
 class TDlg_Converting;
+class TTermCheckDialog;
 class TFileHistory;
 class TFileHistoryMenu;
 class TStrSortGrid;
@@ -65,6 +66,7 @@ public:
     TFileHistoryMenu& HistoryMenu() { return *historyMenu_; }
     // The progress dialog while a conversion runs, else null.
     TDlg_Converting* ConvertingDialog() const { return converting_; }
+    TTermCheckDialog* TermCheckDialog() const { return termCheck_; }
     // The text of status bar panel 0, 1 or 2.
     QString StatusText(int panel) const;
 
@@ -139,6 +141,7 @@ public:
     void S2Click();
     void ConvPartClick_Menu();
     void ConvPartClick_PopUp();
+    void TermCheckClick();
     void Undo1Click();
     void Cut1Click();
     void Copy1Click();
@@ -184,7 +187,7 @@ public:
     QMenu* File1;
     QAction *N14, *N16, *Open1, *S1, *SaveAs1, *C2;
     QMenu* N7;
-    QAction *N10, *I1, *T1, *R1, *S2, *P1;
+    QAction *N10, *I1, *T1, *R1, *S2, *P1, *TermCheck1;
     QMenu* Edit1;
     QAction *Undo1, *Cut1, *Copy1, *Paste1, *SelAll1;
     QAction *Menu_FindSingleCell, *Menu_FindAllCell, *Menu_ReplaceSingleCell, *Menu_ReplaceAllCell;
@@ -264,6 +267,7 @@ private:
     std::unique_ptr<TFileHistory> history_;
     TFileHistoryMenu* historyMenu_ = nullptr;
     TDlg_Converting* converting_ = nullptr;
+    TTermCheckDialog* termCheck_ = nullptr; // made by the first term check
     QLabel* statusPanels_[3] = {};
     bool fillingPane_ = false;
     qint64 lastEvents_ = 0;

@@ -4,9 +4,11 @@
 // and never starts inside another.
 #include "app/dlgconverting.h"
 #include "app/mainform.h"
+#include "app/termcheckdialog.h"
 #include "components/strsortgrid.h"
 
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <QStatusBar>
 
 namespace lexicana {
@@ -66,6 +68,30 @@ void TMainForm::ConvPartClick_PopUp()
 {
     const int row = global_.OpRow;
     RunConversionCommand([this, row] { doc_.ConvertOnePart(row); });
+}
+
+// The term check reads the table and the pages and changes nothing, so it
+// may run whenever no conversion does; its window stays open beside the grid.
+void TMainForm::TermCheckClick()
+{
+    if (ConversionRunning() || converting_)
+        return;
+    StringGrid_Main->CloseEditor();
+    std::vector<TermFinding> findings;
+    SetBusyCursor(true);
+    const int result = doc_.CheckTerms(findings);
+    SetBusyCursor(false);
+    if (result != ResultOk)
+        return;
+    if (termCheck_ == nullptr)
+        termCheck_ = new TTermCheckDialog(this, [this](int row) {
+            if (row >= 1 && row < doc_.Grid().RowCount())
+                SelectCell(std::max(StringGrid_Main->CurrentCol(), 1), row);
+        });
+    termCheck_->SetFindings(findings);
+    termCheck_->show();
+    termCheck_->raise();
+    termCheck_->activateWindow();
 }
 
 } // namespace lexicana

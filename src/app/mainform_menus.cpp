@@ -86,6 +86,8 @@ void TMainForm::BuildMainMenu()
     S2 = AddItem(N7, "S2", lexicana::TrMark("変換開始(&G)"), &TMainForm::S2Click, "Alt+T");
     P1 = AddItem(
         N7, "P1", lexicana::TrMark("選択中のパートだけを変換(&P)"), &TMainForm::ConvPartClick_Menu, "Alt+P");
+    N7->addSeparator();
+    TermCheck1 = AddItem(N7, "TermCheck1", lexicana::TrMark("用語の検査(&K)..."), &TMainForm::TermCheckClick);
     connect(N7, &QMenu::aboutToShow, this, &TMainForm::N7Click);
 
     Edit1 = bar->addMenu(lexicana::TrQ("編集(&E)"));
@@ -279,7 +281,7 @@ void TMainForm::N7Click()
 {
     SetItemEnabled(I1, !global_.InfoOutputList.empty());
     const bool table = !global_.TableFileName.empty();
-    for (QAction* item : { T1, R1, S2, P1 })
+    for (QAction* item : { T1, R1, S2, P1, TermCheck1 })
         SetItemEnabled(item, table);
     SetItemEnabled(N10, true);
 }

@@ -2,9 +2,11 @@
 // dialog and final message, the records read-only and no second run while it
 // lasts, the cancel question answered No and Yes, and the one-part command.
 #include "app/dlgconverting.h"
+#include "app/termcheckdialog.h"
 #include "mainformharness.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <gtest/gtest.h>
@@ -133,6 +135,23 @@ TEST(MainFormConvert, OnePartNeedsAFileRecordAtOrAboveTheRow)
     EXPECT_EQ(watcher.shown, 1);
     EXPECT_EQ(w.sink.last().text, "HTMLファイルの書き換えが正常に終了しました。");
     EXPECT_NE(set.Read("page.html").find("<i>alpha</i>"), std::string::npos);
+}
+
+TEST(MainFormConvert, TermCheckListsFindingsAndSelectsTheirRecordWithoutChangingAnything)
+{
+    WindowTest w({ QStringLiteral(LEXICANA_SOURCE_DIR "/examples/glossary/glossary.lxs") });
+    const std::string before = w.table().Cell(3, 42);
+    w.action("TermCheck1")->trigger();
+    TTermCheckDialog* dialog = w.form->TermCheckDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(dialog->List()->count(), 1);
+    EXPECT_EQ(dialog->List()->item(0)->text().toStdString(),
+        "行 42: 語「メモリ」は行 7 の「仮想メモリ」の中ではリンクされません。");
+    emit dialog->List()->itemActivated(dialog->List()->item(0));
+    EXPECT_EQ(w.grid()->CurrentRow(), 42);
+    EXPECT_EQ(w.table().Cell(3, 42), before);
+    EXPECT_FALSE(w.global().ItemDataModified);
+    EXPECT_EQ(w.sink.count(), 0u);
 }
 
 } // namespace
