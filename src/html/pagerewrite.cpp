@@ -125,6 +125,7 @@ struct PreparedPage {
     std::string page; // the page with its new part
     long long partLinks = 0;
     bool unchanged = false;
+    std::size_t heldBytes = 0; // what the page counts for while it waits
     // Declared after temp, so that a write still going on has finished
     // before the file it made is removed.
     PageTempFile temp;
@@ -136,8 +137,11 @@ constexpr int kPrepareAgain = -100;
 
 // How many pages may wait for their rename while the next ones are made:
 // their temporary files are written and flushed at the same time, which
-// costs the disk little more than one flush.
+// costs the disk little more than one flush. Large pages gain little from
+// that and would hold much memory: the waiting pages hold at most
+// kBytesInFlight beyond the one just made.
 constexpr std::size_t kPagesInFlight = 4;
+constexpr std::size_t kBytesInFlight = 4 * 1024 * 1024;
 
 using MakePart = std::function<int(int index, std::string& out, long long& linksMade)>;
 
@@ -337,8 +341,10 @@ public:
             p->tempWritten
                 = std::async(std::launch::async, [page] { return page->temp.Write(page->path, page->page); });
         }
+        p->heldBytes = p->page.size();
+        waitingBytes_ += p->heldBytes;
         waiting_.push_back(std::move(p));
-        while (waiting_.size() >= depth_) {
+        while (waiting_.size() >= depth_ || (waiting_.size() > 1 && waitingBytes_ > kBytesInFlight)) {
             if (const int result = CommitFirst(); result != 0)
                 return result;
         }
@@ -366,10 +372,12 @@ private:
             result = Guarded([&] { return RewriteOnePage(in_, parts_, makePart_, first.index); });
         }
         const std::string path = waiting_.front()->path;
+        waitingBytes_ -= waiting_.front()->heldBytes;
         waiting_.pop_front();
         if (result != 0) {
             // The pages behind it stay as they are.
             waiting_.clear();
+            waitingBytes_ = 0;
             ShowFileError(result, path);
         }
         return result;
@@ -380,6 +388,7 @@ private:
     const MakePart& makePart_;
     const std::size_t depth_;
     std::deque<std::unique_ptr<PreparedPage>> waiting_;
+    std::size_t waitingBytes_ = 0; // the new pages waiting hold this many bytes
 };
 
 } // namespace

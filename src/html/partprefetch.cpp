@@ -9,10 +9,10 @@ namespace lexicana {
 namespace {
 
 // How many parts beyond the one the main thread waits for the helpers may
-// hold made, per helper: enough to keep them busy while the main thread
-// writes a page, few enough that the parts of a large glossary are never
-// all held at once.
-constexpr std::size_t kAheadPerWorker = 2;
+// hold made or be making, per helper: enough to keep them busy while the
+// main thread writes a page, few enough that the parts of a large glossary
+// are never all held at once.
+constexpr std::size_t kAheadPerWorker = 1;
 
 // Notes whether anything was to be shown: a helper's part that met a
 // failure is made again on the main thread, which shows it there in order.
@@ -170,11 +170,14 @@ int PartPrefetch::Take(int index, std::string& out, long long& linksMade)
         return MakeHere(index, out, linksMade);
     }
     slot.state = Slot::State::Taken;
-    const std::string text = std::move(slot.text);
+    std::string text = std::move(slot.text);
     slot.text = std::string();
     linksMade = slot.links;
     lock.unlock();
-    out += text;
+    if (out.empty())
+        out.swap(text);
+    else
+        out += text;
     return ReplayProgress(index);
 }
 
