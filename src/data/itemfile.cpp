@@ -8,7 +8,10 @@
 #include "platform/sjistext.h"
 
 #include <algorithm>
+#include <exception>
 #include <stdexcept>
+#include <system_error>
+#include <thread>
 
 namespace lexicana {
 
@@ -371,6 +374,47 @@ std::vector<std::string> ParseTabLine(std::string_view line)
     return cells;
 }
 
+// Files from this size on are read by two threads.
+constexpr std::size_t kParallelParseBytes = 1 << 20;
+
+// The rows of a stretch of lines, and the widest row.
+struct ParsedLines {
+    std::vector<std::vector<std::string>> rows;
+    int colCount = 0;
+    int wideLine = 0; // the first line (from 1) with too many columns, or 0
+};
+
+// Parses the lines of text (CR LF, LF or CR each end a line; a final line end
+// adds no empty line), each row without its trailing empty cells. Stops at
+// the first line with more than kMaxDataColumns data columns.
+ParsedLines ParseLines(std::string_view text, char separator, bool quoting, int colCount)
+{
+    ParsedLines out;
+    out.colCount = colCount;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = LineEnd(text, start);
+        std::vector<std::string> cells;
+        cells.reserve(static_cast<std::size_t>(out.colCount));
+        if (quoting)
+            ParseCommaFields(text.substr(start, end - start), cells);
+        else
+            ParseSeparatedFields(text.substr(start, end - start), separator, cells);
+        while (!cells.empty() && cells.back().empty())
+            cells.pop_back();
+        if (cells.size() > static_cast<std::size_t>(kMaxDataColumns) + 1) {
+            out.wideLine = static_cast<int>(out.rows.size()) + 1;
+            return out;
+        }
+        out.colCount = std::max(out.colCount, static_cast<int>(cells.size()));
+        out.rows.push_back(std::move(cells));
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return out;
+}
+
 int StrLoadFromFile(
     TRecordTable& grid, const std::string& path, char separator, bool quoting, int minColCount)
 {
@@ -386,30 +430,51 @@ int StrLoadFromFile(
         // line of many empty fields must not widen every row of the grid.
         TRecordTable loaded(std::max(minColCount, 1), 0);
         const std::string_view all = text;
-        std::size_t start = 0;
-        int line = 0;
-        // Lines end at CR LF, LF or CR; a final line end adds no empty line.
-        while (start < all.size()) {
-            ++line;
-            std::size_t end = LineEnd(all, start);
-            std::vector<std::string> cells;
-            cells.reserve(static_cast<std::size_t>(loaded.ColCount()));
-            if (quoting)
-                ParseCommaFields(all.substr(start, end - start), cells);
-            else
-                ParseSeparatedFields(all.substr(start, end - start), separator, cells);
-            while (!cells.empty() && cells.back().empty())
-                cells.pop_back();
-            if (cells.size() > static_cast<std::size_t>(kMaxDataColumns) + 1)
-                throw std::runtime_error(FillArgs(
-                    lexicana::Tr("項目データファイルの %1 行目は列が多すぎます（データ列の上限 %2） : %3"),
-                    { std::to_string(line), std::to_string(kMaxDataColumns), SjisToUtf8(path) }));
-            if (cells.size() > static_cast<std::size_t>(loaded.ColCount()))
-                loaded.SetColCount(static_cast<int>(cells.size()));
-            loaded.AppendRow(std::move(cells));
-            if (end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n')
-                ++end;
-            start = end + 1;
+        // A large file is read in two halves at once, split at a line start.
+        std::size_t split = all.size();
+        if (all.size() >= kParallelParseBytes && std::thread::hardware_concurrency() > 1) {
+            split = LineEnd(all, all.size() / 2);
+            if (split < all.size())
+                split += split + 1 < all.size() && all[split] == '\r' && all[split + 1] == '\n' ? 2 : 1;
+        }
+        ParsedLines first, second;
+        std::exception_ptr secondFailure;
+        std::thread helper;
+        if (split < all.size()) {
+            try {
+                helper = std::thread([&] {
+                    try {
+                        second = ParseLines(all.substr(split), separator, quoting, loaded.ColCount());
+                    } catch (...) {
+                        secondFailure = std::current_exception();
+                    }
+                });
+            } catch (const std::system_error&) {
+                split = all.size(); // no thread to be had: one reads it all
+            }
+        }
+        try {
+            first = ParseLines(all.substr(0, split), separator, quoting, loaded.ColCount());
+        } catch (...) {
+            if (helper.joinable())
+                helper.join();
+            throw;
+        }
+        if (helper.joinable())
+            helper.join();
+        if (first.wideLine == 0 && !secondFailure && second.wideLine > 0)
+            first.wideLine = static_cast<int>(first.rows.size()) + second.wideLine;
+        if (first.wideLine > 0)
+            throw std::runtime_error(FillArgs(
+                lexicana::Tr("項目データファイルの %1 行目は列が多すぎます（データ列の上限 %2） : %3"),
+                { std::to_string(first.wideLine), std::to_string(kMaxDataColumns), SjisToUtf8(path) }));
+        if (secondFailure)
+            std::rethrow_exception(secondFailure);
+        loaded.SetColCount(std::max({ loaded.ColCount(), first.colCount, second.colCount }));
+        for (ParsedLines* half : { &first, &second }) {
+            for (std::vector<std::string>& cells : half->rows)
+                loaded.AppendRow(std::move(cells));
+            half->rows = {};
         }
         // An empty file still gives the heading row.
         if (loaded.RowCount() == 0)

@@ -328,3 +328,52 @@ TEST(ItemFile, FailedSaveLeavesFileAndGridAsTheyWere)
     ASSERT_EQ(StrSaveToFile(grid, other, ',', true), 0);
     EXPECT_EQ(TempDir::read(other), "\"h\",\"w\"\r\n\"1\",\"new\"\r\n");
 }
+
+TEST(ItemFile, ALargeFileReadInTwoHalvesGivesTheRowsOfItsPiecesReadAlone)
+{
+    // Over 1 MB, so two threads read it; every piece below is read by one.
+    // Lines of both forms' quirks, ended by CR LF, LF or CR at random.
+    RecordingSink sink;
+    TempDir dir;
+    std::mt19937 random(11);
+    const std::vector<std::string> fields { "\"a\"", "b", "\"\"", "", "\"x,y\"", "\"" + kSo + "\"",
+        "\"\\\\n\"", "\"q\"\"q\"", kHyo };
+    const std::vector<std::string> ends { "\r\n", "\n", "\r" };
+    std::vector<std::string> pieces(1);
+    while (true) {
+        std::string line;
+        for (int f = static_cast<int>(random() % 7); f > 0; --f)
+            line += fields[random() % fields.size()] + (f > 1 ? "," : "");
+        pieces.back() += line + ends[random() % ends.size()];
+        if (pieces.back().size() > 100000 && pieces.size() < 12)
+            pieces.emplace_back();
+        else if (pieces.back().size() > 100000)
+            break;
+    }
+    std::string all;
+    for (const std::string& piece : pieces)
+        all += piece;
+    ASSERT_GT(all.size(), 1u << 20);
+    // "\r" then "\n" across two pieces would be one line end in the whole.
+    for (std::size_t i = 1; i < pieces.size(); ++i)
+        ASSERT_FALSE(pieces[i - 1].back() == '\r' && pieces[i].front() == '\n');
+
+    TRecordTable whole;
+    ASSERT_EQ(StrLoadFromFile(whole, dir.write("all.csv", all), ',', true, 4), 0);
+    int row = 0;
+    for (const std::string& piece : pieces) {
+        TRecordTable part;
+        ASSERT_EQ(StrLoadFromFile(part, dir.write("piece.csv", piece), ',', true, 4), 0);
+        ASSERT_LE(part.ColCount(), whole.ColCount());
+        for (int r = 0; r < part.RowCount(); ++r, ++row) {
+            for (int c = 0; c < whole.ColCount(); ++c)
+                ASSERT_EQ(whole.Cell(c, row), part.Cell(c, r)) << row;
+        }
+    }
+    EXPECT_EQ(whole.RowCount(), row);
+
+    // A line with too many columns near the end is named by its number.
+    const std::string wide = all + std::string(1001, ',') + "x\r\n";
+    EXPECT_EQ(StrLoadFromFile(whole, dir.write("wide.csv", wide), ',', true, 4), -2);
+    EXPECT_NE(sink.last().text.find(std::to_string(row + 1) + " 行目は列が多すぎます"), std::string::npos);
+}
