@@ -1386,5 +1386,29 @@ Exit codes: 0 the conversion finished (--check: all up to date,
         <source>無題</source>
         <translation>Untitled</translation>
     </message>
+    <message>
+        <source>表示言語（次回の起動から）</source>
+        <translation>Interface language (from the next start)</translation>
+    </message>
+    <message>
+        <source>システムの言語に合わせる</source>
+        <translation>Follow the system language</translation>
+    </message>
+    <message>
+        <source>用語の検査(&amp;K)...</source>
+        <translation>Chec&amp;k Terms...</translation>
+    </message>
+    <message>
+        <source>用語の検査</source>
+        <translation>Check Terms</translation>
+    </message>
+    <message>
+        <source>問題は見つかりませんでした。</source>
+        <translation>No problems were found.</translation>
+    </message>
+    <message>
+        <source>見つかった問題: %1 件（ダブルクリックでそのレコードを選択します）</source>
+        <translation>Problems found: %1 (double-click one to select its record)</translation>
+    </message>
 </context>
 </TS>

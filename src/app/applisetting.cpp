@@ -28,6 +28,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 namespace lexicana {
@@ -241,6 +242,18 @@ QWidget* TDlg_AppliSetting::BuildAssociationPage()
     CheckBox_UseRemoteHelp
         = new QCheckBox(lexicana::TrQ("インターネット上の最新ヘルプを参照する（常時接続環境向け）"), page);
     layout->addWidget(CheckBox_UseRemoteHelp);
+    layout->addSpacing(12);
+    // Each language is named in itself, so that it can be found whatever the
+    // interface shows now.
+    auto* language = new QGroupBox(lexicana::TrQ("表示言語（次回の起動から）"), page);
+    auto* languageRow = new QHBoxLayout(language);
+    ComboBox_Language = new QComboBox(language);
+    ComboBox_Language->addItem(lexicana::TrQ("システムの言語に合わせる"), QString());
+    ComboBox_Language->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    ComboBox_Language->addItem(QStringLiteral("日本語"), QStringLiteral("ja"));
+    languageRow->addWidget(ComboBox_Language);
+    languageRow->addStretch(1);
+    layout->addWidget(language);
     layout->addStretch(1);
     return page;
 }
@@ -319,6 +332,8 @@ void TDlg_AppliSetting::FormCreate()
     ComboBox_KanjiCode->setCurrentText(TextOfKanjiCode(global_.KanjiCode));
     ComboBox_NewLineCode->setCurrentText(TextOfNewLineCode(global_.NewLineCode));
     CheckBox_UseRemoteHelp->setChecked(!global_.UseLocalHelp);
+    ComboBox_Language->setCurrentIndex(
+        std::max(0, ComboBox_Language->findData(QString::fromStdString(global_.InterfaceLanguage))));
 }
 
 void TDlg_AppliSetting::OKBtnClick()
@@ -363,6 +378,7 @@ void TDlg_AppliSetting::OKBtnClick()
     global_.KanjiCode = KanjiCodeOfText(ComboBox_KanjiCode->currentText());
     global_.NewLineCode = NewLineCodeOfText(ComboBox_NewLineCode->currentText());
     global_.UseLocalHelp = !CheckBox_UseRemoteHelp->isChecked();
+    global_.InterfaceLanguage = ComboBox_Language->currentData().toString().toStdString();
 
     if (updateCaption_)
         updateCaption_();

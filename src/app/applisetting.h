@@ -83,6 +83,8 @@ public:
     // "関連付け/ヘルプ"
     QPushButton* Button_Relate;
     QCheckBox* CheckBox_UseRemoteHelp;
+    // The interface language: data "" (the system's), "en" or "ja".
+    QComboBox* ComboBox_Language;
 
     QPushButton* OKBtn;
     QPushButton* CancelBtn;

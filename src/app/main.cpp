@@ -1,8 +1,9 @@
 // Start of the window program: the application object with the interface
-// font, the interface language of the system (English, or Japanese where the
-// system's language is Japanese or unknown) for its own and Qt's texts, the
-// Qt message sink, and the main window; an exception that reaches the event
-// loop is shown instead of ending the program.
+// font, the interface language chosen in the options or else the system's
+// (English, or Japanese where the system's language is Japanese or unknown)
+// for its own and Qt's texts, the Qt message sink, and the main window; an
+// exception that reaches the event loop is shown instead of ending the
+// program.
 //
 //   lexicana [SETFILE]
 //
@@ -52,7 +53,7 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("lexicana"));
     QApplication::setFont(lexicana::InterfaceFont());
-    if (!lexicana::InstallUiTranslation(lexicana::SystemUiLanguage()))
+    if (!lexicana::InstallUiTranslation(lexicana::ChosenUiLanguage()))
         qWarning("The English translation (translations/lexicana_en.qm) is missing: the interface stays "
                  "Japanese.");
     // Qt's own texts follow: its sources are English, Japanese needs qtbase_ja.

@@ -255,10 +255,10 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     // QtCore serves the settings store, the locale's date and time formats
-    // and the character codes; the messages are in the system's language, as
-    // in the window program, from the first one on.
+    // and the character codes; the messages are in the interface language of
+    // the window program (its option, else the system's) from the first on.
     QCoreApplication app(argc, argv);
-    InstallUiTranslation(SystemUiLanguage());
+    InstallUiTranslation(ChosenUiLanguage());
     TCliOptions options;
     std::string error;
     if (!ParseCliOptions(args, options, error)) {

@@ -105,6 +105,9 @@ public:
     bool FindSingleCell = false;
     bool Converting = false;
     bool UseLocalHelp = true;
+    // The interface language chosen in the options, applied at the next
+    // start: "en", "ja", or "" for the system's language.
+    std::string InterfaceLanguage;
     bool LinkToSelf = false;
     // The link options of the "[Link]" section (all off by default).
     LinkOptions Links;

@@ -1,6 +1,7 @@
 #include "data/settingstable.h"
 
 #include "data/global.h"
+#include "platform/uilanguage.h"
 
 #include <array>
 
@@ -31,7 +32,7 @@ constexpr const char* kDefaultEditor = "open";
 constexpr const char* kDefaultEditor = "xdg-open";
 #endif
 
-const std::array<SettingDef, 15> kSettings = {
+const std::array<SettingDef, 16> kSettings = {
     Str("Editor", &TGlobal::Editor, kDefaultEditor),
     Str("HTMLEditor", &TGlobal::HTMLEditor, ""),
     Str("EditorParam", &TGlobal::EditorParam, "\"%1\""),
@@ -45,6 +46,7 @@ const std::array<SettingDef, 15> kSettings = {
     Flag("RepDirectVert", &TGlobal::RepDirectVert, true),
     Flag("PopupOperatePosition", &TGlobal::PopupOperatePosition, false),
     Flag("UseLocalHelp", &TGlobal::UseLocalHelp, true),
+    Str(kInterfaceLanguageSetting, &TGlobal::InterfaceLanguage, ""),
     Int("KanjiCode", &TGlobal::KanjiCode, -1),
     Int("NewLineCode", &TGlobal::NewLineCode, -1),
 };

@@ -3,11 +3,13 @@
 #include "common/translate.h"
 #include "platform/nativepath.h"
 #include "platform/programinfo.h"
+#include "platform/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QTranslator>
+#include <exception>
 #include <memory>
 
 namespace lexicana {
@@ -56,6 +58,23 @@ UiLanguage UiLanguageOfLocale(const std::string& localeName)
 UiLanguage SystemUiLanguage()
 {
     return UiLanguageOf(QLocale::system());
+}
+
+UiLanguage ChosenUiLanguage()
+{
+    std::string chosen;
+    try {
+        auto key = TSettingsKey::Open(kSettingsRootKey, true);
+        if (key->ValueExists(kInterfaceLanguageSetting))
+            chosen = key->ReadString(kInterfaceLanguageSetting);
+    } catch (const std::exception&) {
+        chosen.clear();
+    }
+    if (chosen == UiLanguageCode(UiLanguage::English))
+        return UiLanguage::English;
+    if (chosen == UiLanguageCode(UiLanguage::Japanese))
+        return UiLanguage::Japanese;
+    return SystemUiLanguage();
 }
 
 const char* UiLanguageCode(UiLanguage language)

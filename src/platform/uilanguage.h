@@ -10,12 +10,20 @@ namespace lexicana {
 
 enum class UiLanguage { Japanese, English };
 
+// The name of the setting that chooses the interface language: "en" or
+// "ja", anything else (or none) follows the system. Read at start.
+inline constexpr const char* kInterfaceLanguageSetting = "InterfaceLanguage";
+
 // The interface language for a locale name such as "ja_JP.UTF-8", "en_GB"
 // or "C": Japanese for Japanese and for an unknown language (C, POSIX,
 // empty), English for any other known language.
 UiLanguage UiLanguageOfLocale(const std::string& localeName);
 // The same for the system's locale (its messages language).
 UiLanguage SystemUiLanguage();
+// The language the settings choose (kInterfaceLanguageSetting), else the
+// system's. A settings store that cannot be read counts as no choice: the
+// settings' reader reports it.
+UiLanguage ChosenUiLanguage();
 // "ja" or "en".
 const char* UiLanguageCode(UiLanguage language);
 

@@ -1,9 +1,11 @@
 #include "common/messages.h"
 #include "common/translate.h"
+#include "platform/settingsstore.h"
 #include "platform/uilanguage.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace lexicana;
 
@@ -41,4 +43,21 @@ TEST(UiLanguage, EnglishTranslationTranslatesCoreAndWindowTexts)
     EXPECT_EQ(CurrentUiLanguage(), UiLanguage::Japanese);
     EXPECT_EQ(ErrorReportText("M", "Open"), "エラー発生場所 : Open\r\nエラーの種類 : M");
     EXPECT_EQ(QCoreApplication::translate("lexicana", "変換開始(&G)"), QStringLiteral("変換開始(&G)"));
+}
+
+// The option of the options dialog overrides the system's language; any
+// other value leaves the choice to the system.
+TEST(UiLanguage, StoredChoiceOverridesTheSystemLanguage)
+{
+    auto key = TSettingsKey::Open(kSettingsRootKey, true);
+    for (const auto& [stored, expected] :
+        { std::pair { "en", UiLanguage::English }, std::pair { "ja", UiLanguage::Japanese },
+            std::pair { "", SystemUiLanguage() }, std::pair { "xx", SystemUiLanguage() } }) {
+        key->WriteString(kInterfaceLanguageSetting, stored);
+        key->Close();
+        EXPECT_EQ(ChosenUiLanguage(), expected) << stored;
+        key = TSettingsKey::Open(kSettingsRootKey, true);
+    }
+    key->WriteString(kInterfaceLanguageSetting, "");
+    key->Close();
 }
