@@ -47,6 +47,8 @@ check_tree() {
     "$root/bin/lexicana-convert"
     "$share/lexicana/template"
     "$share/lexicana/manual/menu.html"
+    "$share/lexicana/manual/menu-en.html"
+    "$share/lexicana/translations/lexicana_en.qm"
     "$share/lexicana/examples/glossary/glossary.lxs"
     "$share/applications/$desktop_id"
     "$share/icons/hicolor/scalable/apps/lexicana.svg"
@@ -89,6 +91,12 @@ check_tree() {
 
   # The installed programs run and convert.
   "$root/bin/lexicana-convert" --version
+  # It finds its English translation where it is installed.
+  local english
+  english="$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=en_US.UTF-8 XDG_CONFIG_HOME="$work/settings-en" \
+    "$root/bin/lexicana-convert" --no-such-option 2>&1 || true)"
+  grep -q "unknown option" <<<"$english" \
+    || fail "the installed lexicana-convert does not speak English where the system does"
   local copy="$work/example" settings="$work/settings"
   rm -rf "$copy" "$settings"
   mkdir -p "$copy" "$settings"
