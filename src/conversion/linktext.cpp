@@ -162,19 +162,44 @@ void MarkWordInteriors(std::string_view text, std::vector<unsigned char>& interi
 {
     const std::size_t n = text.size();
     interior.assign(n + 1, 0);
-    for (std::size_t i = 0; i < n; i += SjisCharLength(text, i)) {
-        // A single-byte letter or digit at i continues into the byte after it.
-        if (i + 1 < n && IsLatinLetterOrDigit(static_cast<unsigned char>(text[i]))
-            && IsLatinLetterOrDigit(static_cast<unsigned char>(text[i + 1])))
-            interior[i + 1] = 1;
+    bool previous = false; // the character before i is a single-byte letter or digit
+    for (std::size_t i = 0; i < n;) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (IsSjisLeadByte(c) && i + 1 < n) {
+            previous = false;
+            i += 2;
+            continue;
+        }
+        const bool letter = IsLatinLetterOrDigit(c);
+        interior[i] = previous && letter;
+        previous = letter;
+        ++i;
     }
 }
 
-void FoldLatinCase(std::string_view text, std::string& folded)
+bool FoldLatinCase(std::string_view text, std::string& folded)
 {
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    // Most texts hold no capital at all: they are matched as they stand.
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (c >= 'A' && c <= 'Z')
+            break;
+    }
+    if (i == n)
+        return false;
     folded.assign(text);
-    for (std::size_t i = 0; i < folded.size(); i += SjisCharLength(folded, i))
-        folded[i] = Lower(folded[i]);
+    for (i = 0; i < n;) {
+        const char c = folded[i];
+        if (IsSjisLeadByte(c) && i + 1 < n) {
+            i += 2;
+            continue;
+        }
+        folded[i] = Lower(c);
+        ++i;
+    }
+    return true;
 }
 
 std::vector<std::string> SplitAliases(const std::string& cell, const std::string& separator)

@@ -36,7 +36,9 @@ void MarkWordInteriors(std::string_view text, std::vector<unsigned char>& interi
 
 // text with every single-byte Latin capital made small; the trail bytes of
 // double-byte characters stay as they are. Lengths and positions are kept.
-void FoldLatinCase(std::string_view text, std::string& folded);
+// False, with folded left as it was, when text holds no capital to fold
+// (a capital byte that is a trail byte still makes the copy).
+bool FoldLatinCase(std::string_view text, std::string& folded);
 
 // The further words of a record's alias cell, split at separator (on
 // character boundaries) with the spaces around each trimmed; empty ones are

@@ -8,8 +8,8 @@
 #include "conversion/wordlinkautomaton.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
-#include <unordered_set>
 
 namespace lexicana {
 
@@ -140,7 +140,8 @@ WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
     if (options_.ignoreCase) {
         matchWords_.resize(nodes_.size());
         for (std::size_t k = 0; k < nodes_.size(); ++k)
-            FoldLatinCase(nodes_[k]->word, matchWords_[k]);
+            if (!FoldLatinCase(nodes_[k]->word, matchWords_[k]))
+                matchWords_[k] = nodes_[k]->word;
     }
     std::vector<std::string_view> words;
     words.reserve(nodes_.size());
@@ -177,13 +178,64 @@ int WordLink::AutomatonNodeCount() const
     return automaton_->NodeCount();
 }
 
+namespace {
+
+// The rows linked so far in one text, for linking only the first occurrence:
+// a mark per row that holds the number of the text it was set in, so that
+// starting a text clears nothing and allocates nothing.
+class LinkedRows {
+public:
+    void StartText()
+    {
+        if (++text_ == 0) {
+            std::fill(marks_.begin(), marks_.end(), 0);
+            text_ = 1;
+        }
+        others_.clear();
+    }
+    // True when row had not been linked yet in this text.
+    bool Insert(int row)
+    {
+        if (row < 0) { // not a grid row: rare, kept in a list
+            if (std::find(others_.begin(), others_.end(), row) != others_.end())
+                return false;
+            others_.push_back(row);
+            return true;
+        }
+        const auto index = static_cast<std::size_t>(row);
+        if (index >= marks_.size())
+            marks_.resize(index + 1, 0);
+        if (marks_[index] == text_)
+            return false;
+        marks_[index] = text_;
+        return true;
+    }
+
+private:
+    std::vector<std::uint32_t> marks_;
+    std::uint32_t text_ = 0;
+    std::vector<int> others_;
+};
+
+thread_local LinkedRows t_linkedRows;
+
+} // namespace
+
 // The state of one text being linked.
 struct WordLink::TextRun {
+    TextRun(int row, Walk walk, std::string* out, std::vector<int>* targets, bool firstOnly)
+        : row(row)
+        , walk(walk)
+        , out(out)
+        , targets(targets)
+    {
+        if (firstOnly)
+            t_linkedRows.StartText();
+    }
     int row; // grid row of the record the text belongs to
     Walk walk;
     std::string* out; // the linked text, or nullptr when only targets are collected
     std::vector<int>* targets; // the rows linked to, or nullptr
-    std::unordered_set<int> linkedRows; // rows linked so far (first occurrence only)
     long long made = 0;
 };
 
@@ -193,7 +245,7 @@ std::string WordLink::ApplyWordLinks(const std::string& text, int row) const
     if (text.empty())
         return out;
     out.reserve(text.size() + text.size() / 2);
-    TextRun run { row, Walk::Automaton, &out, nullptr, {}, 0 };
+    TextRun run(row, Walk::Automaton, &out, nullptr, options_.firstOnly);
     Apply(text, run);
     linksMade_ += run.made;
     t_linksMade += run.made;
@@ -203,14 +255,14 @@ std::string WordLink::ApplyWordLinks(const std::string& text, int row) const
 std::string WordLink::ApplyWordLinksReference(const std::string& text, int row) const
 {
     std::string out;
-    TextRun run { row, Walk::Reference, &out, nullptr, {}, 0 };
+    TextRun run(row, Walk::Reference, &out, nullptr, options_.firstOnly);
     Apply(text, run);
     return out;
 }
 
 void WordLink::CollectLinkTargets(const std::string& text, int row, std::vector<int>& targets) const
 {
-    TextRun run { row, Walk::Automaton, nullptr, &targets, {}, 0 };
+    TextRun run(row, Walk::Automaton, nullptr, &targets, options_.firstOnly);
     Apply(text, run);
 }
 
@@ -260,7 +312,7 @@ void WordLink::Emit(const RepStrs& node, std::string_view occurrence, TextRun& r
 {
     bool link = linkToSelf_ || node.row != run.row;
     if (link && options_.firstOnly)
-        link = run.linkedRows.insert(node.row).second;
+        link = t_linkedRows.Insert(node.row);
     if (!link) {
         if (run.out != nullptr)
             run.out->append(occurrence);
@@ -271,7 +323,7 @@ void WordLink::Emit(const RepStrs& node, std::string_view occurrence, TextRun& r
         run.targets->push_back(node.row);
     if (run.out == nullptr)
         return;
-    if (occurrence == node.word)
+    if (!options_.ignoreCase || occurrence == node.word)
         run.out->append(node.link);
     else
         run.out->append(LinkText(node.file, node.name, occurrence));
@@ -284,10 +336,8 @@ void WordLink::LinkStretch(std::string_view text, TextRun& run) const
     thread_local std::string folded;
     thread_local std::vector<unsigned char> interior;
     std::string_view match = text;
-    if (options_.ignoreCase) {
-        FoldLatinCase(text, folded);
+    if (options_.ignoreCase && FoldLatinCase(text, folded))
         match = folded;
-    }
     const unsigned char* interiorFlags = nullptr;
     if (options_.wholeWords) {
         MarkWordInteriors(text, interior);
@@ -300,12 +350,21 @@ void WordLink::LinkStretch(std::string_view text, TextRun& run) const
     thread_local std::vector<WordLinkAutomaton::Claim> claims;
     automaton_->FindClaims(match, claims, interiorFlags);
     std::size_t done = 0;
+    // Without the options that decide per occurrence, what replaces a word
+    // is known from its node alone.
+    const bool plain = !options_.firstOnly && !options_.ignoreCase && run.out != nullptr && run.targets == nullptr;
     for (const auto& claim : claims) {
         const RepStrs& node = *nodes_[static_cast<std::size_t>(claim.word)];
         const std::size_t at = static_cast<std::size_t>(claim.position);
         if (run.out != nullptr)
             run.out->append(text.substr(done, at - done));
-        Emit(node, text.substr(at, node.word.size()), run);
+        if (plain) {
+            const bool link = linkToSelf_ || node.row != run.row;
+            run.out->append(link ? node.link : node.word);
+            run.made += link;
+        } else {
+            Emit(node, text.substr(at, node.word.size()), run);
+        }
         done = at + node.word.size();
     }
     if (run.out != nullptr)

@@ -71,8 +71,7 @@ private:
         if (!in_.global.Links.ignoreCase)
             return word;
         std::string folded;
-        FoldLatinCase(word, folded);
-        return folded;
+        return FoldLatinCase(word, folded) ? folded : word;
     }
 
     void CollectWords()
