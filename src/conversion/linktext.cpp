@@ -10,9 +10,9 @@ namespace lexicana {
 namespace {
 
 // "<", ">", "&", ";", the quotes and "=" are below 0x40 and can never be the
-// trail byte of a double-byte character, so looking for them byte by byte
-// finds only real ones; the scan still steps over whole characters between
-// them.
+// trail byte of a double-byte character, so the markup scan looks for them
+// byte by byte. A broken text with a lead byte right before one of them then
+// still has its markup protected.
 
 bool IsNameChar(unsigned char c)
 {
@@ -47,7 +47,7 @@ std::size_t TagEnd(std::string_view text, std::size_t pos)
 {
     const std::size_t n = text.size();
     bool afterEquals = false;
-    for (std::size_t i = pos + 1; i < n; i += SjisCharLength(text, i)) {
+    for (std::size_t i = pos + 1; i < n; ++i) {
         const char c = text[i];
         if (c == '>')
             return i + 1;
@@ -67,26 +67,39 @@ std::size_t TagEnd(std::string_view text, std::size_t pos)
     return n;
 }
 
-bool SelfClosing(std::string_view text, std::size_t tagEnd)
+// The end (one past "-->") of the comment that starts at pos, or the text's end.
+std::size_t CommentEnd(std::string_view text, std::size_t pos)
 {
-    return tagEnd >= 2 && text[tagEnd - 1] == '>' && text[tagEnd - 2] == '/';
+    const std::size_t close = text.find("-->", pos + 4);
+    return close == std::string_view::npos ? text.size() : close + 3;
 }
 
 // The end of the element named name whose opening tag ends at from: one
-// past the ">" of its matching closing tag (nested elements of the same
-// name counted), or the text's end.
+// past the ">" of its matching closing tag, or the text's end. Nested
+// elements of the same name are counted and comments skipped; the content
+// of script and style is raw text, ended only by its closing tag. A "/>"
+// closes none of these elements: they all have content in HTML.
 std::size_t ElementEnd(std::string_view text, std::size_t from, std::string_view name)
 {
+    const bool raw = name == "script" || name == "style";
     int depth = 1;
     std::size_t i = from;
     while ((i = text.find('<', i)) != std::string_view::npos) {
-        const std::size_t end = TagEnd(text, i);
-        if (i + 1 < text.size() && text[i + 1] == '/' && NameAt(text, i + 2, name)) {
-            if (--depth == 0)
-                return end;
-        } else if (NameAt(text, i + 1, name) && !SelfClosing(text, end)) {
-            ++depth;
+        if (text.substr(i, 4) == "<!--" && !raw) {
+            i = CommentEnd(text, i);
+            continue;
         }
+        const bool closing = i + 1 < text.size() && text[i + 1] == '/' && NameAt(text, i + 2, name);
+        const bool opening = !raw && NameAt(text, i + 1, name);
+        if (!closing && !opening) {
+            ++i;
+            continue;
+        }
+        const std::size_t end = TagEnd(text, i);
+        if (closing && --depth == 0)
+            return end;
+        if (opening)
+            ++depth;
         i = end;
     }
     return text.size();
@@ -129,15 +142,15 @@ std::vector<TextRange> FindMarkupRanges(std::string_view text, const std::vector
     std::vector<TextRange> ranges;
     const std::size_t n = text.size();
     std::size_t i = 0;
-    while (i < n) {
-        const char c = text[i];
+    while ((i = text.find_first_of("<&", i)) != std::string_view::npos) {
         std::size_t end = i;
-        if (c == '<' && text.substr(i, 4) == "<!--") {
-            const std::size_t close = text.find("-->", i + 4);
-            end = close == std::string_view::npos ? n : close + 3;
-        } else if (c == '<' && IsTagStart(text, i)) {
+        if (text[i] == '&') {
+            end = ReferenceEnd(text, i);
+        } else if (text.substr(i, 4) == "<!--") {
+            end = CommentEnd(text, i);
+        } else if (IsTagStart(text, i)) {
             end = TagEnd(text, i);
-            if (IsLatinLetter(text[i + 1]) && !SelfClosing(text, end)) {
+            if (IsLatinLetter(text[i + 1])) {
                 for (const std::string& name : names) {
                     if (NameAt(text, i + 1, name)) {
                         end = ElementEnd(text, end, name);
@@ -145,14 +158,12 @@ std::vector<TextRange> FindMarkupRanges(std::string_view text, const std::vector
                     }
                 }
             }
-        } else if (c == '&') {
-            end = ReferenceEnd(text, i);
         }
         if (end > i) {
-            ranges.push_back({ i, end });
+            ranges.push_back({ i, std::min(end, n) });
             i = end;
         } else {
-            i += SjisCharLength(text, i);
+            ++i;
         }
     }
     return ranges;

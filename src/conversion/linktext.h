@@ -21,7 +21,8 @@ struct TextRange {
 // whole), comments, character references ("&amp;", "&#38;"), and whole
 // elements from the start of their opening tag to the end of their closing
 // tag for "a" and every name in elements (names compared case-blind; a
-// missing closing tag protects the rest of the text).
+// missing closing tag protects the rest of the text). The delimiters are
+// found byte by byte: none of them can be a trail byte.
 std::vector<TextRange> FindMarkupRanges(std::string_view text, const std::vector<std::string>& elements);
 
 constexpr bool IsLatinLetterOrDigit(unsigned char c)

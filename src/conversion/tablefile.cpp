@@ -365,7 +365,9 @@ bool TableReader::ApplyLinkOption(std::string_view key, std::string_view value, 
         }
     }
     if (EqualsIgnoreCase(key, "AliasColumn")) {
-        links.aliasCol = ParseTableInteger(value);
+        // Column 0 holds the row numbers, which would link everywhere.
+        const int col = ParseTableInteger(value);
+        links.aliasCol = col >= 1 ? col : -1;
     } else if (EqualsIgnoreCase(key, "AliasSeparator")) {
         const std::string_view separator = TrimControls(value);
         links.aliasSeparator = separator.empty() ? "|" : std::string(separator);

@@ -18,23 +18,33 @@ int TDocument::CheckTerms(std::vector<TermFinding>& findings)
     if (RefuseConversionWithoutTable())
         return ResultReported;
     try {
+        // The order a run would give the records: a run sorts them before it
+        // reads the table again, by the Sort column known until then, and
+        // numbers them afresh. Column 0 of the sorted copy tells where each
+        // record stands in the grid the user sees.
+        std::vector<int> gridRow;
+        if (HasSortColumn(grid_, global_) && grid_.RowCount() > 1) {
+            TRecordTable order = grid_;
+            order.NumberRows();
+            QsortGrid(order, 1, order.RowCount() - 1, global_.SortCol);
+            MoveFileRecordsAhead(order, global_);
+            gridRow.resize(static_cast<std::size_t>(order.RowCount()));
+            for (int row = 1; row < order.RowCount(); ++row)
+                gridRow[static_cast<std::size_t>(row)] = std::stoi(order.Cell(0, row));
+        }
         const int table = ReadTableFile(global_.TableFileName);
         if (table != TableRead) {
             if (table != FileCannotOpen)
                 ShowError(lexicana::Tr("テーブルファイルが正しい形式ではありません"));
             return ResultReported;
         }
-        // A copy ordered as a run orders the records; column 0 keeps each
-        // record's row in the grid the user sees.
+        // The records with the table's columns, in that order.
         TRecordTable grid = grid_;
-        std::vector<int> gridRow;
-        if (HasSortColumn(grid, global_) && grid.RowCount() > 1) {
-            grid.NumberRows();
-            QsortGrid(grid, 1, grid.RowCount() - 1, global_.SortCol);
-            MoveFileRecordsAhead(grid, global_);
-            gridRow.resize(static_cast<std::size_t>(grid.RowCount()));
+        if (!gridRow.empty()) {
             for (int row = 1; row < grid.RowCount(); ++row)
-                gridRow[static_cast<std::size_t>(row)] = std::stoi(grid.Cell(0, row));
+                for (int col = 0; col < grid.ColCount(); ++col)
+                    grid.SetCell(col, row, grid_.Cell(col, gridRow[static_cast<std::size_t>(row)]));
+            grid.NumberRows();
         }
         // The counts GetFileRecord sets belong to the document's own grid.
         TGlobal counted = global_;

@@ -161,7 +161,7 @@ private:
             // The container of the lowest row is named; the others are counted.
             const Container* first = nullptr;
             for (const auto& [match, c] : containers)
-                if (first == nullptr || c.row < first->row)
+                if (first == nullptr || Shown(c.row) < Shown(first->row))
                     first = &c;
             const std::string words = SjisToUtf8(word.text);
             if (containers.size() == 1)

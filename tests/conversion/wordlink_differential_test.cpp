@@ -106,7 +106,9 @@ void RunCase(CaseMaker& make, int mode, int maxEntries, int maxTokens, Outcome& 
     const std::string sample = make.Text(mode, {}, 12);
     const int entries = 1 + make.Below(maxEntries);
     std::vector<std::string> words;
-    StrGrid table(4, entries);
+    // Some tables give records further words, separated by "|" (which is
+    // also the trail byte of some double-byte characters).
+    StrGrid table(make.Chance(30) ? 5 : 4, entries);
     for (int k = 0; k < entries; ++k) {
         std::string word;
         if (!words.empty() && make.Chance(20))
@@ -118,6 +120,8 @@ void RunCase(CaseMaker& make, int mode, int maxEntries, int maxTokens, Outcome& 
         table.Cell(1, k) = std::to_string(k);
         table.Cell(2, k) = word;
         table.Cell(3, k) = std::to_string(1 + make.Below(4));
+        if (table.ColumnTotal() > 4 && make.Chance(50))
+            table.Cell(4, k) = make.Word(mode, sample) + "|" + make.Word(mode, sample);
     }
     // Half the tables turn on a random choice of link options.
     LinkOptions options;
@@ -126,6 +130,8 @@ void RunCase(CaseMaker& make, int mode, int maxEntries, int maxTokens, Outcome& 
         options.skipMarkup = make.Chance(50);
         options.firstOnly = make.Chance(50);
         options.ignoreCase = make.Chance(50);
+        if (make.Chance(30))
+            options.noLinkElements = make.Chance(50) ? std::vector<std::string> {} : std::vector<std::string> { "CODE" };
     }
     WordLink links(table, "{\\FILE}", "{\\NAME}", "{\\WORD}", "<{\\NAME}:{\\WORD}>", options);
     links.SetLinkToSelf(make.Chance(50));
