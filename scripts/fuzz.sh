@@ -85,7 +85,10 @@ for line in "${lines[@]}"; do
   cov=$(grep -o 'cov: [0-9]*' <<<"$last" | grep -o '[0-9]*')
   ft=$(grep -o 'ft: [0-9]*' <<<"$last" | grep -o '[0-9]*')
   result=ok
-  if [ $status -ne 0 ]; then
+  if [ $status -eq 72 ] && grep -q 'run interrupted' "$log"; then
+    # Stopped by a signal (Ctrl+C, the end of a session): no finding.
+    result="interrupted"
+  elif [ $status -ne 0 ]; then
     found=1
     result="FOUND (exit $status): $(ls -t "$findings" | head -1) in $findings; see $log"
   fi
