@@ -33,6 +33,8 @@ TRecordTable::TRecordTable(const TRecordTable& other)
 TRecordTable& TRecordTable::operator=(const TRecordTable& other)
 {
     if (this != &other) {
+        if (journal_)
+            journal_->ContentReplaced();
         colCount_ = other.colCount_;
         rows_ = other.rows_;
         colWidths_ = other.colWidths_;
@@ -57,6 +59,8 @@ void TRecordTable::SetColCount(int count)
     count = std::max(count, 0);
     if (count == colCount_)
         return;
+    if (journal_)
+        journal_->BeforeColCount(*this, count);
     if (count < colCount_)
         for (auto& row : rows_)
             if (row.size() > static_cast<std::size_t>(count))
@@ -73,6 +77,8 @@ void TRecordTable::SetRowCount(int count)
     const int old = RowCount();
     if (count == old)
         return;
+    if (journal_)
+        journal_->BeforeRowCount(*this, count);
     rows_.resize(static_cast<std::size_t>(count));
     if (observer_) {
         if (count > old)
@@ -94,6 +100,8 @@ void TRecordTable::SetCell(int col, int row, std::string value)
 {
     if (col < 0 || col >= colCount_ || row < 0 || row >= RowCount())
         throw std::out_of_range("cell outside the record table");
+    if (journal_)
+        journal_->BeforeCellSet(*this, col, row);
     auto& cells = rows_[static_cast<std::size_t>(row)];
     if (static_cast<std::size_t>(col) < cells.size())
         cells[static_cast<std::size_t>(col)] = std::move(value);
@@ -179,6 +187,8 @@ std::vector<std::string> TRecordTable::Stored(std::vector<std::string> cells) co
 void TRecordTable::SetRow(int row, std::vector<std::string> cells)
 {
     CheckRow(row);
+    if (journal_)
+        journal_->BeforeRowSet(*this, row);
     rows_[static_cast<std::size_t>(row)] = Stored(std::move(cells));
     if (observer_)
         observer_->RowsChanged(row, 1);
@@ -187,6 +197,8 @@ void TRecordTable::SetRow(int row, std::vector<std::string> cells)
 void TRecordTable::AppendRow(std::vector<std::string> cells)
 {
     rows_.push_back(Stored(std::move(cells)));
+    if (journal_)
+        journal_->RowInserted(RowCount() - 1);
     if (observer_)
         observer_->RowsInserted(RowCount() - 1, 1);
 }
@@ -196,6 +208,8 @@ void TRecordTable::InsertRow(int row)
     if (row < 0 || row > RowCount())
         throw std::out_of_range("row outside the record table");
     rows_.insert(rows_.begin() + row, std::vector<std::string>());
+    if (journal_)
+        journal_->RowInserted(row);
     if (observer_)
         observer_->RowsInserted(row, 1);
 }
@@ -203,6 +217,8 @@ void TRecordTable::InsertRow(int row)
 void TRecordTable::DeleteRow(int row)
 {
     CheckRow(row);
+    if (journal_)
+        journal_->BeforeRowDeleted(*this, row);
     rows_.erase(rows_.begin() + row);
     if (observer_)
         observer_->RowsRemoved(row, 1);
@@ -219,6 +235,8 @@ void TRecordTable::MoveRow(int from, int to)
         std::rotate(first + from, first + from + 1, first + to + 1);
     else
         std::rotate(first + to, first + from, first + from + 1);
+    if (journal_)
+        journal_->RowMoved(from, to);
     if (observer_)
         observer_->RowMoved(from, to);
 }
@@ -230,6 +248,8 @@ void TRecordTable::ExchangeRows(int a, int b)
     if (a == b)
         return;
     rows_[static_cast<std::size_t>(a)].swap(rows_[static_cast<std::size_t>(b)]);
+    if (journal_)
+        journal_->RowsExchanged(a, b);
     if (observer_) {
         observer_->RowsChanged(a, 1);
         observer_->RowsChanged(b, 1);
@@ -242,6 +262,8 @@ void TRecordTable::CopyRow(int from, int to)
     CheckRow(to);
     if (from == to)
         return;
+    if (journal_)
+        journal_->BeforeRowSet(*this, to);
     rows_[static_cast<std::size_t>(to)] = rows_[static_cast<std::size_t>(from)];
     if (observer_)
         observer_->RowsChanged(to, 1);
@@ -262,6 +284,8 @@ void TRecordTable::ReorderRows(int first, const std::vector<int>& order)
     for (int index : order)
         moved.push_back(std::move(rows_[static_cast<std::size_t>(index)]));
     std::move(moved.begin(), moved.end(), rows_.begin() + first);
+    if (journal_ && count > 0)
+        journal_->RowsReordered(first, order);
     if (observer_ && count > 0)
         observer_->RowsChanged(first, count);
 }
@@ -272,6 +296,8 @@ void TRecordTable::ReverseRows(int first, int last)
         return;
     CheckRange(first, last - first + 1);
     std::reverse(rows_.begin() + first, rows_.begin() + last + 1);
+    if (journal_)
+        journal_->RowsReversed(first, last);
     if (observer_)
         observer_->RowsChanged(first, last - first + 1);
 }
@@ -292,6 +318,8 @@ void TRecordTable::NumberRows()
 
 void TRecordTable::ClearRecords()
 {
+    if (journal_)
+        journal_->BeforeRecordsCleared(*this);
     for (std::size_t row = 1; row < rows_.size(); ++row)
         std::vector<std::string>().swap(rows_[row]);
     if (observer_ && RowCount() > 1)
@@ -326,6 +354,10 @@ void TRecordTable::SwapContent(TRecordTable& other)
 {
     if (this == &other)
         return;
+    if (journal_)
+        journal_->ContentReplaced();
+    if (other.journal_)
+        other.journal_->ContentReplaced();
     std::swap(colCount_, other.colCount_);
     rows_.swap(other.rows_);
     colWidths_.swap(other.colWidths_);

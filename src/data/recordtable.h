@@ -31,6 +31,30 @@ public:
     virtual void UpdatesSuspended(bool /*suspended*/) { } // BeginUpdate / EndUpdate
 };
 
+class TRecordTable;
+
+// Told of each change of the cells in time to keep what undoes it (an undo
+// history). Cell and row changes are told before they are made, so the old
+// cells can still be read; insertions and moves after. Only the table's
+// content counts: column widths and redraw suspension are not told.
+class IRecordTableJournal {
+public:
+    virtual ~IRecordTableJournal() = default;
+    virtual void BeforeCellSet(const TRecordTable& table, int col, int row) = 0;
+    virtual void BeforeRowSet(const TRecordTable& table, int row) = 0; // SetRow, CopyRow
+    virtual void RowInserted(int row) = 0; // InsertRow, AppendRow
+    virtual void BeforeRowDeleted(const TRecordTable& table, int row) = 0;
+    virtual void RowMoved(int from, int to) = 0;
+    virtual void RowsExchanged(int a, int b) = 0;
+    virtual void RowsReordered(int first, const std::vector<int>& order) = 0;
+    virtual void RowsReversed(int first, int last) = 0;
+    virtual void BeforeRowCount(const TRecordTable& table, int count) = 0;
+    virtual void BeforeColCount(const TRecordTable& table, int count) = 0;
+    virtual void BeforeRecordsCleared(const TRecordTable& table) = 0;
+    // The whole content was replaced (assignment, SwapContent).
+    virtual void ContentReplaced() = 0;
+};
+
 class TRecordTable {
 public:
     static constexpr int kDefaultColWidth = 64;
@@ -90,6 +114,9 @@ public:
     int UpdateCount() const;
 
     void SetObserver(IRecordTableObserver* observer);
+    // One journal at most; copies never take it. Column 0 renumbering
+    // (NumberRows) is not told: the row numbers follow the rows.
+    void SetJournal(IRecordTableJournal* journal) { journal_ = journal; }
 
     // Exchanges cells, sizes and widths with other; each table keeps its
     // observer and update count, and both observers hear TableReset.
@@ -107,6 +134,7 @@ private:
     std::vector<int> colWidths_;
     int updateCount_ = 0;
     IRecordTableObserver* observer_ = nullptr;
+    IRecordTableJournal* journal_ = nullptr;
 };
 
 } // namespace lexicana
