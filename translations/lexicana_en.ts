@@ -1410,5 +1410,33 @@ Exit codes: 0 the conversion finished (--check: all up to date,
         <source>見つかった問題: %1 件（ダブルクリックでそのレコードを選択します）</source>
         <translation>Problems found: %1 (double-click one to select its record)</translation>
     </message>
+    <message>
+        <source>プレビュー(&amp;V)</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>リンクの一覧を作れませんでした。</source>
+        <translation>The list of links could not be made.</translation>
+    </message>
+    <message>
+        <source>変換中はプレビューを表示しません。</source>
+        <translation>No preview is shown while a conversion runs.</translation>
+    </message>
+    <message>
+        <source>変換テーブルが読み込まれていないため、プレビューを表示できません。</source>
+        <translation>No preview can be shown because no conversion table has been read.</translation>
+    </message>
+    <message>
+        <source>このレコードは最初のファイルレコードより前にあるため、変換されません。</source>
+        <translation>This record comes before the first file record, so it is not converted.</translation>
+    </message>
+    <message>
+        <source>プレビューを作れませんでした。</source>
+        <translation>The preview could not be made.</translation>
+    </message>
+    <message>
+        <source>ページ %1 のパート「%2」の先頭</source>
+        <translation>Head of part &quot;%2&quot; of page %1</translation>
+    </message>
 </context>
 </TS>

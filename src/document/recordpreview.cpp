@@ -418,7 +418,8 @@ int TRecordPreview::RowOfLink(const std::string& href)
             ReplaceAll(link, s.PlaceholderName, table.Cell(1, entry));
             ReplaceAll(link, s.PlaceholderWord, table.Cell(2, entry));
             // The first record of a link wins, as the page's browser would jump.
-            links_->rowOfHref.try_emplace(std::string(WithoutDotSlash(link)), std::stoi(table.Cell(3, entry)));
+            links_->rowOfHref.try_emplace(
+                std::string(WithoutDotSlash(link)), std::stoi(table.Cell(3, entry)));
         }
     }
     const auto it = links_->rowOfHref.find(std::string(WithoutDotSlash(href)));
