@@ -786,12 +786,6 @@ Update the set file?</translation>
         <translation>Start Conversion</translation>
     </message>
     <message>
-        <source>この操作は元に戻せません。
-レコード%1を本当に削除してもいいですか？</source>
-        <translation>This cannot be undone.
-Do you really want to delete record %1?</translation>
-    </message>
-    <message>
         <source>ファイルレコードがひとつもありません</source>
         <translation>There are no file records</translation>
     </message>
@@ -1437,6 +1431,58 @@ Exit codes: 0 the conversion finished (--check: all up to date,
     <message>
         <source>ページ %1 のパート「%2」の先頭</source>
         <translation>Head of part &quot;%2&quot; of page %1</translation>
+    </message>
+    <message>
+        <source>すべて置換</source>
+        <translation>Replace All</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>元に戻す: %1(&amp;U)</source>
+        <translation>&amp;Undo: %1</translation>
+    </message>
+    <message>
+        <source>やり直し: %1(&amp;R)</source>
+        <translation>&amp;Redo: %1</translation>
+    </message>
+    <message>
+        <source>セルの編集</source>
+        <translation>Cell Edit</translation>
+    </message>
+    <message>
+        <source>並べ替え</source>
+        <translation>Sort</translation>
+    </message>
+    <message>
+        <source>行の移動</source>
+        <translation>Row Move</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>レコードの追加</source>
+        <translation>Insert Record</translation>
+    </message>
+    <message>
+        <source>レコード%1を本当に削除してもいいですか？</source>
+        <translation>Do you really want to delete record %1?</translation>
+    </message>
+    <message>
+        <source>レコードの削除</source>
+        <translation>Delete Record</translation>
+    </message>
+    <message>
+        <source>レコード数の変更</source>
+        <translation>Record Count Change</translation>
     </message>
 </context>
 </TS>

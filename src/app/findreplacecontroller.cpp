@@ -283,6 +283,10 @@ void TFindReplaceController::ReplaceDialog_SingleCellReplace(const TFindRequest&
         return;
     std::optional<std::size_t> count;
     try {
+        // All the cells one replacement command changes are one undo step.
+        TRecordStep step(document_.RecordHistory(),
+            lexicana::Tr(
+                request.Options.ReplaceAll ? lexicana::TrMark("すべて置換") : lexicana::TrMark("置換")));
         count = TFindReplace(document_.Grid(), global_, *this)
                     .ReplaceInCells(*find, *replacement, request.Options);
     } catch (const std::exception& e) {

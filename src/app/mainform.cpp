@@ -143,6 +143,8 @@ void TMainForm::BuildLayout()
     table.SetRowCount(kInitialRows);
     for (int col = 0; col < kInitialCols; ++col)
         table.SetColWidth(col, kDefaultColWidth);
+    // The empty table the window starts with is nothing to undo.
+    doc_.ResetHistory(true);
 
     StringGrid_Main = new TStrSortGrid(table, this);
     StringGrid_Main->setObjectName(QStringLiteral("StringGrid_Main"));
@@ -168,6 +170,7 @@ void TMainForm::BuildLayout()
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setStretchFactor(1, 0);
     setCentralWidget(Splitter1);
+    BuildPreview();
 
     // Panel 0: position (centred), 1: record kind, 2: column meaning.
     const int widths[3] = { 160, 100, 100 };
@@ -220,6 +223,8 @@ void TMainForm::ConnectComponents()
         [this](int col, int row, const QString&) { StringGrid_MainSetEditText(col, row); });
     connect(StringGrid_Main, &TStrSortGrid::ColumnSorted, this, &TMainForm::StringGrid_MainColumnSorted);
     connect(StringGrid_Main, &TStrSortGrid::RowMoved, this, &TMainForm::StringGrid_MainRowMoved);
+    // A sort or a row drag is a step of its own, apart from the typing before.
+    connect(StringGrid_Main, &TStrSortGrid::AboutToReorder, this, [this] { doc_.RecordHistory().Seal(); });
     connect(StringGrid_Main, &TStrSortGrid::MousePressed, this, [this] { StringGrid_MainMouseDown(); });
     connect(StringGrid_Main, &TStrSortGrid::MouseReleased, this,
         [this](int col, int row, Qt::MouseButton, const QPoint&) { StringGrid_MainMouseUp(col, row); });
@@ -231,6 +236,7 @@ void TMainForm::ConnectComponents()
     Memo_Main->installEventFilter(this);
     Memo_Main->viewport()->installEventFilter(this);
     ConnectFindReplace();
+    ConnectPreview();
 }
 
 void TMainForm::FormCreate(const QStringList& arguments)
@@ -375,6 +381,9 @@ bool TMainForm::QuerySaveData()
     // Nothing replaces the records while a conversion works on them.
     if (ConversionRunning())
         return false;
+    // A cell typed in and put back as it was is no change.
+    StringGrid_Main->CloseEditor();
+    doc_.RecordHistory().Seal();
     if (!global_.ItemDataModified)
         return true;
     switch (AskSaveChanges(global_.ItemFileName)) {

@@ -143,6 +143,7 @@ public:
     void ConvPartClick_PopUp();
     void TermCheckClick();
     void Undo1Click();
+    void Redo1Click();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();
@@ -189,7 +190,7 @@ public:
     QMenu* N7;
     QAction *N10, *I1, *T1, *R1, *S2, *P1, *TermCheck1;
     QMenu* Edit1;
-    QAction *Undo1, *Cut1, *Copy1, *Paste1, *SelAll1;
+    QAction *Undo1, *Redo1, *Cut1, *Copy1, *Paste1, *SelAll1;
     QAction *Menu_FindSingleCell, *Menu_FindAllCell, *Menu_ReplaceSingleCell, *Menu_ReplaceAllCell;
     QMenu* N4;
     QAction *O1, *R2, *S4, *D1, *Edit2;
@@ -199,7 +200,7 @@ public:
     // Context menu.
     QMenu* PopupMenu_Item;
     QMenu* Edit3;
-    QAction *Undo2, *Cut2, *Copy2, *Paste2, *N20;
+    QAction *Undo2, *Redo2, *Cut2, *Copy2, *Paste2, *N20;
     QMenu* PopUpRecOpe1;
     QAction *InsertRecord, *InsertRecordNext, *InsertFileRecord, *D2;
     QAction *OpenEditor, *CopyTag, *HorzLine1, *ConvPart;
@@ -240,6 +241,14 @@ private:
 
     void SetItemEnabled(QAction* action, bool enabled);
 
+    // Record-level undo (redo when redo is true) while the grid is the edit
+    // target: the table, the row numbers, the current cell, the pane and the
+    // modified flag follow.
+    void UndoRecords(bool redo);
+    // The menu texts of undo and redo for the edit target.
+    void UpdateUndoItems(bool paneTarget);
+    // ItemDataModified as the undo history tells it, and the caption.
+    void FollowHistory();
     // The edit commands on the grid act on the whole current cell through
     // the text pane.
     void RunOnWholeCell(const std::function<void()>& paneCommand);
@@ -247,7 +256,8 @@ private:
     // read-only; nothing when a run is going on.
     void RunConversionCommand(const std::function<void()>& command);
     // The record count dialog in change or New mode.
-    void ShowNumOfItems(bool newMode);
+    // True when the user set the count (the dialog was not cancelled).
+    bool ShowNumOfItems(bool newMode);
     void OpenSetFile(const std::string& path);
     // After a sort: the pane, status bar and operation position follow the
     // current cell.
@@ -258,6 +268,21 @@ private:
     std::string CurrentCellBytes() const;
     // The text of a pane the user edits (lines joined by CR LF).
     QString PaneText() const;
+
+    // --- record preview
+    // The pane beside the grid and the text pane that shows the current
+    // record as its page will show it; the view menu's item shows or hides
+    // it, and the choice is kept in the settings store.
+    class TRecordPreviewPane* previewPane_ = nullptr;
+    QSplitter* previewSplitter_ = nullptr;
+    QAction* Preview1 = nullptr;
+    // Puts the central widget and the pane side by side.
+    void BuildPreview();
+    // The pane follows the current cell, the edits and every change of the
+    // table; its links select their record. Restores the stored choice.
+    void ConnectPreview();
+    void PreviewClick();
+    void ShowPreview(bool shown);
 
     TGlobal global_;
     TDocument doc_;

@@ -41,8 +41,11 @@ void TMainForm::InsertFileRecordClick()
     StringGrid_Main->CloseEditor();
     TDlg_InsertFileRecord dialog(
         this, doc_.Grid(), global_, global_.OpRow, 1, doc_.Grid().RowCount(), [this] { UpdateCaption(); });
-    dialog.exec();
-    UpdateCaption();
+    {
+        TRecordStep step(doc_.RecordHistory(), lexicana::Tr("ファイルレコードの追加"));
+        dialog.exec();
+    }
+    FollowHistory();
     ShowOperationPosition();
 }
 

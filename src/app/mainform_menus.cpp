@@ -92,6 +92,7 @@ void TMainForm::BuildMainMenu()
 
     Edit1 = bar->addMenu(lexicana::TrQ("編集(&E)"));
     Undo1 = AddItem(Edit1, "Undo1", lexicana::TrMark("元に戻す(&U)"), &TMainForm::Undo1Click, "Ctrl+Z");
+    Redo1 = AddItem(Edit1, "Redo1", lexicana::TrMark("やり直し(&R)"), &TMainForm::Redo1Click, "Ctrl+Y");
     Edit1->addSeparator();
     Cut1 = AddItem(Edit1, "Cut1", lexicana::TrMark("切り取り(&T)"), &TMainForm::Cut1Click, "Ctrl+X");
     Copy1 = AddItem(Edit1, "Copy1", lexicana::TrMark("コピー(&C)"), &TMainForm::Copy1Click, "Ctrl+C");
@@ -116,6 +117,8 @@ void TMainForm::BuildMainMenu()
     Edit2 = AddItem(N4, "Edit2", lexicana::TrMark("編集(&E)"), &TMainForm::Edit2Click);
     for (QAction* item : { S4, D1, Edit2 })
         item->setCheckable(true);
+    Preview1 = AddItem(N4, "Preview1", lexicana::TrMark("プレビュー(&V)"), &TMainForm::PreviewClick);
+    Preview1->setCheckable(true);
     connect(N4, &QMenu::aboutToShow, this, &TMainForm::N4Click);
 
     Help1 = bar->addMenu(lexicana::TrQ("ヘルプ(&H)"));
@@ -136,6 +139,10 @@ void TMainForm::BuildPopupMenu()
 
     Edit3 = PopupMenu_Item->addMenu(lexicana::TrQ("編集"));
     Undo2 = AddItem(Edit3, "Undo2", lexicana::TrMark("元に戻す(&U)"), &TMainForm::Undo1Click, "Ctrl+Z");
+    Redo2 = AddItem(Edit3, "Redo2", lexicana::TrMark("やり直し(&R)"), &TMainForm::Redo1Click, "Ctrl+Y");
+    for (QAction* item : { Redo1, Redo2 })
+        item->setShortcuts(
+            { QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z")) });
     Edit3->addSeparator();
     Cut2 = AddItem(Edit3, "Cut2", lexicana::TrMark("切り取り(&T)"), &TMainForm::Cut1Click, "Ctrl+X");
     Copy2 = AddItem(Edit3, "Copy2", lexicana::TrMark("コピー(&C)"), &TMainForm::Copy1Click, "Ctrl+C");
@@ -256,16 +263,22 @@ void TMainForm::SetItemEnabled(QAction* action, bool enabled)
 void TMainForm::Edit1Click()
 {
     const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
-    bool undo = false;
+    const bool pane = global_.EditTarget == 1;
+    bool undo = doc_.RecordHistory().CanUndo();
+    bool redo = doc_.RecordHistory().CanRedo();
     bool cutCopy = true;
-    if (global_.EditTarget == 1) {
+    if (pane) {
         cutCopy = Memo_Main->textCursor().hasSelection();
         undo = Memo_Main->document()->isUndoAvailable();
+        redo = Memo_Main->document()->isRedoAvailable();
     }
+    UpdateUndoItems(pane);
     // A conversion works on the records: nothing may change them meanwhile.
     const bool changes = !ConversionRunning();
     for (QAction* item : { Undo1, Undo2 })
         SetItemEnabled(item, undo && changes);
+    for (QAction* item : { Redo1, Redo2 })
+        SetItemEnabled(item, redo && changes);
     for (QAction* item : { Cut1, Cut2 })
         SetItemEnabled(item, cutCopy && changes);
     for (QAction* item : { Copy1, Copy2 })
@@ -275,6 +288,27 @@ void TMainForm::Edit1Click()
     for (QAction* item :
         { SelAll1, N20, Menu_FindSingleCell, Menu_FindAllCell, Menu_ReplaceSingleCell, Menu_ReplaceAllCell })
         SetItemEnabled(item, true);
+}
+
+void TMainForm::UpdateUndoItems(bool paneTarget)
+{
+    // While the grid is the target the items name the step they take back
+    // or do again ("元に戻す: すべて置換").
+    const TRecordHistory& history = doc_.RecordHistory();
+    auto caption = [&](const char* plain, const char* named, bool can, const std::string& step) {
+        if (paneTarget || !can)
+            return lexicana::TrQ(plain);
+        const std::string name = step.empty() ? lexicana::Tr("編集") : step;
+        return QString::fromStdString(FillArgs(lexicana::Tr(named), { name }));
+    };
+    const QString undo = caption(lexicana::TrMark("元に戻す(&U)"), lexicana::TrMark("元に戻す: %1(&U)"),
+        history.CanUndo(), history.UndoName());
+    const QString redo = caption(lexicana::TrMark("やり直し(&R)"), lexicana::TrMark("やり直し: %1(&R)"),
+        history.CanRedo(), history.RedoName());
+    for (QAction* item : { Undo1, Undo2 })
+        item->setText(undo);
+    for (QAction* item : { Redo1, Redo2 })
+        item->setText(redo);
 }
 
 void TMainForm::N7Click()

@@ -55,6 +55,8 @@ void TMainForm::ShowCellInPane(const std::string& text)
 
 void TMainForm::StringGrid_MainSelectCell(int col, int row)
 {
+    // Leaving a cell ends its edit step: one step per cell visit.
+    doc_.RecordHistory().Seal();
     if (global_.EditTarget == 0)
         ShowCellInPane(doc_.Grid().Cell(col, row));
     ShowCellPosition(col, row);
@@ -71,8 +73,8 @@ void TMainForm::StringGrid_MainSetEditText(int col, int row)
     if (global_.EditTarget != 0)
         return;
     ShowCellInPane(CurrentCellBytes());
-    global_.ItemDataModified = true;
-    UpdateCaption();
+    doc_.RecordHistory().NameOpenStep(lexicana::Tr("セルの編集"));
+    FollowHistory();
     ShowCellKind(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
 }
 
@@ -95,8 +97,8 @@ void TMainForm::Memo_MainChange()
         Memo_Main->setTextCursor(cursor);
         return;
     }
-    global_.ItemDataModified = true;
-    UpdateCaption();
+    doc_.RecordHistory().NameOpenStep(lexicana::Tr("セルの編集"));
+    FollowHistory();
     ShowCellKind(col, row);
 }
 
@@ -105,11 +107,12 @@ void TMainForm::StringGrid_MainColumnSorted()
     // File records go ahead of the records with their sort key (before the
     // cell is shown, so the pane shows what is there now). A new order is a
     // change to be saved.
-    const bool fileRecordsMoved = MoveFileRecordsAhead(doc_.Grid(), global_);
-    if (StringGrid_Main->LastSortMovedRows() || fileRecordsMoved) {
-        global_.ItemDataModified = true;
-        UpdateCaption();
-    }
+    // The sort is one step with the moving of the file records.
+    MoveFileRecordsAhead(doc_.Grid(), global_);
+    TRecordHistory& history = doc_.RecordHistory();
+    history.NameOpenStep(lexicana::Tr("並べ替え"));
+    history.Seal();
+    FollowHistory();
     ShowSortedCell();
 }
 
@@ -121,6 +124,9 @@ void TMainForm::ShowSortedCell()
 
 void TMainForm::StringGrid_MainRowMoved(int from, int to)
 {
+    TRecordHistory& history = doc_.RecordHistory();
+    history.NameOpenStep(lexicana::Tr("行の移動"));
+    history.Seal();
     RenumberRows(std::min(from, to), std::max(from, to));
     // The current cell went along with its record: the status bar, the
     // kind and the operation position follow it there.
@@ -197,18 +203,59 @@ void TMainForm::RunOnWholeCell(const std::function<void()>& paneCommand)
 
 void TMainForm::Undo1Click()
 {
-    if (global_.EditTarget == 1 && !ConversionRunning())
+    if (ConversionRunning())
+        return;
+    if (global_.EditTarget == 1)
         Memo_Main->undo();
+    else
+        UndoRecords(false);
+}
+
+void TMainForm::Redo1Click()
+{
+    if (ConversionRunning())
+        return;
+    if (global_.EditTarget == 1)
+        Memo_Main->redo();
+    else
+        UndoRecords(true);
+}
+
+void TMainForm::UndoRecords(bool redo)
+{
+    StringGrid_Main->CloseEditor();
+    TRecordHistory& history = doc_.RecordHistory();
+    TRecordHistory::Place place;
+    if (!(redo ? history.Redo(&place) : history.Undo(&place)))
+        return;
+    const int last = doc_.Grid().RowCount() - 1;
+    StringGrid_Main->RenumberRows(1, last);
+    // The changed place becomes the current cell, shown in the pane.
+    const int col = place.col >= 1 ? place.col : std::max(StringGrid_Main->CurrentCol(), 1);
+    const int row
+        = std::clamp(place.row >= 1 ? place.row : StringGrid_Main->CurrentRow(), 1, std::max(last, 1));
+    SelectCell(col, row);
+    ShowCellInPane(doc_.Grid().Cell(col, row));
+    ShowCellKind(col, row);
+    FollowHistory();
+}
+
+void TMainForm::FollowHistory()
+{
+    global_.ItemDataModified = !doc_.RecordHistory().AtSavedState();
+    UpdateCaption();
 }
 
 void TMainForm::Cut1Click()
 {
     if (ConversionRunning())
         return;
-    if (global_.EditTarget == 1)
+    if (global_.EditTarget == 1) {
         Memo_Main->cut();
-    else
+    } else {
+        TRecordStep step(doc_.RecordHistory(), lexicana::Tr("切り取り"));
         RunOnWholeCell([this] { Memo_Main->cut(); });
+    }
 }
 
 void TMainForm::Copy1Click()
@@ -223,10 +270,12 @@ void TMainForm::Paste1Click()
 {
     if (ConversionRunning())
         return;
-    if (global_.EditTarget == 1)
+    if (global_.EditTarget == 1) {
         Memo_Main->paste();
-    else
+    } else {
+        TRecordStep step(doc_.RecordHistory(), lexicana::Tr("貼り付け"));
         RunOnWholeCell([this] { Memo_Main->paste(); });
+    }
 }
 
 void TMainForm::SelAll1Click()
@@ -242,8 +291,7 @@ void TMainForm::SelAll1Click()
 void TMainForm::RenumberRows(int first, int last)
 {
     StringGrid_Main->RenumberRows(first, last);
-    global_.ItemDataModified = true;
-    UpdateCaption();
+    FollowHistory();
 }
 
 void TMainForm::InsertEmptyRecord(int offset)
@@ -255,6 +303,7 @@ void TMainForm::InsertEmptyRecord(int offset)
         return;
     const int col = StringGrid_Main->CurrentCol();
     StringGrid_Main->CloseEditor();
+    TRecordStep step(doc_.RecordHistory(), lexicana::Tr("レコードの追加"));
     const int p = opRow + offset;
     if (p >= table.RowCount())
         table.AppendRow({});
@@ -279,8 +328,7 @@ void TMainForm::InsertRecordNextClick()
 int TMainForm::ConfirmDelete(int row)
 {
     return ShowMessageBox(
-        FillArgs(lexicana::Tr("この操作は元に戻せません。\nレコード%1を本当に削除してもいいですか？"),
-            { std::to_string(row) }),
+        FillArgs(lexicana::Tr("レコード%1を本当に削除してもいいですか？"), { std::to_string(row) }),
         lexicana::Tr("確認"), MbOkCancel | MbIconWarning);
 }
 
@@ -295,6 +343,7 @@ void TMainForm::DeleteRecord()
     const int col = StringGrid_Main->CurrentCol();
     const int row = StringGrid_Main->CurrentRow();
     StringGrid_Main->CloseEditor();
+    TRecordStep step(doc_.RecordHistory(), lexicana::Tr("レコードの削除"));
     if (table.RowCount() > 2) {
         table.DeleteRow(r);
     } else {
@@ -336,7 +385,7 @@ void TMainForm::C2Click()
     CountRecords();
 }
 
-void TMainForm::ShowNumOfItems(bool newMode)
+bool TMainForm::ShowNumOfItems(bool newMode)
 {
     StringGrid_Main->CloseEditor();
     // In New mode the dialog belongs to the application, not the window.
@@ -345,8 +394,20 @@ void TMainForm::ShowNumOfItems(bool newMode)
         global_);
     if (newMode)
         dialog.setFont(font());
-    dialog.exec();
+    TRecordHistory& history = doc_.RecordHistory();
+    bool accepted = false;
+    if (newMode) {
+        // New records replace the history: nothing of the old ones is kept.
+        history.Suspend();
+        accepted = dialog.exec() == QDialog::Accepted;
+        history.Resume();
+    } else {
+        TRecordStep step(history, lexicana::Tr("レコード数の変更"));
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    FollowHistory();
     SelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
+    return accepted;
 }
 
 void TMainForm::N14Click()
@@ -362,7 +423,9 @@ void TMainForm::N16Click()
     if (!QuerySaveData())
         return;
     global_.NewItemFileMode = true;
-    ShowNumOfItems(true);
+    // New records start a history of their own, never saved yet.
+    if (ShowNumOfItems(true))
+        doc_.ResetHistory(false);
     // The dialog's clearing took the headings: the conversion table gives
     // them back (there is nothing to read while no table is set).
     if (!global_.TableFileName.empty())

@@ -152,6 +152,7 @@ bool TStrSortGrid::HeadingMouseDown(int x)
 
 void TStrSortGrid::QuickSortGrid(TRecordTable& grid, int fromRow, int toRow, int col)
 {
+    emit AboutToReorder();
     // An open editor would go on writing into a cell that now holds
     // another record.
     CloseEditor();
@@ -437,6 +438,7 @@ void TStrSortGrid::SectionDragged(int /*logicalIndex*/, int oldVisual, int newVi
         return;
     const int from = oldVisual + 1;
     const int to = newVisual + 1;
+    emit AboutToReorder();
     table_.MoveRow(from, to);
     RenumberRows(std::min(from, to), std::max(from, to));
     emit RowMoved(from, to);

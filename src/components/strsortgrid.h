@@ -116,6 +116,9 @@ public:
     bool IsEditing() const;
 
 signals:
+    // Before a sort or a row drag changes the order of the records (an undo
+    // history closes the step being typed).
+    void AboutToReorder();
     // After every sort made by a heading press (or QuickSortGrid).
     void ColumnSorted();
     // The current cell moved to (col, row).

@@ -53,10 +53,11 @@ TRecordHistory::~TRecordHistory()
 
 void TRecordHistory::Begin(const std::string& name)
 {
-    if (depth_++ == 0) {
+    if (depth_ == 0) {
         Seal();
         pendingName_ = name;
     }
+    ++depth_;
 }
 
 void TRecordHistory::End()
@@ -67,7 +68,8 @@ void TRecordHistory::End()
 
 void TRecordHistory::Seal()
 {
-    if (!openTop_)
+    // Inside a Begin .. End pair the step stays open until End.
+    if (!openTop_ || depth_ > 0)
         return;
     openTop_ = false;
     const Step& top = undo_.back();

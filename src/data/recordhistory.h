@@ -32,7 +32,7 @@ public:
     // Seal, a Begin, an undo, a save mark or a clear.
     void Begin(const std::string& name);
     void End();
-    // Closes the open step. A step whose cell changes all ended where they
+    // Closes the open step (not inside a Begin .. End pair). A step whose cell changes all ended where they
     // began (a cell typed in and then restored) is dropped.
     void Seal();
     // Names the open step if it has no name yet.

@@ -103,6 +103,27 @@ int SortRecordsForRun(TRecordTable& grid, const TGlobal& global, int onlyRow)
     return followed;
 }
 
+// Keeps the undo history out of a run (its sort and numbering are no edits)
+// and starts it afresh when the run ends, however it ends.
+class HistoryPause {
+public:
+    explicit HistoryPause(TDocument& doc)
+        : doc_(doc)
+    {
+        doc_.RecordHistory().Suspend();
+    }
+    ~HistoryPause()
+    {
+        doc_.RecordHistory().Resume();
+        doc_.ResetHistory(!doc_.Global().ItemDataModified);
+    }
+    HistoryPause(const HistoryPause&) = delete;
+    HistoryPause& operator=(const HistoryPause&) = delete;
+
+private:
+    TDocument& doc_;
+};
+
 // The lines of the external output list; false when it cannot be read.
 bool LoadOutputList(const std::string& path, TStringList& lines)
 {
@@ -201,6 +222,7 @@ int TDocument::ConvertOnePart(int row)
 int TDocument::RunConversion(int onlyRow)
 {
     RunningMark running(running_);
+    HistoryPause pause(*this);
     ProgressCloser closer(*this);
     lastRun_ = {};
     try {

@@ -7,6 +7,13 @@ TDocument::TDocument(TGlobal& global, IDocumentUi* ui)
     , ui_(ui ? ui : &defaultUi_)
     , progress_(&defaultProgress_)
 {
+    // The window shows the flag when its command ends.
+    history_.SetListener([this] { global_.ItemDataModified = !history_.AtSavedState(); });
+}
+
+void TDocument::ResetHistory(bool saved)
+{
+    history_.Clear(saved);
 }
 
 void TDocument::SetUi(IDocumentUi* ui)

@@ -11,6 +11,7 @@
 #include "conversion/runoutcome.h"
 #include "conversion/runtarget.h"
 #include "data/global.h"
+#include "data/recordhistory.h"
 #include "data/recordtable.h"
 #include "html/pageinputs.h"
 #include "platform/runlock.h"
@@ -64,6 +65,13 @@ public:
     const TGlobal& Global() const { return global_; }
     TRecordTable& Grid() { return grid_; }
     const TRecordTable& Grid() const { return grid_; }
+    // The undo history of the records. Loading, New and conversions start
+    // it afresh; ItemDataModified follows it (set exactly when the records
+    // differ from the saved state it knows).
+    TRecordHistory& RecordHistory() { return history_; }
+    // A fresh history; saved: the records as they stand are the saved
+    // state (ItemDataModified follows).
+    void ResetHistory(bool saved);
     IDocumentUi& Ui() { return *ui_; }
     void SetUi(IDocumentUi* ui);
     // The progress display of conversion runs; null restores a silent one.
@@ -161,6 +169,7 @@ private:
     IConversionProgress defaultProgress_;
     IConversionProgress* progress_;
     TRecordTable grid_;
+    TRecordHistory history_ { grid_ };
 };
 
 } // namespace lexicana

@@ -78,7 +78,7 @@ int TDocument::OpenItemFile(const std::string& path, int kind)
         if (StrLoadFromFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_)) != 0)
             return -2;
         global_.ItemFileUntitled = false;
-        global_.ItemDataModified = false;
+        ResetHistory(true);
         global_.ItemFileKind = kind;
         Ui().UpdateCaption();
         Ui().ShowCellPosition();
@@ -99,6 +99,7 @@ int TDocument::WriteItemFile(const std::string& path, int kind)
         // A failed save has been reported; the data stay marked modified.
         if (StrSaveToFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_)) != 0)
             return -2;
+        history_.MarkSaved();
         global_.ItemDataModified = false;
         Ui().UpdateCaption();
         return FileOk;

@@ -143,8 +143,10 @@ int TDocument::ReadLxsFile(const std::string& path)
 
         {
             GridUpdate update(Grid());
+            const bool saved = !loadedGlobal.ItemDataModified;
             global_ = std::move(loadedGlobal);
             grid_.SwapContent(loaded.Grid());
+            ResetHistory(saved);
             SetFileLines = std::move(lines);
             TableFileLines = std::move(loaded.TableFileLines);
             HeadTableLines = std::move(loaded.HeadTableLines);

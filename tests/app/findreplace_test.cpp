@@ -56,10 +56,16 @@ struct Window {
         hooks.CellsEdited = [this] { ++edits; };
         control = std::make_unique<TFindReplaceController>(doc, grid.get(), pane.get(), hooks);
         grid->SetCurrentCell(1, 1);
+        doc.ResetHistory(true);
     }
     TFindDialog& find() { return *control->FindDialog_SingleCell; }
     TReplaceDialog& replace() { return *control->ReplaceDialog_SingleCell; }
-    void Cell(int c, int r, const char* utf8) { doc.Grid().SetCell(c, r, SjisOf(utf8)); }
+    // A cell as loaded (no change to save).
+    void Cell(int c, int r, const char* utf8)
+    {
+        doc.Grid().SetCell(c, r, SjisOf(utf8));
+        doc.ResetHistory(true);
+    }
     std::string Cell(int c, int r) const { return SjisToUtf8(doc.Grid().Cell(c, r)); }
     std::pair<int, int> Current() const { return { grid->CurrentCol(), grid->CurrentRow() }; }
     QString Selected() const { return pane->textCursor().selectedText(); }

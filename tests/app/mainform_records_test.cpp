@@ -94,7 +94,7 @@ TEST(MainFormRecords, DeleteAsksFirstAndRenumbers)
     w.sink.Answer(IdCancel);
     PressKey(w.grid(), Qt::Key_D, Qt::ControlModifier);
     ASSERT_EQ(w.sink.count(), 1u);
-    EXPECT_EQ(w.sink.last().text, "この操作は元に戻せません。\nレコード1を本当に削除してもいいですか？");
+    EXPECT_EQ(w.sink.last().text, "レコード1を本当に削除してもいいですか？");
     EXPECT_EQ(w.sink.last().caption, "確認");
     EXPECT_EQ(w.sink.last().flags, MbOkCancel | MbIconWarning);
     EXPECT_EQ(w.table().RowCount(), 4);

@@ -216,8 +216,10 @@ TEST(MainFormWindow, DisabledItemsIgnoreTheirKeysButTheConversionButtonWorks)
     EXPECT_GE(w.sink.count(), 1u);
     EXPECT_EQ(w.form->ConvertingDialog(), nullptr);
 
-    // Ctrl+Z does nothing while the grid is the edit target.
+    // Ctrl+Z does nothing while the grid is the edit target and no record
+    // change is there to undo.
     w.sink.clear();
+    w.form->Document().ResetHistory(true);
     w.form->SelectCell(1, 1);
     w.grid()->setFocus();
     w.form->StringGrid_MainEnter();

@@ -185,6 +185,9 @@ public:
             t.AppendRow(cells);
         }
         t.NumberRows();
+        // As if loaded: nothing to undo, nothing to save.
+        form->Document().ResetHistory(true);
+        form->UpdateCaption();
         form->SelectCell(1, 1);
     }
 
