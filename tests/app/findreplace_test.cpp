@@ -271,6 +271,14 @@ TEST(FindDialogs, ReplaceWritesTheCellsAndMarksTheDataModified)
     EXPECT_EQ(w.Cell(1, 1), "用用語と用語");
     EXPECT_EQ(w.Current(), std::make_pair(2, 2));
     EXPECT_EQ(w.pane->toPlainText(), "セル22");
+    // All the cells of Replace All are one step to undo and redo.
+    TRecordHistory& history = w.doc.RecordHistory();
+    EXPECT_EQ(history.UndoName(), "すべて置換");
+    ASSERT_TRUE(history.Undo());
+    EXPECT_EQ(w.Cell(2, 2), "c22");
+    EXPECT_EQ(w.Cell(1, 1), "用用語と用語");
+    ASSERT_TRUE(history.Redo());
+    EXPECT_EQ(w.Cell(2, 2), "セル22");
     // While a conversion keeps the grid read-only nothing is done.
     w.grid->SetReadOnly(true);
     Window::Type(replace.Edit_Find, "セ");
