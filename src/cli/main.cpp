@@ -4,6 +4,7 @@
 #include "cli/interrupt.h"
 #include "cli/options.h"
 #include "cli/runreport.h"
+#include "cli/stampedrun.h"
 #include "cli/terminalline.h"
 #include "cli/terminalprogress.h"
 #include "cli/terminalsink.h"
@@ -13,8 +14,10 @@
 #include "common/version.h"
 #include "data/global.h"
 #include "document/document.h"
+#include "html/runstamp.h"
 #include "html/termcheck.h"
 #include "platform/nativepath.h"
+#include "platform/runcache.h"
 #include "platform/sjistext.h"
 #include "platform/uilanguage.h"
 
@@ -108,14 +111,74 @@ int CheckTermsOnce(const TCliOptions& options, const std::string& setFile, const
     return findings.empty() ? kExitDone : kExitStopped;
 }
 
+// Prints how a run ended as the options ask for and gives its exit status.
+int ReportOutcome(const TCliOptions& options, const TRunOutcome& outcome, int records, bool watching,
+    std::chrono::steady_clock::time_point started)
+{
+    if (!outcome.told)
+        std::fprintf(stderr, "lexicana-convert: %s\n",
+            FillArgs(lexicana::Tr("変換が結果コード %1 で終わりました。"), { std::to_string(outcome.result) })
+                .c_str());
+    if (!options.quiet && !outcome.skipped.empty())
+        std::fprintf(stderr, "%s\n",
+            FillArgs(lexicana::Tr("スキップしたパート: %1"), { std::to_string(outcome.skipped.size()) })
+                .c_str());
+    if (!options.quiet && !watching && outcome.Done())
+        std::fprintf(stderr, "%s\n", outcome.Summary(options.check).c_str());
+    // A check lists the pages that would change, one per line.
+    if (options.check && !options.json)
+        for (const std::string& page : outcome.written)
+            std::printf("%s\n", SjisToUtf8(page).c_str());
+    if (options.diff && !options.json)
+        std::fputs(OutcomeDiffs(outcome, ::isatty(STDOUT_FILENO) == 1).c_str(), stdout);
+
+    int status = outcome.Done() ? kExitDone : kExitStopped;
+    if (options.check && outcome.Done() && !outcome.written.empty())
+        status = kExitStopped;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    if (options.json) {
+        TRunFacts facts;
+        facts.exitStatus = status;
+        facts.check = options.check;
+        facts.records = records;
+        facts.seconds = seconds;
+        std::fputs(OutcomeJson(outcome, facts).c_str(), stdout);
+    }
+    if (watching) {
+        const std::string text
+            = outcome.Done() ? outcome.Summary(options.check) : lexicana::Tr("変換は終了しませんでした");
+        char duration[32];
+        std::snprintf(duration, sizeof duration, "%.2f", seconds);
+        std::fprintf(stderr, "[%s] %s (%s)\n", NowText().c_str(), text.c_str(),
+            FillArgs(lexicana::Tr("%1 秒"), { duration }).c_str());
+    }
+    std::fflush(stdout);
+    std::fflush(stderr);
+    return status;
+}
+
 // Reads the set afresh and converts it once, printing what the options ask
-// for. watching: one line per run instead of the summary.
+// for. watching: one line per run instead of the summary. A whole run or
+// check in place is answered from the run stamp when it still holds, and a
+// whole run in place that changed nothing records a fresh stamp.
 ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& setFile, const TGlobal& stored,
     TTerminalLine& line, bool watching)
 {
     const auto started = std::chrono::steady_clock::now();
+    const long long startedNs = WallClockNs();
     ConversionOutcome result;
     result.watched.files.push_back(NativeFileName(setFile));
+    const bool stamped = !options.noCache && !watching && options.partRow == 0 && options.outputDir.empty();
+    const std::string stampSettings = stamped ? RunStampSettings(stored) : std::string();
+    if (stamped) {
+        TRunOutcome outcome;
+        int records = 0;
+        if (AnswerFromStamp(setFile, stampSettings, options.lockWaitSeconds * 1000, outcome, records)) {
+            result.status = ReportOutcome(options, outcome, records, watching, started);
+            return result;
+        }
+    }
+    TMessageCount messages;
     TGlobal global = stored;
     TDocument doc(global);
     // A set whose item data or conversion table could not be read has been
@@ -166,45 +229,10 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
     line.Clear();
     doc.SetProgress(nullptr);
     const TRunOutcome& outcome = doc.LastRun();
-    if (!outcome.told)
-        std::fprintf(stderr, "lexicana-convert: %s\n",
-            FillArgs(lexicana::Tr("変換が結果コード %1 で終わりました。"), { std::to_string(outcome.result) })
-                .c_str());
-    if (!options.quiet && !outcome.skipped.empty())
-        std::fprintf(stderr, "%s\n",
-            FillArgs(lexicana::Tr("スキップしたパート: %1"), { std::to_string(outcome.skipped.size()) })
-                .c_str());
-    if (!options.quiet && !watching && outcome.Done())
-        std::fprintf(stderr, "%s\n", outcome.Summary(options.check).c_str());
-    // A check lists the pages that would change, one per line.
-    if (options.check && !options.json)
-        for (const std::string& page : outcome.written)
-            std::printf("%s\n", SjisToUtf8(page).c_str());
-    if (options.diff && !options.json)
-        std::fputs(OutcomeDiffs(outcome, ::isatty(STDOUT_FILENO) == 1).c_str(), stdout);
-
-    result.status = outcome.Done() ? kExitDone : kExitStopped;
-    if (options.check && outcome.Done() && !outcome.written.empty())
-        result.status = kExitStopped;
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    if (options.json) {
-        TRunFacts facts;
-        facts.exitStatus = result.status;
-        facts.check = options.check;
-        facts.records = global.NormalRecordCount;
-        facts.seconds = seconds;
-        std::fputs(OutcomeJson(outcome, facts).c_str(), stdout);
-    }
-    if (watching) {
-        const std::string text
-            = outcome.Done() ? outcome.Summary(options.check) : lexicana::Tr("変換は終了しませんでした");
-        char duration[32];
-        std::snprintf(duration, sizeof duration, "%.2f", seconds);
-        std::fprintf(stderr, "[%s] %s (%s)\n", NowText().c_str(), text.c_str(),
-            FillArgs(lexicana::Tr("%1 秒"), { duration }).c_str());
-    }
-    std::fflush(stdout);
-    std::fflush(stderr);
+    // Only the closing message of a run that ended well may have been shown.
+    if (stamped && target.WritesInPlace())
+        RecordRunStamp(setFile, stampSettings, global, outcome, messages.Count() == 1, startedNs);
+    result.status = ReportOutcome(options, outcome, global.NormalRecordCount, watching, started);
     return result;
 }
 

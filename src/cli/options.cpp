@@ -90,6 +90,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
             { "--quiet", &options.quiet },
             { "--json", &options.json },
             { "--watch", &options.watch },
+            { "--no-cache", &options.noCache },
         };
         bool isFlag = false;
         for (const auto& [flag, field] : flags)

@@ -34,6 +34,9 @@ struct TCliOptions {
     bool watch = false;
     // --check-terms: no conversion; the term check's findings, one per line.
     bool checkTerms = false;
+    // --no-cache: always convert in full, never answer from the record of
+    // the last run.
+    bool noCache = false;
     // --lock-wait: seconds to wait for another conversion of the same set.
     int lockWaitSeconds = 30;
 };
