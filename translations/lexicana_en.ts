@@ -1484,5 +1484,13 @@ Exit codes: 0 the conversion finished (--check: all up to date,
         <source>レコード数の変更</source>
         <translation>Record Count Change</translation>
     </message>
+    <message>
+        <source>レコードの変更を元に戻すための履歴が使うメモリの上限です。超えると古い変更から忘れます。</source>
+        <translation>The most memory the history of record changes may use; beyond it the oldest changes are forgotten.</translation>
+    </message>
+    <message>
+        <source>元に戻す履歴の上限</source>
+        <translation>Undo history limit</translation>
+    </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,6 +38,8 @@ namespace {
 
 const char* const kDefaultParam = "\"%1\"";
 const char* const kAutomatic = lexicana::TrMark("自動");
+constexpr int kMinUndoLimitMB = 1;
+constexpr int kMaxUndoLimitMB = 4096;
 
 // The browse dialog's filter: programs of this system.
 #ifdef Q_OS_WIN
@@ -177,6 +180,11 @@ QWidget* TDlg_AppliSetting::BuildBasicPage()
     }
     codes->addRow(lexicana::TrQ("漢字コード"), ComboBox_KanjiCode);
     codes->addRow(lexicana::TrQ("改行コード"), ComboBox_NewLineCode);
+    SpinBox_UndoLimit = new QSpinBox(page);
+    SpinBox_UndoLimit->setRange(kMinUndoLimitMB, kMaxUndoLimitMB);
+    SpinBox_UndoLimit->setSuffix(QStringLiteral(" MB"));
+    SpinBox_UndoLimit->setToolTip(lexicana::TrQ("レコードの変更を元に戻すための履歴が使うメモリの上限です。超えると古い変更から忘れます。"));
+    codes->addRow(lexicana::TrQ("元に戻す履歴の上限"), SpinBox_UndoLimit);
     layout->addLayout(codes);
     layout->addStretch(1);
     return page;
@@ -331,6 +339,7 @@ void TDlg_AppliSetting::FormCreate()
 
     ComboBox_KanjiCode->setCurrentText(TextOfKanjiCode(global_.KanjiCode));
     ComboBox_NewLineCode->setCurrentText(TextOfNewLineCode(global_.NewLineCode));
+    SpinBox_UndoLimit->setValue(global_.UndoLimitMB);
     CheckBox_UseRemoteHelp->setChecked(!global_.UseLocalHelp);
     ComboBox_Language->setCurrentIndex(
         std::max(0, ComboBox_Language->findData(QString::fromStdString(global_.InterfaceLanguage))));
@@ -377,6 +386,7 @@ void TDlg_AppliSetting::OKBtnClick()
 
     global_.KanjiCode = KanjiCodeOfText(ComboBox_KanjiCode->currentText());
     global_.NewLineCode = NewLineCodeOfText(ComboBox_NewLineCode->currentText());
+    global_.UndoLimitMB = SpinBox_UndoLimit->value();
     global_.UseLocalHelp = !CheckBox_UseRemoteHelp->isChecked();
     global_.InterfaceLanguage = ComboBox_Language->currentData().toString().toStdString();
 

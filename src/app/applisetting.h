@@ -13,6 +13,7 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 
 namespace lexicana {
@@ -69,6 +70,8 @@ public:
     QLineEdit* Edit_FileRecFilter;
     QComboBox* ComboBox_KanjiCode;
     QComboBox* ComboBox_NewLineCode;
+    // The undo history's memory limit in MB.
+    QSpinBox* SpinBox_UndoLimit;
     // "エディタ"
     QLineEdit* Edit_TextEditor;
     QPushButton* Button_Editor;

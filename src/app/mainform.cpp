@@ -145,6 +145,7 @@ void TMainForm::BuildLayout()
         table.SetColWidth(col, kDefaultColWidth);
     // The empty table the window starts with is nothing to undo.
     doc_.ResetHistory(true);
+    ApplyUndoLimit();
 
     StringGrid_Main = new TStrSortGrid(table, this);
     StringGrid_Main->setObjectName(QStringLiteral("StringGrid_Main"));

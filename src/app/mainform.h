@@ -249,6 +249,8 @@ private:
     void UpdateUndoItems(bool paneTarget);
     // ItemDataModified as the undo history tells it, and the caption.
     void FollowHistory();
+    // The history's memory limit from the settings (UndoLimitMB).
+    void ApplyUndoLimit();
     // The edit commands on the grid act on the whole current cell through
     // the text pane.
     void RunOnWholeCell(const std::function<void()>& paneCommand);

@@ -55,6 +55,7 @@ void TMainForm::O1Click()
     TDlg_AppliSetting dialog(
         global_, [this] { UpdateCaption(); }, this);
     dialog.exec();
+    ApplyUndoLimit();
     // Back from mouse-pointer mode: the operation position follows the
     // selected cell again, starting at the first record's first column.
     if (wasPointer && !global_.PopupOperatePosition)

@@ -240,6 +240,12 @@ void TMainForm::UndoRecords(bool redo)
     FollowHistory();
 }
 
+void TMainForm::ApplyUndoLimit()
+{
+    const int megabytes = std::clamp(global_.UndoLimitMB, 1, 4096);
+    doc_.RecordHistory().SetMemoryLimit(static_cast<std::size_t>(megabytes) << 20);
+}
+
 void TMainForm::FollowHistory()
 {
     global_.ItemDataModified = !doc_.RecordHistory().AtSavedState();

@@ -105,6 +105,9 @@ public:
     bool FindSingleCell = false;
     bool Converting = false;
     bool UseLocalHelp = true;
+    // The most memory (MB) the undo history of the records may hold; the
+    // oldest steps are forgotten beyond it.
+    int UndoLimitMB = 64;
     // The interface language chosen in the options, applied at the next
     // start: "en", "ja", or "" for the system's language.
     std::string InterfaceLanguage;
