@@ -1282,6 +1282,7 @@ Write this part again?
                           ファイルリストが変わるたびに変換し直す (Ctrl+C で終了)
   --lock-wait SECONDS     同じセットを別のプログラムが変換中のとき、終わるのを
                           待つ秒数 (既定 30、0 は待たずに終了コード 1)
+  --no-cache              前回の実行の記録を使わず、いつもすべて変換して比べる
   -h, --help              この説明を表示する
   -v, --version           バージョンを表示する
 
@@ -1294,6 +1295,8 @@ Write this part again?
 
 内容が変わらないページと外部出力ファイルは書き換えません (時刻もそのまま)。
 --check は外部出力ファイルを判定に含めません (日付と時刻は実行のたびに変わるため)。
+前回の実行から何も変わっていないセットの変換と --check には、ユーザーの
+キャッシュフォルダにあるその実行の記録から、同じ結果をすぐに答えます。
 
 終了コード: 0 変換が正常に終了した (--check: すべて最新, --check-terms: 問題なし),
             1 中断または失敗 (--check: 変わるページがある, --check-terms: 問題がある),
@@ -1327,6 +1330,8 @@ Converts a set file (.lxs) without opening a window.
                           changes (Ctrl+C ends it)
   --lock-wait SECONDS     how long to wait while another program converts the
                           same set (default 30; 0 exits with code 1 at once)
+  --no-cache              never answer from the record of the last run: always
+                          convert and compare everything
   -h, --help              show this help
   -v, --version           show the version
 
@@ -1340,6 +1345,9 @@ When SOURCE_DATE_EPOCH is set, that time is used for the date and time.
 Pages and external output files whose content does not change are not
 rewritten (their times stay as they are). --check leaves the external output
 files out of its verdict (their date and time change with every run).
+A conversion or --check of a set in which nothing changed since its last run
+is answered at once, with the same result, from the record of that run in the
+user&apos;s cache folder.
 
 Exit codes: 0 the conversion finished (--check: all up to date,
               --check-terms: no problems),
