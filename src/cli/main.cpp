@@ -173,7 +173,7 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
     if (stamped) {
         TRunOutcome outcome;
         int records = 0;
-        if (AnswerFromStamp(setFile, stampSettings, options.lockWaitSeconds * 1000, outcome, records)) {
+        if (AnswerFromStamp(setFile, stampSettings, outcome, records)) {
             result.status = ReportOutcome(options, outcome, records, watching, started);
             return result;
         }

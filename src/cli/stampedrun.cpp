@@ -23,14 +23,13 @@ int TMessageCount::Show(const MessageRequest& request)
     return next_->Show(request);
 }
 
-bool AnswerFromStamp(const std::string& setFile, const std::string& settings, int lockWaitMs,
-    TRunOutcome& outcome, int& records)
+bool AnswerFromStamp(
+    const std::string& setFile, const std::string& settings, TRunOutcome& outcome, int& records)
 {
-    // A conversion of the set going on elsewhere may be rewriting the pages;
-    // when the lock cannot be had, the full run says so.
+    // A conversion of the set going on elsewhere may be rewriting the pages.
     TRunLock lock;
     TRunStampHit hit;
-    if (!lock.Acquire(setFile, lockWaitMs) || !RunStampHolds(setFile, settings, hit))
+    if (!lock.Acquire(setFile, 0) || !RunStampHolds(setFile, settings, hit))
         return false;
     lock.Release();
     ShowMessageBox(lexicana::Tr("HTMLファイルの書き換えが正常に終了しました。"), lexicana::Tr("完了"), MbOk);

@@ -29,12 +29,13 @@ private:
     int count_ = 0;
 };
 
-// When the stamp of setFile holds (checked under the set's lock, waited for
-// up to lockWaitMs): shows the closing message of a run that ended well,
-// fills outcome as a run that found every page up to date and records with
-// its count of normal records, and returns true. Otherwise nothing is shown
-// and a full run must follow.
-bool AnswerFromStamp(const std::string& setFile, const std::string& settings, int lockWaitMs,
-    TRunOutcome& outcome, int& records);
+// When the stamp of setFile holds (checked under the set's lock, which is
+// not waited for: a conversion going on elsewhere leaves the waiting and the
+// answer to the full run): shows the closing message of a run that ended
+// well, fills outcome as a run that found every page up to date and records
+// with its count of normal records, and returns true. Otherwise nothing is
+// shown and a full run must follow.
+bool AnswerFromStamp(
+    const std::string& setFile, const std::string& settings, TRunOutcome& outcome, int& records);
 
 } // namespace lexicana
