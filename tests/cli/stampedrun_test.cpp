@@ -125,6 +125,13 @@ TEST(StampedRun, OnlyAnUnchangedSetIsAnsweredFromTheRecordAndExactlyAsAFullRun)
             false },
         { "date", {}, [](SetRun& r) { r.epoch = "1609545600"; }, false },
         { "setting", { "--kanji=euc" }, nothing, false },
+        { "record damaged", {},
+            [](SetRun& r) {
+                if (fs::exists(r.cache + "/lexicana/runs"))
+                    for (const auto& entry : fs::directory_iterator(r.cache + "/lexicana/runs"))
+                        fs::resize_file(entry.path(), fs::file_size(entry.path()) / 2);
+            },
+            false },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
