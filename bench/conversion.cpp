@@ -227,6 +227,22 @@ double ReadAll(const BenchSet& set)
     return bytes > 0 ? s : s;
 }
 
+// The peak memory (kB) of a running process so far, from its high-water
+// mark; 0 when it cannot be read. The children's figure of getrusage would
+// count this program's own memory, which a child has between fork and exec.
+long PeakKbOf(qint64 pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return 0;
+}
+
+// The largest peak memory of the lexicana-convert runs so far (kB).
+long processPeakKb = 0;
+
 // One run of lexicana-convert on the set: its seconds, or -1 when it failed.
 // cached: the run may be answered from the record of the last run.
 double ProcessRun(const QString& cli, const BenchSet& set, bool cached = false)
@@ -238,7 +254,10 @@ double ProcessRun(const QString& cli, const BenchSet& set, bool cached = false)
         args.prepend(QStringLiteral("--no-cache"));
     const auto t0 = Clock::now();
     run.start(cli, args);
-    run.waitForFinished(-1);
+    // The high-water mark only grows: read shortly before the end, it holds
+    // the run's peak.
+    while (run.state() != QProcess::NotRunning && !run.waitForFinished(2))
+        processPeakKb = std::max(processPeakKb, PeakKbOf(run.processId()));
     const double s = Seconds(t0);
     if (run.exitCode() != 0) {
         std::printf("lexicana-convert failed with %d\n", run.exitCode());
@@ -351,10 +370,7 @@ int main(int argc, char** argv)
             process = process < 0 ? full : std::min(process, full);
             processSame = processSame < 0 ? same : std::min(processSame, same);
         }
-        // The largest child waited for so far: the lexicana-convert runs.
-        struct rusage usage { };
-        getrusage(RUSAGE_CHILDREN, &usage);
-        peakKb = usage.ru_maxrss;
+        peakKb = processPeakKb;
     }
 
     double copy = 1e9, read = 1e9;
