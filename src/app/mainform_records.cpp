@@ -55,8 +55,12 @@ void TMainForm::ShowCellInPane(const std::string& text)
 
 void TMainForm::StringGrid_MainSelectCell(int col, int row)
 {
-    // Leaving a cell ends its edit step: one step per cell visit.
+    // Leaving a cell ends its edit step: one step per cell visit (a visit
+    // that changed nothing leaves the data as saved as before).
+    const bool wasModified = global_.ItemDataModified;
     doc_.RecordHistory().Seal();
+    if (global_.ItemDataModified != wasModified)
+        UpdateCaption();
     if (global_.EditTarget == 0)
         ShowCellInPane(doc_.Grid().Cell(col, row));
     ShowCellPosition(col, row);
@@ -226,8 +230,10 @@ void TMainForm::UndoRecords(bool redo)
     StringGrid_Main->CloseEditor();
     TRecordHistory& history = doc_.RecordHistory();
     TRecordHistory::Place place;
-    if (!(redo ? history.Redo(&place) : history.Undo(&place)))
+    if (!(redo ? history.Redo(&place) : history.Undo(&place))) {
+        FollowHistory();
         return;
+    }
     const int last = doc_.Grid().RowCount() - 1;
     StringGrid_Main->RenumberRows(1, last);
     // The changed place becomes the current cell, shown in the pane.
@@ -430,8 +436,10 @@ void TMainForm::N16Click()
         return;
     global_.NewItemFileMode = true;
     // New records start a history of their own, never saved yet.
-    if (ShowNumOfItems(true))
+    if (ShowNumOfItems(true)) {
         doc_.ResetHistory(false);
+        UpdateCaption();
+    }
     // The dialog's clearing took the headings: the conversion table gives
     // them back (there is nothing to read while no table is set).
     if (!global_.TableFileName.empty())

@@ -16,8 +16,11 @@ const std::string& NoName()
 // The row's cells up to its last non-empty one.
 std::vector<std::string> UsedCells(const TRecordTable& table, int row)
 {
-    std::vector<std::string> cells = table.Row(row);
-    cells.resize(static_cast<std::size_t>(table.UsedCellCount(row)));
+    const int used = table.UsedCellCount(row);
+    std::vector<std::string> cells;
+    cells.reserve(static_cast<std::size_t>(used));
+    for (int col = 0; col < used; ++col)
+        cells.push_back(table.Cell(col, row));
     return cells;
 }
 
@@ -80,8 +83,22 @@ void TRecordHistory::Seal()
     if (restored) {
         bytes_ -= top.bytes;
         undo_.pop_back();
-        Notify();
     }
+    // What could be redone before the step began is lost only when the step
+    // is kept.
+    if (parked_) {
+        parked_ = false;
+        if (restored) {
+            redo_ = std::move(parkedRedo_);
+            savedAt_ = parkedSavedAt_;
+        } else {
+            for (const Step& step : parkedRedo_)
+                bytes_ -= step.bytes;
+        }
+        parkedRedo_.clear();
+    }
+    if (restored)
+        Notify();
 }
 
 void TRecordHistory::NameOpenStep(const std::string& name)
@@ -197,6 +214,8 @@ void TRecordHistory::Clear(bool saved)
 {
     undo_.clear();
     redo_.clear();
+    parkedRedo_.clear();
+    parked_ = false;
     bytes_ = 0;
     openTop_ = false;
     savedAt_ = saved ? 0 : -1;
@@ -285,10 +304,12 @@ void TRecordHistory::Keep(Change change)
         return;
     }
     if (!openTop_) {
-        // A new step: what was undone cannot be redone any more.
-        for (const Step& step : redo_)
-            bytes_ -= step.bytes;
+        // A new step: what was undone cannot be redone any more, unless the
+        // step ends as a no-change (Seal decides).
+        parked_ = true;
+        parkedRedo_ = std::move(redo_);
         redo_.clear();
+        parkedSavedAt_ = savedAt_;
         if (savedAt_ > static_cast<long>(undo_.size()))
             savedAt_ = -1;
         undo_.push_back(Step { depth_ > 0 ? pendingName_ : std::string(), {}, 0 });
@@ -376,10 +397,15 @@ void TRecordHistory::BeforeRowCount(const TRecordTable& table, int count)
 void TRecordHistory::BeforeColCount(const TRecordTable& table, int count)
 {
     // Columns are the conversion table's, not an edit: more of them change
-    // nothing the history holds. Fewer would drop cells it cannot bring back.
-    if (count >= table.ColCount() || table.UsedColCount(1) <= count)
+    // nothing the history holds. With fewer, steps could hold cells of the
+    // columns that go and could not be undone: the history starts afresh,
+    // the records being saved or not as before unless cells are dropped.
+    if (count >= table.ColCount())
         return;
-    Lose();
+    if (table.UsedColCount(1) > count)
+        Lose();
+    else
+        Clear(AtSavedState());
 }
 
 void TRecordHistory::BeforeRecordsCleared(const TRecordTable& table)

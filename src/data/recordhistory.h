@@ -149,6 +149,11 @@ private:
     std::vector<Step> undo_;
     std::vector<Step> redo_;
     Step* capture_ = nullptr; // while an undo or redo is applied
+    // The redo steps and saved state from before the open step began, kept
+    // until Seal knows whether the step changed anything.
+    std::vector<Step> parkedRedo_;
+    long parkedSavedAt_ = -1;
+    bool parked_ = false;
     bool openTop_ = false; // changes go on into undo_.back()
     int depth_ = 0;
     std::string pendingName_;

@@ -179,6 +179,22 @@ TEST(RecordHistory, SavedStateFollowsUndoRedoAndNewSteps)
     history.Seal();
     EXPECT_EQ(history.UndoCount(), 1);
     EXPECT_GT(told, 0);
+    // Such a visit after an undo keeps the redo and the saved state.
+    history.MarkSaved();
+    history.Undo();
+    table.SetCell(3, 3, "zz");
+    table.SetCell(3, 3, old);
+    history.Seal();
+    EXPECT_TRUE(history.CanRedo());
+    history.Redo();
+    EXPECT_TRUE(history.AtSavedState());
+    // Fewer columns: steps could hold cells of the columns that go, so the
+    // history starts afresh; the records are as saved as they were.
+    table.SetColCount(6);
+    EXPECT_TRUE(history.CanUndo());
+    table.SetColCount(4);
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_TRUE(history.AtSavedState());
     // Loading replaces the content: the history starts afresh.
     TRecordTable loaded = Sample(2);
     table.SwapContent(loaded);
