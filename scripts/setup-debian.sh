@@ -10,7 +10,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
-  libgtest-dev
+  libgtest-dev libxxhash-dev
   fonts-noto-cjk
   xvfb xauth
   desktop-file-utils appstream mandoc shared-mime-info dpkg-dev

@@ -1,4 +1,4 @@
-// A fast 64-bit hash of byte strings (XXH64), for telling whether a file's
+// A fast 64-bit hash of byte strings (xxHash's XXH64), for telling whether a file's
 // bytes are still those seen before. Not for security: it only has to notice
 // edits, and it reads at memory speed so that hashing costs little beside
 // reading the file.
