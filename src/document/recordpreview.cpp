@@ -11,9 +11,12 @@
 #include "html/itemgeneration.h"
 #include "platform/sjistext.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <unordered_map>
 
@@ -113,6 +116,22 @@ std::uint64_t Mix(std::uint64_t seed, const std::string& text)
     return seed ^ (h + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
 }
 
+// What the word links take from a row. File name and part ID share their
+// columns with the texts of normal records: they count for file records only.
+std::uint64_t RowKey(const TRecordTable& grid, const TGlobal& g, int row)
+{
+    std::uint64_t key = Mix(0, grid.Cell(g.RecordCodeCol, row));
+    if (IsFileRecord(grid, g, row)) {
+        key = Mix(key, grid.Cell(g.FileNameCol, row));
+        key = Mix(key, grid.Cell(g.PartIDCol, row));
+    }
+    key = Mix(key, grid.Cell(g.LinkedNameCol, row));
+    key = Mix(key, grid.Cell(g.LinkedWordCol, row));
+    if (g.Links.aliasCol >= 0)
+        key = Mix(key, grid.Cell(g.Links.aliasCol, row));
+    return key;
+}
+
 bool StartsWithNoCase(std::string_view text, std::size_t pos, std::string_view word)
 {
     if (text.size() - pos < word.size())
@@ -173,19 +192,122 @@ public:
     std::unordered_map<std::string, int> rowOfHref;
 };
 
+// The cells the word links are made of, copied from the grid in one buffer:
+// per row the record code, file name, part ID (both for file records only,
+// as in RowKey), name, word and alias. Copying these short cells is all the
+// document's thread does for a build; the table the conversion's code reads
+// is made from them on the build's thread.
+class TPreviewCells {
+public:
+    TPreviewCells(const TRecordTable& grid, const TGlobal& g)
+        : cols_ { g.RecordCodeCol, g.FileNameCol, g.PartIDCol, g.LinkedNameCol, g.LinkedWordCol,
+            g.Links.aliasCol }
+        , colCount_(grid.ColCount())
+        , rowCount_(grid.RowCount())
+    {
+        ends_.reserve(static_cast<std::size_t>(rowCount_) * kSlots);
+        for (int row = 1; row < rowCount_; ++row)
+            ForEachSlot(grid, g, row, [this](int, const std::string& cell) {
+                bytes_ += cell;
+                ends_.push_back(bytes_.size());
+            });
+    }
+
+    int RowCount() const { return rowCount_; }
+
+    // True when the grid's row holds the cells copied from it.
+    bool SameRow(const TRecordTable& grid, const TGlobal& g, int row) const
+    {
+        bool same = true;
+        ForEachSlot(
+            grid, g, row, [&](int slot, const std::string& cell) { same = same && cell == At(row, slot); });
+        return same;
+    }
+
+    // A table of the grid's size holding only the copied cells, in their
+    // own columns, so that the parts and links are made from it as from the
+    // grid.
+    TRecordTable Table() const
+    {
+        int width = 0;
+        for (const int col : cols_)
+            if (Inside(col))
+                width = std::max(width, col + 1);
+        TRecordTable table(colCount_, rowCount_);
+        for (int row = 1; row < rowCount_; ++row) {
+            std::vector<std::string> cells(static_cast<std::size_t>(width));
+            for (int slot = 0; slot < kSlots; ++slot) {
+                const int col = cols_[static_cast<std::size_t>(slot)];
+                const std::string_view cell = At(row, slot);
+                if (Inside(col) && !cell.empty())
+                    cells[static_cast<std::size_t>(col)] = cell;
+            }
+            table.SetRow(row, std::move(cells));
+        }
+        return table;
+    }
+
+private:
+    static constexpr int kSlots = 6;
+
+    bool Inside(int col) const { return col >= 0 && col < colCount_; }
+
+    template <class Fn> void ForEachSlot(const TRecordTable& grid, const TGlobal& g, int row, Fn&& fn) const
+    {
+        static const std::string empty;
+        const bool fileRecord = IsFileRecord(grid, g, row);
+        for (int slot = 0; slot < kSlots; ++slot) {
+            const int col = cols_[static_cast<std::size_t>(slot)];
+            const bool counts = Inside(col) && (fileRecord || (slot != 1 && slot != 2));
+            fn(slot, counts ? grid.Cell(col, row) : empty);
+        }
+    }
+
+    std::string_view At(int row, int slot) const
+    {
+        const std::size_t at = static_cast<std::size_t>(row - 1) * kSlots + static_cast<std::size_t>(slot);
+        const std::size_t begin = at == 0 ? 0 : ends_[at - 1];
+        return std::string_view(bytes_).substr(begin, ends_[at] - begin);
+    }
+
+    std::array<int, kSlots> cols_;
+    int colCount_;
+    int rowCount_;
+    std::string bytes_;
+    std::vector<std::size_t> ends_;
+};
+
 TPreviewBuild::TPreviewBuild() = default;
 TPreviewBuild::~TPreviewBuild() = default;
 
 void TPreviewBuild::Run()
 {
     SilentSink sink;
+    TPreviewLinks& links = *links_;
     try {
-        links_->words = MakeWordLink(links_->table, links_->settings);
+        const TRecordTable grid = cells_->Table();
+        links.rowKeys.resize(static_cast<std::size_t>(links.rowCount));
+        for (int row = 1; row < links.rowCount; ++row)
+            links.rowKeys[static_cast<std::size_t>(row)] = RowKey(grid, links.settings, row);
+        // The counts GetFileRecord sets go to the copy of the settings.
+        FileListGrid parts;
+        const int found = GetFileRecord(grid, links.settings, parts);
+        if (found == ResultOk)
+            MakeLinkTable(grid, links.settings, parts, links.table);
+        else if (found == PartTableNoFileRecord)
+            links.failure = lexicana::Tr("ファイルレコードがひとつもありません");
+        else
+            links.failure = sink.text.empty() ? lexicana::Tr("リンクの一覧を作れませんでした。") : sink.text;
+        links.words = MakeWordLink(links.table, links.settings);
     } catch (const std::exception& e) {
-        links_->failure = e.what();
+        links.failure = e.what();
+        links.table = StrGrid(4, 0);
+        // Without keys no row compares equal: the next change builds again.
+        links.rowKeys.clear();
+        links.rowCount = -1;
     }
-    if (!links_->words)
-        links_->words = MakeWordLink(StrGrid(4, 0), links_->settings);
+    if (!links.words)
+        links.words = MakeWordLink(StrGrid(4, 0), links.settings);
 }
 
 TRecordPreview::TRecordPreview(TDocument& doc)
@@ -211,17 +333,24 @@ void TRecordPreview::CellChanged(int col, int row)
 
 void TRecordPreview::RowsChanged(int first, int last)
 {
-    if (dirty_ || !links_)
+    // While a build runs, a change from its snapshot makes it stale: it is
+    // installed marked, and another build follows. Marked links without one
+    // are built from the records as they will then stand.
+    const TPreviewCells* before = building_.get();
+    if (!before && (dirty_ || !links_))
         return;
     const TRecordTable& grid = doc_.Grid();
-    if (grid.RowCount() != links_->rowCount) {
+    const TGlobal& g = doc_.Global();
+    if (grid.RowCount() != (before ? before->RowCount() : links_->rowCount)) {
         RecordsChanged();
         return;
     }
     first = std::max(first, 1);
     last = std::min(last, grid.RowCount() - 1);
     for (int row = first; row <= last; ++row) {
-        if (RowKey(row) != links_->rowKeys[static_cast<std::size_t>(row)]) {
+        const bool same = before ? before->SameRow(grid, g, row)
+                                 : RowKey(grid, g, row) == links_->rowKeys[static_cast<std::size_t>(row)];
+        if (!same) {
             RecordsChanged();
             return;
         }
@@ -249,24 +378,6 @@ std::string TRecordPreview::LinkSettings() const
     return key;
 }
 
-std::uint64_t TRecordPreview::RowKey(int row) const
-{
-    const TGlobal& g = doc_.Global();
-    const TRecordTable& grid = doc_.Grid();
-    // File name and part ID share their columns with the texts of normal
-    // records: they count for file records only.
-    std::uint64_t key = Mix(0, grid.Cell(g.RecordCodeCol, row));
-    if (IsFileRecord(grid, g, row)) {
-        key = Mix(key, grid.Cell(g.FileNameCol, row));
-        key = Mix(key, grid.Cell(g.PartIDCol, row));
-    }
-    key = Mix(key, grid.Cell(g.LinkedNameCol, row));
-    key = Mix(key, grid.Cell(g.LinkedWordCol, row));
-    if (g.Links.aliasCol >= 0)
-        key = Mix(key, grid.Cell(g.Links.aliasCol, row));
-    return key;
-}
-
 std::unique_ptr<TPreviewBuild> TRecordPreview::PrepareBuild()
 {
     std::unique_ptr<TPreviewBuild> build(new TPreviewBuild);
@@ -275,32 +386,17 @@ std::unique_ptr<TPreviewBuild> TRecordPreview::PrepareBuild()
     links->settings = doc_.Global();
     links->settings.PageText.clear();
     links->settingsKey = LinkSettings();
-    const TRecordTable& grid = doc_.Grid();
-    links->rowCount = grid.RowCount();
-    links->rowKeys.resize(static_cast<std::size_t>(links->rowCount));
-    for (int row = 1; row < links->rowCount; ++row)
-        links->rowKeys[static_cast<std::size_t>(row)] = RowKey(row);
-    SilentSink sink;
-    try {
-        // The counts GetFileRecord sets go to the copy of the settings.
-        FileListGrid parts;
-        const int found = GetFileRecord(grid, links->settings, parts);
-        if (found == ResultOk)
-            MakeLinkTable(grid, links->settings, parts, links->table);
-        else if (found == PartTableNoFileRecord)
-            links->failure = lexicana::Tr("ファイルレコードがひとつもありません");
-        else
-            links->failure = sink.text.empty() ? lexicana::Tr("リンクの一覧を作れませんでした。") : sink.text;
-    } catch (const std::exception& e) {
-        links->failure = e.what();
-        links->table = StrGrid(4, 0);
-    }
+    links->rowCount = doc_.Grid().RowCount();
     build->links_ = std::move(links);
+    build->cells_ = std::make_shared<const TPreviewCells>(doc_.Grid(), doc_.Global());
+    building_ = build->cells_;
     return build;
 }
 
 std::unique_ptr<TPreviewBuild> TRecordPreview::Install(std::unique_ptr<TPreviewBuild> build)
 {
+    if (build && build->cells_ == building_)
+        building_.reset(); // the build keeps its snapshot, freed with it
     if (!build || !build->links_ || !build->links_->words)
         return build;
     links_.swap(build->links_);

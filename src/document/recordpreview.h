@@ -15,10 +15,13 @@ namespace lexicana {
 
 class TDocument;
 class TPreviewLinks;
+class TPreviewCells;
 
 // A build of the word links from a snapshot of the records. Prepare takes
-// the snapshot on the thread that owns the document; Run builds on any
-// thread and touches nothing but the snapshot.
+// the snapshot on the thread that owns the document (a copy of the settings
+// and of the cells the links are made of, nothing more); Run makes the row
+// keys, the parts, the link table and the word links on any thread and
+// touches nothing but the snapshot.
 class TPreviewBuild {
 public:
     ~TPreviewBuild();
@@ -30,6 +33,8 @@ private:
     friend class TRecordPreview;
     TPreviewBuild();
     std::unique_ptr<TPreviewLinks> links_;
+    // Read by Run and, while the build runs, by the document's thread.
+    std::shared_ptr<const TPreviewCells> cells_;
     unsigned generation_ = 0;
 };
 
@@ -47,7 +52,8 @@ public:
     // (record code, file name, part ID, name, word, alias) marks them.
     void CellChanged(int col, int row);
     // The cells of rows first .. last changed: marks the links only when a
-    // column they are made of differs from what they were built from.
+    // column they are made of differs from what they were built from, or
+    // while a build is prepared and not yet installed, from its snapshot.
     void RowsChanged(int first, int last);
     // True when the links must be built before the next preview (marked,
     // never built, or the conversion table's link settings changed).
@@ -81,12 +87,13 @@ private:
     // The row of the file record whose part holds row, 0 when none.
     int FileRecordAbove(int row) const;
     std::string LinkSettings() const;
-    std::uint64_t RowKey(int row) const;
     std::string ItemHtml(int row);
     std::string HeadHtml(int row);
 
     TDocument& doc_;
     std::unique_ptr<TPreviewLinks> links_;
+    // The snapshot of the build prepared last, until it is installed.
+    std::shared_ptr<const TPreviewCells> building_;
     bool dirty_ = true;
     unsigned generation_ = 0;
     int builds_ = 0;

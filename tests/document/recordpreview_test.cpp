@@ -103,6 +103,19 @@ TEST(RecordPreview, RebuildsTheWordLinksOnlyWhenAColumnOfTheLinksChanges)
     g.global.LinkToSelf = true;
     EXPECT_TRUE(Has(preview.Html(2), "#algorithm\" class=\"term-link\">アルゴリズム</a>"));
     EXPECT_EQ(preview.Builds(), 4);
+
+    // Typed while the links are built: a word makes that build stale, so
+    // another follows; a description does not.
+    for (const int col : { 3, 4 }) {
+        preview.RecordsChanged();
+        auto build = preview.PrepareBuild();
+        grid.SetCell(col, 19, grid.Cell(col, 19) + "x");
+        preview.CellChanged(col, 19);
+        preview.RowsChanged(19, 19);
+        build->Run();
+        preview.Install(std::move(build));
+        EXPECT_EQ(preview.NeedsBuild(), col == 3) << col;
+    }
 }
 
 TEST(RecordPreview, ExplainsWhatCannotBePreviewedWithoutAMessageBox)
