@@ -53,12 +53,14 @@ TEST(RecordPreview, ShowsARecordAsItsPageWillWithoutChangingOrAskingAnything)
     };
     for (const Case& c : cases) {
         const std::string html = preview.Html(c.row);
-        if (*c.has == '\0')
+        if (*c.has == '\0') {
             EXPECT_EQ(html, "") << c.row;
-        else
+        } else {
             EXPECT_TRUE(Has(html, c.has)) << c.row << ": " << SjisToUtf8(html);
-        if (*c.lacks != '\0')
+        }
+        if (*c.lacks != '\0') {
             EXPECT_FALSE(Has(html, c.lacks)) << c.row << ": " << SjisToUtf8(html);
+        }
     }
     // A link leads back to its record, with or without "./".
     EXPECT_EQ(preview.RowOfLink("./kana-sa.html#sort"), 23);
