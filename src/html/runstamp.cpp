@@ -163,11 +163,13 @@ bool Parse(const std::string& bytes, Stamp& stamp)
 }
 
 // Facts taken before and after reading a file; they must agree, or the file
-// changed while it was read.
+// changed while it was read. A file changed in any way since shortly before
+// the run began (even replaced by one with an old time, as sync and copy
+// tools do) may not be what the run read.
 bool ReadSettledFile(const std::string& path, long long limitNs, std::string& bytes)
 {
     const TFileFacts before = FileFactsOf(path);
-    if (!before.exists || before.mtimeNs >= limitNs || ReadFileToString(path, bytes) != FileOk)
+    if (!before.exists || LastChangeNs(path) >= limitNs || ReadFileToString(path, bytes) != FileOk)
         return false;
     return FileFactsOf(path) == before;
 }
@@ -201,7 +203,7 @@ bool BuildStamp(const std::string& setFile, const TGlobal& global, const TRunOut
 
     const auto addFile = [&](const std::string& path) {
         const TFileFacts facts = FileFactsOf(path);
-        if (!facts.exists || facts.mtimeNs >= limit)
+        if (!facts.exists || LastChangeNs(path) >= limit)
             return false;
         stamp.files.push_back({ path, facts });
         return true;

@@ -3,6 +3,7 @@
 #include "platform/nativepath.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QtGlobal>
+#include <algorithm>
 #include <chrono>
 
 #ifdef Q_OS_UNIX
@@ -104,9 +106,32 @@ void RemoveRunCacheFile(const std::string& name)
         QFile::remove(path);
 }
 
+long long LastChangeNs(const std::string& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info { };
+    if (::stat(NativeFileName(path).c_str(), &info) != 0)
+        return 0;
+    const long long modified
+        = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+    const long long changed
+        = static_cast<long long>(info.st_ctim.tv_sec) * 1000000000LL + info.st_ctim.tv_nsec;
+    return std::max(modified, changed);
+#else
+    return FileFactsOf(path).mtimeNs;
+#endif
+}
+
 std::string RunEnvironmentText()
 {
     std::string text = "qt=" + std::string(qVersion()) + "\n";
+    if (QCoreApplication::instance()) {
+        const QByteArray program = QFile::encodeName(QCoreApplication::applicationFilePath());
+        const TFileFacts facts
+            = FileFactsOf(std::string(program.constData(), static_cast<std::size_t>(program.size())));
+        text += "program=" + std::to_string(facts.size) + " " + std::to_string(facts.mtimeNs) + " "
+            + std::to_string(facts.inode) + "\n";
+    }
     for (const char* name : { "LC_ALL", "LC_TIME", "LC_COLLATE", "LC_CTYPE", "LANG", "LANGUAGE", "TZ" })
         text += std::string(name) + "=" + qEnvironmentVariable(name).toStdString() + "\n";
     return text;

@@ -26,6 +26,12 @@ struct TFileFacts {
 // The facts of the file at a document path (a link is followed).
 TFileFacts FileFactsOf(const std::string& path);
 
+// When the file at a document path last changed in any way, in nanoseconds
+// since 1970: the later of its modification time and its status-change time
+// (a rename onto it, a write, or a modification time set back all move the
+// latter to now, and nothing can set it back). 0 when there is no file.
+long long LastChangeNs(const std::string& path);
+
 // The wall clock in nanoseconds since 1970, the clock of file times.
 long long WallClockNs();
 
@@ -37,7 +43,9 @@ bool WriteRunCacheFile(const std::string& name, std::string_view bytes);
 void RemoveRunCacheFile(const std::string& name);
 
 // The parts of the environment that may change what a run writes besides its
-// files and options: the Qt version and the locale and time-zone variables.
+// files and options: the program itself (the size, time and inode of its
+// executable, which a rebuild changes while the version stays), the Qt
+// version and the locale and time-zone variables.
 std::string RunEnvironmentText();
 
 } // namespace lexicana
