@@ -410,9 +410,8 @@ bool TMainForm::ShowNumOfItems(bool newMode)
     bool accepted = false;
     if (newMode) {
         // New records replace the history: nothing of the old ones is kept.
-        history.Suspend();
+        TRecordPause pause(history);
         accepted = dialog.exec() == QDialog::Accepted;
-        history.Resume();
     } else {
         TRecordStep step(history, lexicana::Tr("レコード数の変更"));
         accepted = dialog.exec() == QDialog::Accepted;

@@ -165,6 +165,22 @@ private:
     std::function<void()> listener_;
 };
 
+// Suspend .. Resume for a scope.
+class TRecordPause {
+public:
+    explicit TRecordPause(TRecordHistory& history)
+        : history_(history)
+    {
+        history_.Suspend();
+    }
+    ~TRecordPause() { history_.Resume(); }
+    TRecordPause(const TRecordPause&) = delete;
+    TRecordPause& operator=(const TRecordPause&) = delete;
+
+private:
+    TRecordHistory& history_;
+};
+
 // Begin .. End for a scope.
 class TRecordStep {
 public:

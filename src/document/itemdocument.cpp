@@ -99,17 +99,11 @@ int TDocument::WriteItemFile(const std::string& path, int kind)
         // A failed save has been reported; the data stay marked modified.
         // Saving trims cells; that is no step of the history (an undo puts
         // back whole cells anyway).
-        history_.Suspend();
-        int saved = -1;
-        try {
-            saved = StrSaveToFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_));
-        } catch (...) {
-            history_.Resume();
-            throw;
+        {
+            TRecordPause pause(history_);
+            if (StrSaveToFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_)) != 0)
+                return -2;
         }
-        history_.Resume();
-        if (saved != 0)
-            return -2;
         history_.MarkSaved();
         global_.ItemDataModified = false;
         Ui().UpdateCaption();
