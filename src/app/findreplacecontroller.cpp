@@ -3,7 +3,7 @@
 #include "app/findreplacecontroller.h"
 
 #include "common/messages.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "common/stringlist.h"
 #include "common/translate.h"
 #include "common/utils.h"
@@ -60,13 +60,13 @@ TPaneMap::TPaneMap(const std::string& cell)
             lineEnd = cell.size();
         const std::string_view line(cell.data() + pos, lineEnd - pos);
         std::size_t chars = 0;
-        for (std::size_t p = 0; p < line.size(); p += SjisCharLength(line, p))
+        for (std::size_t p = 0; p < line.size(); p += CharLength(line, p))
             ++chars;
         // Every character is one pane character unless some bytes decode
         // otherwise; only then is each character decoded on its own.
         const bool oneEach = static_cast<std::size_t>(QStringFromSjis(line).size()) == chars;
         for (std::size_t p = 0; p < line.size();) {
-            const std::size_t length = SjisCharLength(line, p);
+            const std::size_t length = CharLength(line, p);
             bytes_.push_back(pos + p);
             units_.push_back(unit);
             unit += oneEach ? 1 : static_cast<int>(QStringFromSjis(line.substr(p, length)).size());

@@ -1,6 +1,6 @@
 #include "common/pathutils.h"
 
-#include "common/sjis.h"
+#include "common/textcode.h"
 
 #include <algorithm>
 
@@ -23,12 +23,15 @@ bool IsSjisTrailByte(char c)
     return (u >= 0x40 && u <= 0x7E) || (u >= 0x80 && u <= 0xFC);
 }
 
-// Length of the path character at pos: 2 for a lead byte followed by a trail
-// byte, else 1. A lead byte in front of a byte that cannot be its trail byte
-// (a "/" for one) stands alone, and that byte is a character of its own.
-// Every walk over a path uses this, so all helpers agree on the separators.
+// Length of the path character at pos. Shift_JIS: 2 for a lead byte followed
+// by a trail byte, else 1; a lead byte in front of a byte that cannot be its
+// trail byte (a "/" for one) stands alone, and that byte is a character of
+// its own. UTF-8 never hides an ASCII byte inside a character. Every walk
+// over a path uses this, so all helpers agree on the separators.
 std::size_t PathCharLength(std::string_view path, std::size_t pos)
 {
+    if (DocumentTextCode() == TextCode::Utf8)
+        return CharLength(TextCode::Utf8, path, pos);
     return IsSjisLeadByte(path[pos]) && pos + 1 < path.size() && IsSjisTrailByte(path[pos + 1]) ? 2 : 1;
 }
 

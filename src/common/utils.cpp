@@ -1,13 +1,13 @@
 #include "common/utils.h"
 
 #include "common/messages.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 
 #include <exception>
 
 namespace lexicana {
 
-std::size_t FindSjis(std::string_view text, std::string_view find, std::size_t from)
+std::size_t FindChars(std::string_view text, std::string_view find, std::size_t from)
 {
     if (find.empty() || from > text.size())
         return std::string_view::npos;
@@ -19,7 +19,7 @@ std::size_t FindSjis(std::string_view text, std::string_view find, std::size_t f
         if (candidate == std::string_view::npos)
             return candidate;
         while (boundary < candidate)
-            boundary += SjisCharLength(text, boundary);
+            boundary += CharLength(text, boundary);
         if (boundary == candidate)
             return candidate;
         // The candidate is the trail byte of the character ending at
@@ -29,7 +29,7 @@ std::size_t FindSjis(std::string_view text, std::string_view find, std::size_t f
 
 bool ReplaceAll(std::string& text, std::string_view find, std::string_view replacement)
 {
-    std::size_t match = FindSjis(text, find);
+    std::size_t match = FindChars(text, find);
     if (match == std::string::npos)
         return false;
     // Built into a new string in one pass, so many matches stay linear.
@@ -40,7 +40,7 @@ bool ReplaceAll(std::string& text, std::string_view find, std::string_view repla
         result.append(text, copied, match - copied);
         result.append(replacement);
         copied = match + find.size();
-        match = FindSjis(text, find, copied);
+        match = FindChars(text, find, copied);
     }
     result.append(text, copied, std::string::npos);
     text.swap(result);
@@ -49,7 +49,7 @@ bool ReplaceAll(std::string& text, std::string_view find, std::string_view repla
 
 std::string CutAtFirst(const std::string& text, std::string_view find)
 {
-    std::size_t match = FindSjis(text, find);
+    std::size_t match = FindChars(text, find);
     return match == std::string::npos ? text : text.substr(0, match);
 }
 
@@ -57,7 +57,7 @@ void MoveFirstChar(std::string* dest, std::string& src)
 {
     if (src.empty())
         return;
-    std::size_t length = SjisCharLength(src, 0);
+    std::size_t length = CharLength(src, 0);
     if (dest)
         dest->append(src, 0, length);
     src.erase(0, length);

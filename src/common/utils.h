@@ -14,7 +14,7 @@ namespace lexicana {
 // Byte position of the first occurrence of find in text at or after from that
 // starts on a character boundary, or std::string::npos. The scan starts at a
 // character boundary, so from must be one. An empty find is never found.
-std::size_t FindSjis(std::string_view text, std::string_view find, std::size_t from = 0);
+std::size_t FindChars(std::string_view text, std::string_view find, std::size_t from = 0);
 
 // Replaces every occurrence of find (left to right; replaced text is never
 // searched again). True when at least one occurrence was replaced; an empty

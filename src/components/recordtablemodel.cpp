@@ -1,7 +1,7 @@
 #include "components/recordtablemodel.h"
 
 #include "common/messages.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "components/uitext.h"
 #include "platform/qsjis.h"
 
@@ -114,7 +114,7 @@ QString TRecordTableModel::DisplayText(const std::string& cell)
     if (bytes.size() > kDisplayBytes) {
         std::size_t pos = 0;
         while (pos < kDisplayBytes)
-            pos += SjisCharLength(bytes, pos);
+            pos += CharLength(bytes, pos);
         bytes = bytes.substr(0, pos);
         cut = true;
     }

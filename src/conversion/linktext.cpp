@@ -1,6 +1,6 @@
 #include "conversion/linktext.h"
 
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "common/utils.h"
 
 #include <algorithm>
@@ -173,12 +173,13 @@ void MarkWordInteriors(std::string_view text, std::vector<unsigned char>& interi
 {
     const std::size_t n = text.size();
     interior.assign(n + 1, 0);
+    const TextCode code = DocumentTextCode();
     bool previous = false; // the character before i is a single-byte letter or digit
     for (std::size_t i = 0; i < n;) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (IsSjisLeadByte(c) && i + 1 < n) {
+        if (const std::size_t length = CharLength(code, text, i); length > 1) {
             previous = false;
-            i += 2;
+            i += length;
             continue;
         }
         const bool letter = IsLatinLetterOrDigit(c);
@@ -201,10 +202,11 @@ bool FoldLatinCase(std::string_view text, std::string& folded)
     if (i == n)
         return false;
     folded.assign(text);
+    const TextCode code = DocumentTextCode();
     for (i = 0; i < n;) {
         const char c = folded[i];
-        if (IsSjisLeadByte(c) && i + 1 < n) {
-            i += 2;
+        if (const std::size_t length = CharLength(code, folded, i); length > 1) {
+            i += length;
             continue;
         }
         folded[i] = Lower(c);
@@ -218,7 +220,7 @@ std::vector<std::string> SplitAliases(const std::string& cell, const std::string
     std::vector<std::string> words;
     std::size_t from = 0;
     while (from < cell.size()) {
-        std::size_t at = separator.empty() ? std::string::npos : FindSjis(cell, separator, from);
+        std::size_t at = separator.empty() ? std::string::npos : FindChars(cell, separator, from);
         if (at == std::string::npos)
             at = cell.size();
         std::size_t begin = from;

@@ -1,7 +1,7 @@
 #include "conversion/wordlink.h"
 
 #include "common/messages.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "common/translate.h"
 #include "common/utils.h"
 #include "conversion/linktext.h"
@@ -48,7 +48,7 @@ std::vector<TextSegment> SplitProtectedRegions(std::string_view text)
         std::size_t close = none;
         bool escape = false;
         for (std::size_t i = from; i < n;) {
-            const std::size_t length = SjisCharLength(text, i);
+            const std::size_t length = CharLength(text, i);
             if (length == 2) {
                 escape = false; // a double-byte character consumes a pending escape
             } else if (escape) {
@@ -392,10 +392,10 @@ void WordLink::LinkStretchReference(
     auto offset
         = [&match](std::string_view piece) { return static_cast<std::size_t>(piece.data() - match.data()); };
     auto find = [&](std::string_view piece, std::string_view word) {
-        std::size_t at = FindSjis(piece, word);
+        std::size_t at = FindChars(piece, word);
         while (interior != nullptr && at != std::string_view::npos
             && (interior[offset(piece) + at] || interior[offset(piece) + at + word.size()]))
-            at = FindSjis(piece, word, at + SjisCharLength(piece, at));
+            at = FindChars(piece, word, at + CharLength(piece, at));
         return at;
     };
     std::vector<Work> work;

@@ -47,7 +47,7 @@
 
 #include "conversion/wordlinkautomaton.h"
 
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "conversion/positionset.h"
 
 #include <algorithm>

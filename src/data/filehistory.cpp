@@ -1,7 +1,7 @@
 #include "data/filehistory.h"
 
 #include "common/messages.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "common/translate.h"
 #include "platform/settingsstore.h"
 
@@ -47,11 +47,11 @@ bool TFileHistory::SamePath(const std::string& a, const std::string& b)
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size();) {
-        std::size_t n = SjisCharLength(a, i);
-        if (n == 2) {
-            // Both bytes of a double-byte character compare exactly; the
-            // trail byte may look like an ASCII letter.
-            if (a.compare(i, 2, b, i, 2) != 0 || SjisCharLength(b, i) != 2)
+        std::size_t n = CharLength(a, i);
+        if (n > 1) {
+            // All bytes of a multi-byte character compare exactly; a
+            // Shift_JIS trail byte may look like an ASCII letter.
+            if (a.compare(i, n, b, i, n) != 0 || CharLength(b, i) != n)
                 return false;
         } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
             return false;

@@ -2,7 +2,7 @@
 
 #include "common/messages.h"
 #include "common/pathutils.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "common/translate.h"
 #include "data/global.h"
 #include "platform/process.h"
@@ -15,7 +15,7 @@ std::string BuildEditorParameters(const std::string& paramTemplate, const std::s
     out.reserve(paramTemplate.size() + file.size());
     bool pending = false; // the previous character was a "%" that is not the last
     for (std::size_t i = 0; i < paramTemplate.size();) {
-        std::size_t n = SjisCharLength(paramTemplate, i);
+        std::size_t n = CharLength(paramTemplate, i);
         if (pending) {
             pending = false;
             if (n == 1 && paramTemplate[i] == '1')

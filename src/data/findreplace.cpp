@@ -1,9 +1,9 @@
-// Find and replace: byte-position search in Shift_JIS cell texts and the find
+// Find and replace: byte-position search in cell texts (document's code) and the find
 // and replace steps over the record table.
 #include "data/findreplace.h"
 
 #include "common/messages.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "common/translate.h"
 #include "data/global.h"
 #include "data/recordtable.h"
@@ -44,12 +44,54 @@ unsigned DoubleCode(std::string_view text, std::size_t pos)
     return (static_cast<unsigned>(Byte(text, pos)) << 8) | Byte(text, pos + 1);
 }
 
-// The Latin letters and digits of either width and "_".
+// The code point of the UTF-8 character of length bytes at pos.
+unsigned CodePoint(std::string_view text, std::size_t pos, std::size_t length)
+{
+    static constexpr unsigned kLeadMask[] = { 0, 0, 0x1F, 0x0F, 0x07 };
+    unsigned code = Byte(text, pos) & kLeadMask[length];
+    for (std::size_t i = 1; i < length; ++i)
+        code = (code << 6) | (Byte(text, pos + i) & 0x3F);
+    return code;
+}
+
+// Writes code point code over the length bytes at pos (code has that length).
+void PutCodePoint(std::string& text, std::size_t pos, std::size_t length, unsigned code)
+{
+    static constexpr unsigned char kLeadBits[] = { 0, 0, 0xC0, 0xE0, 0xF0 };
+    for (std::size_t i = length; i-- > 1;) {
+        text[pos + i] = static_cast<char>(0x80 | (code & 0x3F));
+        code >>= 6;
+    }
+    text[pos] = static_cast<char>(kLeadBits[length] | code);
+}
+
+// The UTF-8 counterpart of FoldDouble: small letters of the full-width Latin,
+// Latin-1, Greek and Cyrillic alphabets map to their capitals, which take as
+// many bytes.
+unsigned FoldCodePoint(unsigned code)
+{
+    if ((code >= 0xFF41 && code <= 0xFF5A) // ａ-ｚ
+        || (code >= 0x00E0 && code <= 0x00FE && code != 0x00F7) // à-þ
+        || (code >= 0x03B1 && code <= 0x03C9 && code != 0x03C2) // α-ω
+        || (code >= 0x0430 && code <= 0x044F)) // а-я
+        return code - 0x20;
+    return code;
+}
+
+// The Latin letters and digits of either width and "_" (and, in UTF-8, the
+// letters of Latin-1).
 bool IsWordCharAt(std::string_view text, std::size_t pos)
 {
     if (pos >= text.size())
         return false;
-    if (SjisCharLength(text, pos) == 2) {
+    const std::size_t length = CharLength(text, pos);
+    if (length > 1 && DocumentTextCode() == TextCode::Utf8) {
+        const unsigned code = CodePoint(text, pos, length);
+        return (code >= 0xFF10 && code <= 0xFF19) || (code >= 0xFF21 && code <= 0xFF3A)
+            || (code >= 0xFF41 && code <= 0xFF5A)
+            || (code >= 0x00C0 && code <= 0x00FF && code != 0x00D7 && code != 0x00F7);
+    }
+    if (length == 2) {
         const unsigned code = DoubleCode(text, pos);
         return (code >= 0x824F && code <= 0x8258) // ０-９
             || (code >= 0x8260 && code <= 0x8279) // Ａ-Ｚ
@@ -65,9 +107,12 @@ std::string ComparisonForm(std::string_view find, bool fold)
     std::string form(find);
     if (!fold)
         return form;
+    const bool utf8 = DocumentTextCode() == TextCode::Utf8;
     for (std::size_t i = 0; i < form.size();) {
-        const std::size_t length = SjisCharLength(form, i);
-        if (length == 2) {
+        const std::size_t length = CharLength(form, i);
+        if (length > 1 && utf8) {
+            PutCodePoint(form, i, length, FoldCodePoint(CodePoint(form, i, length)));
+        } else if (length == 2) {
             const unsigned code = FoldDouble(DoubleCode(form, i));
             form[i] = static_cast<char>(code >> 8);
             form[i + 1] = static_cast<char>(code & 0xFF);
@@ -86,11 +131,16 @@ bool SameCharsAt(std::string_view text, std::size_t pos, std::string_view form, 
 {
     if (pos + form.size() > text.size())
         return false;
+    const bool utf8 = DocumentTextCode() == TextCode::Utf8;
     for (std::size_t i = pos, j = 0; j < form.size();) {
-        const std::size_t length = SjisCharLength(text, i);
-        if (length != SjisCharLength(form, j))
+        const std::size_t length = CharLength(text, i);
+        if (length != CharLength(form, j))
             return false;
-        if (length == 2) {
+        if (length > 1 && utf8) {
+            const unsigned code = CodePoint(text, i, length);
+            if ((fold ? FoldCodePoint(code) : code) != CodePoint(form, j, length))
+                return false;
+        } else if (length == 2) {
             const unsigned code = fold ? FoldDouble(DoubleCode(text, i)) : DoubleCode(text, i);
             if (code != DoubleCode(form, j))
                 return false;
@@ -142,7 +192,7 @@ public:
             }
             if (wholeWord_)
                 afterWordChar = IsWordCharAt(text, pos);
-            pos += SjisCharLength(text, pos);
+            pos += CharLength(text, pos);
         }
         return found;
     }
@@ -157,7 +207,7 @@ private:
 std::size_t StartOfCharBefore(std::string_view text, std::size_t end)
 {
     std::size_t last = 0;
-    for (std::size_t pos = 0; pos < end; pos += SjisCharLength(text, pos))
+    for (std::size_t pos = 0; pos < end; pos += CharLength(text, pos))
         last = pos;
     return last;
 }
@@ -174,7 +224,7 @@ bool MatchesAt(std::string_view text, std::size_t pos, std::string_view find, co
     bool afterWordChar = false;
     while (boundary < pos) {
         afterWordChar = IsWordCharAt(text, boundary);
-        boundary += SjisCharLength(text, boundary);
+        boundary += CharLength(text, boundary);
     }
     if (boundary != pos || pos > text.size())
         return false;
@@ -198,7 +248,7 @@ std::size_t FindFromSelection(std::string_view text, std::size_t selStart, std::
         // selected is not found again.
         std::size_t start = selStart;
         if (selLength > 0)
-            start += SjisCharLength(text, selStart);
+            start += CharLength(text, selStart);
         return matcher.Find(text, start, text.size(), false);
     }
     if (selStart == 0)
@@ -238,7 +288,7 @@ std::size_t ReplaceAllInText(std::string& text, std::string_view find, std::stri
                 afterWordChar = replacementEndsInWord;
             continue;
         }
-        const std::size_t length = SjisCharLength(text, pos);
+        const std::size_t length = CharLength(text, pos);
         afterWordChar = IsWordCharAt(text, pos);
         out.append(text, pos, length);
         pos += length;

@@ -2,7 +2,7 @@
 
 #include "common/fileio.h"
 #include "common/messages.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "common/translate.h"
 #include "platform/filesystem.h"
 #include "platform/sjistext.h"
@@ -21,8 +21,10 @@ namespace {
 // can follow it (0x40 and up): a stray lead byte before a CR, LF, tab or
 // quote is then one character of its own, so escaping and quote doubling
 // still catch that byte and no raw line break or separator slips into a line.
-inline std::size_t CharLengthAt(std::string_view text, std::size_t pos)
+inline std::size_t CharLengthAt(TextCode code, std::string_view text, std::size_t pos)
 {
+    if (code == TextCode::Utf8)
+        return CharLength(TextCode::Utf8, text, pos);
     if (IsSjisLeadByte(text[pos]) && pos + 1 < text.size()
         && static_cast<unsigned char>(text[pos + 1]) >= 0x40)
         return 2;
@@ -33,11 +35,11 @@ inline std::size_t CharLengthAt(std::string_view text, std::size_t pos)
 // backslash before a stray lead byte whose next byte it escapes (so that the
 // lead byte does not pair with that escape's backslash); a lead byte right
 // after an escaping backslash therefore never pairs with a backslash.
-inline std::size_t EscapedLengthAt(std::string_view text, std::size_t pos)
+inline std::size_t EscapedLengthAt(TextCode code, std::string_view text, std::size_t pos)
 {
     if (pos + 1 < text.size() && text[pos + 1] == '\\')
         return 1;
-    return CharLengthAt(text, pos);
+    return CharLengthAt(code, text, pos);
 }
 
 // The escape written for a single byte, or nullptr when the byte is copied.
@@ -62,13 +64,13 @@ inline const char* EscapeOf(char ch, bool escapeTabs)
 // Appends text escaped (and, when doubleQuotes, with every quote doubled).
 // A stray lead byte before an escaped byte gets a backslash of its own: it
 // would otherwise pair with the escape's backslash when read back.
-void AppendEscaped(std::string& out, std::string_view text, bool escapeTabs, bool doubleQuotes)
+void AppendEscaped(std::string& out, std::string_view text, TextCode code, bool escapeTabs, bool doubleQuotes)
 {
     std::size_t pos = 0;
     while (pos < text.size()) {
-        if (CharLengthAt(text, pos) == 2) {
-            out.append(text, pos, 2);
-            pos += 2;
+        if (const std::size_t length = CharLengthAt(code, text, pos); length > 1) {
+            out.append(text, pos, length);
+            pos += length;
             continue;
         }
         const char ch = text[pos++];
@@ -77,7 +79,7 @@ void AppendEscaped(std::string& out, std::string_view text, bool escapeTabs, boo
         } else if (doubleQuotes && ch == '"') {
             out += "\"\"";
         } else {
-            if (IsSjisLeadByte(ch) && pos < text.size() && EscapeOf(text[pos], escapeTabs))
+            if (code == TextCode::ShiftJis && IsSjisLeadByte(ch) && pos < text.size() && EscapeOf(text[pos], escapeTabs))
                 out += '\\';
             out += ch;
         }
@@ -85,7 +87,7 @@ void AppendEscaped(std::string& out, std::string_view text, bool escapeTabs, boo
 }
 
 // Unescapes text; tabEscape also turns "\t" into a tab.
-std::string Unescape(std::string_view text, bool tabEscape)
+std::string Unescape(std::string_view text, TextCode code, bool tabEscape)
 {
     if (text.find('\\') == std::string_view::npos)
         return std::string(text);
@@ -93,7 +95,7 @@ std::string Unescape(std::string_view text, bool tabEscape)
     out.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t len = CharLengthAt(text, pos);
+        std::size_t len = CharLengthAt(code, text, pos);
         if (len == 1 && text[pos] == '\\' && pos + 1 < text.size()) {
             ++pos;
             const char next = text[pos];
@@ -105,7 +107,7 @@ std::string Unescape(std::string_view text, bool tabEscape)
                 out += '\t';
             } else {
                 // Any other character after the backslash stands for itself.
-                const std::size_t escaped = EscapedLengthAt(text, pos);
+                const std::size_t escaped = EscapedLengthAt(code, text, pos);
                 out.append(text, pos, escaped);
                 pos += escaped;
                 continue;
@@ -122,7 +124,7 @@ std::string Unescape(std::string_view text, bool tabEscape)
 // Appends one field of a line: quotes doubled, the text escaped and, when
 // quoting, enclosed in quotes. A quote byte is never a trail byte, so
 // doubling every quote byte is doubling every quote character.
-void AppendField(std::string& out, std::string_view text, char separator, bool quoting)
+void AppendField(std::string& out, std::string_view text, TextCode code, char separator, bool quoting)
 {
     if (quoting)
         out += '"';
@@ -132,7 +134,7 @@ void AppendField(std::string& out, std::string_view text, char separator, bool q
         // cell as it is.
         out += '\\';
     }
-    AppendEscaped(out, text, separator == '\t', true);
+    AppendEscaped(out, text, code, separator == '\t', true);
     if (quoting)
         out += '"';
 }
@@ -162,18 +164,18 @@ std::string_view TrimTrailingBlanks(std::string_view text)
 }
 
 // The field text as stored: escapes undone when the text has a backslash.
-std::string FinishCell(std::string&& cell, bool tabEscape)
+std::string FinishCell(std::string&& cell, TextCode code, bool tabEscape)
 {
     if (cell.find('\\') == std::string::npos)
         return std::move(cell);
-    return Unescape(cell, tabEscape);
+    return Unescape(cell, code, tabEscape);
 }
 
 // The comma form reader, a state machine over the bytes of the line. The
 // quote and the comma are single bytes that no trail byte equals, so the
 // line is read byte by byte; runs of bytes that only append are copied as
 // one block.
-void ParseCommaFields(std::string_view line, std::vector<std::string>& cells)
+void ParseCommaFields(std::string_view line, TextCode code, std::vector<std::string>& cells)
 {
     enum class State { FieldFirst, QuoteOpen, Plain, PlainQuote, Quoted, QuotedQuote };
     const std::size_t size = line.size();
@@ -288,7 +290,7 @@ void ParseCommaFields(std::string_view line, std::vector<std::string>& cells)
             }
         }
         // FieldEnd
-        cells.push_back(FinishCell(std::move(cell), false));
+        cells.push_back(FinishCell(std::move(cell), code, false));
         if (!endedAtComma)
             return;
     }
@@ -296,7 +298,7 @@ void ParseCommaFields(std::string_view line, std::vector<std::string>& cells)
 
 // The reader of the unquoted form: fields split at every raw separator byte,
 // doubled quotes undoubled, escapes undone.
-void ParseSeparatedFields(std::string_view line, char separator, std::vector<std::string>& cells)
+void ParseSeparatedFields(std::string_view line, TextCode code, char separator, std::vector<std::string>& cells)
 {
     std::size_t start = 0;
     while (true) {
@@ -313,7 +315,7 @@ void ParseSeparatedFields(std::string_view line, char separator, std::vector<std
                     ++i;
             }
         }
-        cells.push_back(FinishCell(std::move(cell), separator == '\t'));
+        cells.push_back(FinishCell(std::move(cell), code, separator == '\t'));
         if (end == std::string_view::npos)
             return;
         start = end + 1;
@@ -339,13 +341,13 @@ std::string EscapeCellText(std::string_view text)
 {
     std::string out;
     out.reserve(text.size() + 8);
-    AppendEscaped(out, text, false, false);
+    AppendEscaped(out, text, DocumentTextCode(), false, false);
     return out;
 }
 
 std::string UnescapeCellText(std::string_view text)
 {
-    return Unescape(text, false);
+    return Unescape(text, DocumentTextCode(), false);
 }
 
 std::string QuoteField(std::string_view text, bool quoting)
@@ -363,14 +365,14 @@ std::string QuoteField(std::string_view text, bool quoting)
 std::vector<std::string> ParseCommaLine(std::string_view line)
 {
     std::vector<std::string> cells;
-    ParseCommaFields(line, cells);
+    ParseCommaFields(line, DocumentTextCode(), cells);
     return cells;
 }
 
 std::vector<std::string> ParseTabLine(std::string_view line)
 {
     std::vector<std::string> cells;
-    ParseSeparatedFields(line, '\t', cells);
+    ParseSeparatedFields(line, DocumentTextCode(), '\t', cells);
     return cells;
 }
 
@@ -387,7 +389,7 @@ struct ParsedLines {
 // Parses the lines of text (CR LF, LF or CR each end a line; a final line end
 // adds no empty line), each row without its trailing empty cells. Stops at
 // the first line with more than kMaxDataColumns data columns.
-ParsedLines ParseLines(std::string_view text, char separator, bool quoting, int colCount)
+ParsedLines ParseLines(std::string_view text, TextCode code, char separator, bool quoting, int colCount)
 {
     ParsedLines out;
     out.colCount = colCount;
@@ -397,9 +399,9 @@ ParsedLines ParseLines(std::string_view text, char separator, bool quoting, int 
         std::vector<std::string> cells;
         cells.reserve(static_cast<std::size_t>(out.colCount));
         if (quoting)
-            ParseCommaFields(text.substr(start, end - start), cells);
+            ParseCommaFields(text.substr(start, end - start), code, cells);
         else
-            ParseSeparatedFields(text.substr(start, end - start), separator, cells);
+            ParseSeparatedFields(text.substr(start, end - start), code, separator, cells);
         while (!cells.empty() && cells.back().empty())
             cells.pop_back();
         if (cells.size() > static_cast<std::size_t>(kMaxDataColumns) + 1) {
@@ -415,8 +417,8 @@ ParsedLines ParseLines(std::string_view text, char separator, bool quoting, int 
     return out;
 }
 
-int StrLoadFromFile(
-    TRecordTable& grid, const std::string& path, char separator, bool quoting, int minColCount)
+int StrLoadFromFile(TRecordTable& grid, const std::string& path, char separator, bool quoting, int minColCount,
+    TFileCode* readCode)
 {
     try {
         std::string text, reason;
@@ -429,7 +431,9 @@ int StrLoadFromFile(
         // cell: empty fields at the end of a line hold nothing to keep, and a
         // line of many empty fields must not widen every row of the grid.
         TRecordTable loaded(std::max(minColCount, 1), 0);
-        const std::string_view all = text;
+        const TFileCode fileCode = DetectFileCode(text);
+        const TextCode code = fileCode.code;
+        const std::string_view all = std::string_view(text).substr(fileCode.bom ? kUtf8Bom.size() : 0);
         // A large file is read in two halves at once, split at a line start.
         std::size_t split = all.size();
         if (all.size() >= kParallelParseBytes && std::thread::hardware_concurrency() > 1) {
@@ -444,7 +448,7 @@ int StrLoadFromFile(
             try {
                 helper = std::thread([&] {
                     try {
-                        second = ParseLines(all.substr(split), separator, quoting, loaded.ColCount());
+                        second = ParseLines(all.substr(split), code, separator, quoting, loaded.ColCount());
                     } catch (...) {
                         secondFailure = std::current_exception();
                     }
@@ -454,7 +458,7 @@ int StrLoadFromFile(
             }
         }
         try {
-            first = ParseLines(all.substr(0, split), separator, quoting, loaded.ColCount());
+            first = ParseLines(all.substr(0, split), code, separator, quoting, loaded.ColCount());
         } catch (...) {
             if (helper.joinable())
                 helper.join();
@@ -484,6 +488,8 @@ int StrLoadFromFile(
         for (int col = 0; col < kept; ++col)
             loaded.SetColWidth(col, grid.ColWidth(col));
         grid.SwapContent(loaded);
+        if (readCode)
+            *readCode = fileCode;
         return 0;
     } catch (const std::exception& e) {
         ReportError(e, "StrLoadFromFile");
@@ -491,9 +497,11 @@ int StrLoadFromFile(
     }
 }
 
-int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, bool quoting, int fieldCount)
+int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, bool quoting, int fieldCount,
+    const TFileCode* writeCode)
 {
     try {
+        const TFileCode fileCode = writeCode ? *writeCode : TFileCode { DocumentTextCode(), false };
         struct Trim {
             int col;
             int row;
@@ -517,6 +525,8 @@ int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, b
                 estimate += grid.Cell(col, row).size() + 4;
         }
         out.reserve(estimate + estimate / 16);
+        if (fileCode.bom)
+            out += kUtf8Bom;
 
         for (int row = 0; row < grid.RowCount(); ++row) {
             for (int col = 0; col < fields[static_cast<std::size_t>(row)]; ++col) {
@@ -528,7 +538,7 @@ int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, b
                     if (text.size() != cell.size())
                         trims.push_back({ col, row, text.size() });
                 }
-                AppendField(out, text, separator, quoting);
+                AppendField(out, text, fileCode.code, separator, quoting);
             }
             out += "\r\n";
         }

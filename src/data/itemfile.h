@@ -5,6 +5,8 @@
 
 #include "data/recordtable.h"
 
+#include "common/textcode.h"
+
 #include <limits>
 #include <string>
 #include <string_view>
@@ -34,14 +36,18 @@ std::vector<std::string> ParseTabLine(std::string_view line);
 // Fills grid from the file (separator ',' with quoting, or '\t' without).
 // Returns 0; on failure reports with location "StrLoadFromFile", leaves the
 // grid unchanged and returns -2.
-int StrLoadFromFile(
-    TRecordTable& grid, const std::string& path, char separator, bool quoting, int minColCount);
+// The file's code is detected (DetectFileCode), its byte-order mark is not
+// part of the first cell, and the code goes to *readCode when given.
+int StrLoadFromFile(TRecordTable& grid, const std::string& path, char separator, bool quoting, int minColCount,
+    TFileCode* readCode = nullptr);
 // Writes grid to the file (trimming cells of columns 1 and up in the grid),
 // replacing it through a temporary file. Quotes are doubled in both forms; in
 // the tab form a tab inside a cell is written "\t". Returns 0; on failure
 // reports with location "StrSaveToFile", leaves file and grid as they were
 // and returns -2.
+// The cells are bytes in writeCode's code (the document's code, without a
+// byte-order mark, when not given); the mark is written when it asks for one.
 int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, bool quoting,
-    int fieldCount = std::numeric_limits<int>::max());
+    int fieldCount = std::numeric_limits<int>::max(), const TFileCode* writeCode = nullptr);
 
 } // namespace lexicana

@@ -2,7 +2,7 @@
 
 #include "common/messages.h"
 #include "common/pathutils.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "common/translate.h"
 #include "common/utils.h"
 #include "conversion/filerecords.h"
@@ -147,7 +147,7 @@ bool StartsWithNoCase(std::string_view text, std::size_t pos, std::string_view w
 // never taken for a letter of "href".
 std::string HrefOfTemplate(std::string_view templ)
 {
-    for (std::size_t pos = 0; pos < templ.size(); pos += SjisCharLength(templ, pos)) {
+    for (std::size_t pos = 0; pos < templ.size(); pos += CharLength(templ, pos)) {
         if (!StartsWithNoCase(templ, pos, "href"))
             continue;
         std::size_t at = pos + 4;

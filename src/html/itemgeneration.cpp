@@ -2,7 +2,7 @@
 
 #include "common/fileio.h"
 #include "common/messages.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "common/utils.h"
 #include "common/version.h"
 #include "platform/localtime.h"
@@ -28,7 +28,7 @@ constexpr std::string_view kTimePlaceholder = "{\\t}";
 bool ReplaceAllReusing(
     std::string& text, std::string_view find, std::string_view replacement, std::string& scratch)
 {
-    std::size_t match = FindSjis(text, find);
+    std::size_t match = FindChars(text, find);
     if (match == std::string::npos)
         return false;
     scratch.clear();
@@ -37,7 +37,7 @@ bool ReplaceAllReusing(
         scratch.append(text, copied, match - copied);
         scratch.append(replacement);
         copied = match + find.size();
-        match = FindSjis(text, find, copied);
+        match = FindChars(text, find, copied);
     }
     scratch.append(text, copied, std::string::npos);
     text.swap(scratch);
@@ -68,10 +68,9 @@ void EscapeLine(std::string& line)
     bool pending = false;
     for (std::size_t read = 0; read < size;) {
         const char c = line[read];
-        if (SjisCharLength(line, read) == 2) {
-            line[write++] = c;
-            line[write++] = line[read + 1];
-            read += 2;
+        if (const std::size_t length = CharLength(line, read); length > 1) {
+            for (std::size_t k = 0; k < length; ++k)
+                line[write++] = line[read++];
             pending = false;
             continue;
         }
@@ -155,7 +154,7 @@ void MarkUsedColumns(const TRecordTable& grid, TStringList& mainLines, ColumnFla
         SetHeadingPlaceholder(placeholder, grid.Cell(i, 0));
         const std::string numeric = "{\\" + std::to_string(i) + "}";
         for (std::string& line : mainLines) {
-            if (FindSjis(line, placeholder) != std::string::npos)
+            if (FindChars(line, placeholder) != std::string::npos)
                 columnUsed[static_cast<std::size_t>(i)] = 1;
             if (ReplaceAll(line, numeric, placeholder))
                 columnUsed[static_cast<std::size_t>(i)] = 1;

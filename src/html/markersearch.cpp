@@ -1,6 +1,6 @@
 #include "html/markersearch.h"
 
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "jconvert/jconvert.h"
 
 #include <algorithm>
@@ -79,7 +79,7 @@ std::size_t FindAtBoundaries(std::string_view text, std::string_view marker, Wal
 // is no lead byte never begins a double-byte character, so a character
 // boundary follows it whether it stands alone or ends a character.
 struct SjisWalker {
-    std::size_t Next(std::string_view text, std::size_t pos) const { return pos + SjisCharLength(text, pos); }
+    std::size_t Next(std::string_view text, std::size_t pos) const { return pos + CharLength(TextCode::ShiftJis, text, pos); }
     bool MayStartAt(std::string_view, std::size_t) const { return true; }
     static bool BoundaryAfter(unsigned char c) { return !IsSjisLeadByte(c); }
 };

@@ -2,7 +2,7 @@
 
 #include "common/fileio.h"
 #include "common/pathutils.h"
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "common/translate.h"
 #include "common/utils.h"
 #include "conversion/linktext.h"
@@ -130,7 +130,7 @@ private:
             if (in_.global.Links.wholeWords)
                 MarkWordInteriors(match, interior);
             starts.clear();
-            for (std::size_t i = 0; i < match.size(); i += SjisCharLength(match, i))
+            for (std::size_t i = 0; i < match.size(); i += CharLength(match, i))
                 starts.push_back(i);
             starts.push_back(match.size());
             for (std::size_t a = 0; a + 1 < starts.size(); ++a) {

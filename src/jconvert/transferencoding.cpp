@@ -3,7 +3,7 @@
 // bits first; only the alphabets and the line layout differ.
 #include "jconvert/transferencoding.h"
 
-#include "common/sjis.h"
+#include "common/textcode.h"
 #include "jconvert/jconvert.h"
 
 #include <algorithm>

@@ -7,24 +7,24 @@ using namespace lexicana;
 // "\x95\x5c" is 表 and "\x83\x5c" is ソ: both end in the byte of a backslash.
 // "\x83\x41" is ア, whose second byte is "A".
 
-TEST(FindSjis, MatchesStartOnlyOnCharacterBoundaries)
+TEST(FindChars, MatchesStartOnlyOnCharacterBoundaries)
 {
-    EXPECT_EQ(FindSjis("\x83\x5c\\", "\\"), 2u);
-    EXPECT_EQ(FindSjis("\x83\x5c\\", "\\\\"), std::string::npos);
-    EXPECT_EQ(FindSjis("\x83\x41"
+    EXPECT_EQ(FindChars("\x83\x5c\\", "\\"), 2u);
+    EXPECT_EQ(FindChars("\x83\x5c\\", "\\\\"), std::string::npos);
+    EXPECT_EQ(FindChars("\x83\x41"
                        "A",
                   "A"),
         2u);
-    EXPECT_EQ(FindSjis("\x83\x41\x83\x41", "\x41\x83"), std::string::npos);
-    EXPECT_EQ(FindSjis("\x95\x5c\x95\x5c", "\x95\x5c", 2), 2u);
-    EXPECT_EQ(FindSjis("abcabc", "bc", 2), 4u);
-    EXPECT_EQ(FindSjis("abc", "", 0), std::string::npos);
-    EXPECT_EQ(FindSjis("abc", "c", 7), std::string::npos);
+    EXPECT_EQ(FindChars("\x83\x41\x83\x41", "\x41\x83"), std::string::npos);
+    EXPECT_EQ(FindChars("\x95\x5c\x95\x5c", "\x95\x5c", 2), 2u);
+    EXPECT_EQ(FindChars("abcabc", "bc", 2), 4u);
+    EXPECT_EQ(FindChars("abc", "", 0), std::string::npos);
+    EXPECT_EQ(FindChars("abc", "c", 7), std::string::npos);
     // A run of double-byte characters whose trail bytes spell the pattern.
     std::string text;
     for (int i = 0; i < 1000; ++i)
         text += "\x83\x5c";
-    EXPECT_EQ(FindSjis(text + "\\", "\\"), text.size());
+    EXPECT_EQ(FindChars(text + "\\", "\\"), text.size());
 }
 
 TEST(ReplaceAll, ScansLeftToRightAndNeverResearchesReplacedText)

@@ -1,4 +1,5 @@
 #include "data/findreplace.h"
+#include "common/textcode.h"
 #include "data/global.h"
 #include "data/recordtable.h"
 #include "platform/sjistext.h"
@@ -322,4 +323,37 @@ TEST(ReplaceCells, ReplaceAllInOneCellAndThroughTheTableReplacesEachCellOnce)
     EXPECT_EQ(t.find.ReplaceInCells("cc", "c", all), 9u);
     EXPECT_EQ(t.sink.count(), 1u);
     EXPECT_EQ(t.table.Cell(3, 3), "c33");
+}
+
+TEST(FindText, Utf8DocumentsStepByUtf8CharactersAndFoldTheirLetters)
+{
+    struct Utf8Document {
+        Utf8Document() { SetDocumentTextCode(TextCode::Utf8); }
+        ~Utf8Document() { SetDocumentTextCode(TextCode::ShiftJis); }
+    } utf8;
+    struct Case {
+        std::string text, find;
+        TFindOptions options;
+        std::size_t expected;
+    };
+    const TFindOptions whole = Opts(false, true);
+    const Case cases[] = {
+        { "aé", "é", Opts(), 1 },
+        { "é", "\xA9", Opts(), kNoMatch }, // the second byte of "é"
+        { "あい", "\x82\xE3", Opts(), kNoMatch }, // across two characters
+        { "𠮷野家", "野", Opts(), 4 },
+        { "CAFÉ", "café", Opts(false), 0 },
+        { "CAFÉ", "café", Opts(true), kNoMatch },
+        { "ＡＢω", "ａｂΩ", Opts(false), 0 },
+        { "МИР", "мир", Opts(false), 0 },
+        { "ぁ", "あ", Opts(false), kNoMatch },
+        { "cafés café", "café", whole, 7 },
+        { "猫café。", "café", whole, 3 },
+        { "Ｘcat", "cat", whole, kNoMatch },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FindInRange(c.text, c.find, 0, c.text.size(), c.options), c.expected) << c.text << " / " << c.find;
+    std::string text = "é\xA9éé";
+    EXPECT_EQ(ReplaceAllInText(text, "é", "e", Opts()), 3u);
+    EXPECT_EQ(text, "e\xA9" "ee");
 }

@@ -1,0 +1,58 @@
+#include "common/textcode.h"
+
+#include <atomic>
+
+namespace lexicana {
+
+namespace {
+std::atomic<TextCode> documentCode{TextCode::ShiftJis};
+}
+
+TextCode DocumentTextCode()
+{
+    return documentCode.load(std::memory_order_relaxed);
+}
+
+void SetDocumentTextCode(TextCode code)
+{
+    documentCode.store(code, std::memory_order_relaxed);
+}
+
+bool LooksLikeUtf8(std::string_view text)
+{
+    bool multiByte = false;
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = Utf8SequenceLength(c);
+        if (length == 1 || i + length > n)
+            return false;
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        // Overlong three- and four-byte forms, surrogates and code points
+        // beyond U+10FFFF are no UTF-8.
+        if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second > 0x9F) || (c == 0xF0 && second < 0x90)
+            || (c == 0xF4 && second > 0x8F))
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        multiByte = true;
+        i += length;
+    }
+    return multiByte;
+}
+
+TFileCode DetectFileCode(std::string_view text)
+{
+    if (text.starts_with(kUtf8Bom))
+        return { TextCode::Utf8, true };
+    return { LooksLikeUtf8(text) ? TextCode::Utf8 : TextCode::ShiftJis, false };
+}
+
+} // namespace lexicana
