@@ -1,7 +1,7 @@
 // What the link options need to know about a text: where links may not go
 // (markup), where a Latin word continues across a position, and the text
-// with its Latin letters folded to one case. All of them read the text as
-// Shift_JIS from its start.
+// with its Latin letters folded to one case. All of them read the text by
+// the characters of the document's code from its start.
 #pragma once
 
 #include <cstddef>

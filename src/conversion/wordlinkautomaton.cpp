@@ -25,10 +25,10 @@
 //    that is shorter than the room left (jump tables over the chain make that
 //    a logarithmic step). If q is no character boundary of its piece, the
 //    position is parked (see 4). Otherwise word i is claimed at q.
-// 4. Character boundaries: with L[q] = number of lead bytes directly before
-//    q, q is a boundary of a piece starting at s exactly when
-//    min(L[q], q - s) is even (after a byte that is not a lead byte a new
-//    character always starts; inside a run of lead bytes every second
+// 4. Character boundaries, Shift_JIS: with L[q] = number of lead bytes
+//    directly before q, q is a boundary of a piece starting at s exactly
+//    when min(L[q], q - s) is even (after a byte that is not a lead byte a
+//    new character always starts; inside a run of lead bytes every second
 //    position starts one). The answer for q changes only when a claim ends
 //    inside the run of lead bytes before q; then the positions of that run
 //    with the same parity as the claim's end become boundaries. Parked
@@ -36,6 +36,18 @@
 //    parked positions it turns into boundaries, with their next candidate
 //    from the current word on. A position that is no boundary therefore
 //    costs nothing while it waits, however many words start there.
+//    UTF-8: every byte that is no continuation byte (0x80-0xBF) starts a
+//    character, so a walk from any start reaches every sequence start at or
+//    after it. A continuation byte q is no boundary of a piece starting at s
+//    exactly when it lies inside a complete sequence whose start p is at or
+//    after s; with C[q] = q - p for such a sequence in the walk over the
+//    whole text (0 elsewhere), q is a boundary when C[q] == 0 or
+//    C[q] > q - s. Whether a sequence is complete does not depend on the
+//    piece's end: an end is always the start of a claim, which is a boundary
+//    of an earlier piece holding the sequence, so it never cuts a complete
+//    sequence. A claim ending inside a sequence makes its remaining
+//    continuation bytes boundaries and wakes the parked ones among them, as
+//    in Shift_JIS (one set suffices).
 //
 // 5. Whole words: a position where no word may start gets no event, and a
 //    word that would end where no word may end is passed over like a word
@@ -64,13 +76,16 @@ constexpr int LinearSearchLimit = 8;
 
 // Working memory of one FindClaims call, kept per thread between calls.
 struct Scratch {
-    std::vector<std::uint32_t> leadRun; // leadRun[q] = lead bytes directly before q
+    std::vector<std::uint32_t> leadRun; // Shift_JIS: leadRun[q] = lead bytes directly before q
+    // UTF-8: q minus the start of the complete sequence holding q as a
+    // continuation byte, in the walk over the whole text; 0 at character starts
+    std::vector<std::uint8_t> sequenceOffset;
     std::vector<std::uint64_t> events; // first events, sorted: (list index << 32 | position)
     std::vector<std::uint64_t> later; // min-heap of the events made while sweeping
     std::vector<std::int32_t> claimWord; // list index of the claim starting at q
     std::vector<std::int32_t> parkedIndex; // candidate a parked position waited with
     PositionSet claims; // starts of claimed occurrences
-    PositionSet parked[2]; // parked positions by parity
+    PositionSet parked[2]; // parked positions: by parity in Shift_JIS, all in [0] in UTF-8
 };
 
 thread_local Scratch scratch;
@@ -366,21 +381,51 @@ void WordLinkAutomaton::FindClaims(
         return;
     if (text.size() >= static_cast<std::size_t>(INT_MAX))
         throw std::length_error("text too long for word links");
+    if (DocumentTextCode() == TextCode::Utf8)
+        FindClaimsIn<TextCode::Utf8>(text, claims, interior);
+    else
+        FindClaimsIn<TextCode::ShiftJis>(text, claims, interior);
+    if (text.size() > static_cast<std::size_t>(KeepScratchLimit))
+        scratch = Scratch();
+}
+
+template <TextCode Code>
+void WordLinkAutomaton::FindClaimsIn(
+    std::string_view text, std::vector<Claim>& claims, const unsigned char* interior) const
+{
     const int n = static_cast<int>(text.size());
     Scratch& s = scratch;
+    auto byteAt = [text](int q) { return static_cast<unsigned char>(text[static_cast<std::size_t>(q)]); };
 
-    s.leadRun.resize(static_cast<std::size_t>(n) + 1);
-    s.leadRun[0] = 0;
-    for (int q = 0; q < n; ++q)
-        s.leadRun[static_cast<std::size_t>(q) + 1] = IsSjisLeadByte(text[static_cast<std::size_t>(q)])
-            ? s.leadRun[static_cast<std::size_t>(q)] + 1
-            : 0;
+    if constexpr (Code == TextCode::ShiftJis) {
+        s.leadRun.resize(static_cast<std::size_t>(n) + 1);
+        s.leadRun[0] = 0;
+        for (int q = 0; q < n; ++q)
+            s.leadRun[static_cast<std::size_t>(q) + 1]
+                = IsSjisLeadByte(byteAt(q)) ? s.leadRun[static_cast<std::size_t>(q)] + 1 : 0;
+    } else {
+        s.sequenceOffset.resize(static_cast<std::size_t>(n) + 1);
+        std::uint8_t* offset = s.sequenceOffset.data();
+        for (int q = 0; q < n;) {
+            offset[q] = 0;
+            if (byteAt(q) < 0xC2) {
+                ++q;
+                continue;
+            }
+            const int length
+                = static_cast<int>(CharLength(TextCode::Utf8, text, static_cast<std::size_t>(q)));
+            for (int k = 1; k < length; ++k)
+                offset[q + k] = static_cast<std::uint8_t>(k);
+            q += length;
+        }
+        offset[n] = 0;
+    }
 
     // Backward pass: the longest word starting at each position.
     s.events.clear();
     int state = 0;
     for (int q = n; q-- > 0;) {
-        state = Step(state, static_cast<unsigned char>(text[static_cast<std::size_t>(q)]));
+        state = Step(state, byteAt(q));
         const int d = nodes_[static_cast<std::size_t>(state)].output;
         if (d >= 0 && (interior == nullptr || !interior[q]))
             s.events.push_back(
@@ -397,12 +442,32 @@ void WordLinkAutomaton::FindClaims(
     s.parkedIndex.resize(static_cast<std::size_t>(n));
     s.claims.Reset(n);
     s.parked[0].Reset(n);
-    s.parked[1].Reset(n);
+    if constexpr (Code == TextCode::ShiftJis)
+        s.parked[1].Reset(n);
     auto push = [&s](int index, int position) {
         if (index < 0)
             return;
         s.later.push_back(EventKey(index, position));
         std::push_heap(s.later.begin(), s.later.end(), std::greater<>());
+    };
+    // Whether q, inside the piece starting at start, is no character start
+    // of that piece.
+    auto insideCharacter = [&s](int q, int start) {
+        if constexpr (Code == TextCode::ShiftJis)
+            return ((std::min<std::uint32_t>(
+                        s.leadRun[static_cast<std::size_t>(q)], static_cast<std::uint32_t>(q - start)))
+                       & 1)
+                != 0;
+        else
+            return s.sequenceOffset[static_cast<std::size_t>(q)] != 0
+                && s.sequenceOffset[static_cast<std::size_t>(q)] <= q - start;
+    };
+    // The set a position that is no character start waits in.
+    auto parkedSet = [&s](int q) -> PositionSet& {
+        if constexpr (Code == TextCode::ShiftJis)
+            return s.parked[q & 1];
+        else
+            return s.parked[0];
     };
 
     std::size_t nextFirst = 0;
@@ -439,10 +504,8 @@ void WordLinkAutomaton::FindClaims(
             push(NextCandidate(distinct_[static_cast<std::size_t>(index)], index + 1, length - 1), q);
             continue;
         }
-        const int leadBefore = static_cast<int>(std::min<std::uint32_t>(
-            s.leadRun[static_cast<std::size_t>(q)], static_cast<std::uint32_t>(q - start)));
-        if (leadBefore & 1) {
-            s.parked[q & 1].Insert(q);
+        if (insideCharacter(q, start)) {
+            parkedSet(q).Insert(q);
             s.parkedIndex[static_cast<std::size_t>(q)] = index;
             continue;
         }
@@ -450,27 +513,34 @@ void WordLinkAutomaton::FindClaims(
         s.claims.Insert(q);
         s.claimWord[static_cast<std::size_t>(q)] = index;
 
-        // A claim ending inside a run of lead bytes restarts the character
-        // boundaries there: wake the parked positions of that run that now
-        // start a character.
+        // A claim ending inside a character (a run of lead bytes, a UTF-8
+        // sequence) restarts the character boundaries there: wake the
+        // parked positions after it that now start a character.
         const int claimEnd = q + length;
-        if (claimEnd < end && IsSjisLeadByte(text[static_cast<std::size_t>(claimEnd) - 1])) {
-            PositionSet& sameParity = s.parked[claimEnd & 1];
-            for (int x = sameParity.Next(claimEnd); x >= 0 && x < end
-                 && static_cast<int>(s.leadRun[static_cast<std::size_t>(x)]) >= x - claimEnd;
-                 x = sameParity.Next(x + 1)) {
-                sameParity.Erase(x);
+        if (claimEnd >= end)
+            continue;
+        auto wake = [&](PositionSet& set, auto startsCharacter) {
+            for (int x = set.Next(claimEnd); x >= 0 && x < end && startsCharacter(x); x = set.Next(x + 1)) {
+                set.Erase(x);
                 const int waited = s.parkedIndex[static_cast<std::size_t>(x)];
                 push(NextCandidate(distinct_[static_cast<std::size_t>(waited)], index, end - x), x);
             }
+        };
+        if constexpr (Code == TextCode::ShiftJis) {
+            if (IsSjisLeadByte(byteAt(claimEnd - 1)))
+                wake(s.parked[claimEnd & 1], [&s, claimEnd](int x) {
+                    return static_cast<int>(s.leadRun[static_cast<std::size_t>(x)]) >= x - claimEnd;
+                });
+        } else {
+            if (s.sequenceOffset[static_cast<std::size_t>(claimEnd)] != 0)
+                wake(s.parked[0], [&s, claimEnd](int x) {
+                    return s.sequenceOffset[static_cast<std::size_t>(x)] > x - claimEnd;
+                });
         }
     }
 
     for (int x = s.claims.Next(0); x >= 0; x = s.claims.Next(x + 1))
         claims.push_back({ x, s.claimWord[static_cast<std::size_t>(x)] });
-
-    if (n > KeepScratchLimit)
-        scratch = Scratch();
 }
 
 std::size_t WordLinkAutomaton::MemoryBytes() const

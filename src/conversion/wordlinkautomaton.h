@@ -4,6 +4,8 @@
 // with one backward pass of an Aho-Corasick automaton and a priority sweep.
 #pragma once
 
+#include "common/textcode.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -27,8 +29,9 @@ public:
     // The occurrences the list walk claims in text, in position order.
     // claims is cleared first. With interior (one flag per position 0 ..
     // size), no word starts or ends at a flagged position: such
-    // occurrences are not there for the walk. Safe to call from several
-    // threads at once.
+    // occurrences are not there for the walk. Characters are those of the
+    // document's code (DocumentTextCode). Safe to call from several threads
+    // at once.
     void FindClaims(std::string_view text, std::vector<Claim>& claims,
         const unsigned char* interior = nullptr) const;
 
@@ -37,6 +40,9 @@ public:
     int NodeCount() const { return static_cast<int>(nodes_.size()); }
 
 private:
+    // FindClaims with the character boundaries of the given code.
+    template <TextCode Code>
+    void FindClaimsIn(std::string_view text, std::vector<Claim>& claims, const unsigned char* interior) const;
     // Child of state with the given byte, or -1 (before the full rows are
     // completed; afterwards a full row answers like Step).
     int Child(int state, unsigned char byte) const;

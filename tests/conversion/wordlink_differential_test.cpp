@@ -1,6 +1,8 @@
 // Differential test of the word-link table: the fast matcher and the list
 // walk must give byte-identical texts on many random cases built to make
-// words overlap, nest, repeat and straddle double-byte characters.
+// words overlap, nest, repeat and straddle double-byte characters, in
+// Shift_JIS and in UTF-8 documents.
+#include "common/textcode.h"
 #include "conversion/wordlink.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +53,18 @@ public:
         // Letters of both cases, digits, a trail byte that is a letter, and markup.
         static const std::vector<std::string> markup = { "a", "b", "A", "B", "1", " ", "\x82\x61", "\x83\x41",
             "<", ">", "<a href=\"", "\">", "</a>", "<code>", "</CODE>", "<!--", "-->", "&amp;", "&", ";", "=" };
-        const auto& set = mode == 0 ? ascii : mode == 1 ? sjis : mode == 2 ? runs : markup;
+        // UTF-8: characters of two, three and four bytes, stray
+        // continuation bytes, sequences cut short, bytes that start nothing,
+        // and letters for whole words and letter case.
+        static const std::vector<std::string> utf8 = { "a", "A", " ", "\xc3\xa9", "\xc3\x89", "\xe3\x81\x82",
+            "\xe3\x80\x80", "\xf0\x9f\x98\x80", "\xe5\x9b", "\xe5\x9b\xbd", "\x80", "\xa9", "\x81", "\xbf",
+            "\xe3", "\xe3\x81", "\xf0\x9f\x98", "\xc3", "\xc0", "\xff" };
+        // Runs of continuation bytes with sequence starts among them.
+        static const std::vector<std::string> utf8Runs
+            = { "a", "\x80", "\x80", "\x80", "\xe3", "\xc3", "\xf0", "\xe3\x80\x80", "\xf0\x80\x80\x80" };
+        static const std::vector<const std::vector<std::string>*> sets
+            = { &ascii, &sjis, &runs, &markup, &utf8, &utf8Runs };
+        const auto& set = *sets[static_cast<std::size_t>(mode)];
         return set[static_cast<std::size_t>(Below(static_cast<int>(set.size())))];
     }
 
@@ -64,7 +77,7 @@ public:
             return sample.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(length));
         }
         std::string word;
-        const int tokens = 1 + Below(mode == 2 ? 8 : 4);
+        const int tokens = 1 + Below(mode == 2 || mode == 5 ? 8 : 4);
         for (int k = 0; k < tokens; ++k)
             word += Token(mode);
         return word;
@@ -194,6 +207,38 @@ TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkOnLettersDigitsAndMarkup
         RunCase(make, 3, 10, 30, outcome);
     EXPECT_EQ(outcome.failures, 0);
     EXPECT_GT(outcome.linkedBytes, 0);
+}
+
+// Sets the document's text code for one test and restores Shift_JIS after it.
+class TextCodeScope {
+public:
+    explicit TextCodeScope(TextCode code) { SetDocumentTextCode(code); }
+    ~TextCodeScope() { SetDocumentTextCode(TextCode::ShiftJis); }
+    TextCodeScope(const TextCodeScope&) = delete;
+    TextCodeScope& operator=(const TextCodeScope&) = delete;
+};
+
+TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkInUtf8)
+{
+    // The UTF-8 alphabets, then the Shift_JIS ones read as UTF-8 (lead and
+    // continuation bytes in any order), then larger tables.
+    const TextCodeScope utf8(TextCode::Utf8);
+    struct Run {
+        int mode;
+        int tables;
+        int maxEntries;
+        int maxTokens;
+    };
+    const Run runs[] = { { 4, 6000, 10, 24 }, { 5, 2000, 12, 40 }, { 1, 1500, 10, 24 }, { 3, 1000, 10, 30 },
+        { 4, 20, 300, 400 }, { 5, 20, 300, 400 } };
+    for (const Run& run : runs) {
+        CaseMaker make(static_cast<unsigned>(31 * run.mode + run.maxEntries));
+        Outcome outcome;
+        for (int k = 0; k < run.tables; ++k)
+            RunCase(make, run.mode, run.maxEntries, run.maxTokens, outcome);
+        EXPECT_EQ(outcome.failures, 0) << "mode " << run.mode << ", up to " << run.maxEntries << " words";
+        EXPECT_GT(outcome.linkedBytes, 0) << "mode " << run.mode;
+    }
 }
 
 TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkOnLargerTables)
