@@ -1,9 +1,15 @@
 // Word-link benchmark: a glossary-like load (20,000 words, 20,000 texts of
 // about 300 bytes that mention words often) linked by the fast matcher and,
-// on a sample, by the list walk; then degenerate texts of one repeated byte.
-// Prints build and link times, the speed ratio and the matcher's memory.
+// on a sample, by the list walk, in Shift_JIS and in a UTF-8 copy of the same
+// data; then degenerate texts of one repeated byte or character. Prints
+// build and link times in both codes and their ratio, the speed ratio to the
+// list walk and the matcher's memory.
 #include "conversion/wordlink.h"
 
+#include "common/textcode.h"
+#include "platform/sjistext.h"
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -49,6 +55,8 @@ public:
             trail = static_cast<unsigned char>(0x40 + Below(0xfc - 0x40));
             if (trail == 0x7f)
                 trail = 0x80;
+            if (lead == 0x88 && trail < 0x9f) // no characters there: the next row
+                lead = 0x89;
         } else if (kind < 9) {
             lead = 0x82;
             trail = static_cast<unsigned char>(0x9f + Below(0xf1 - 0x9f));
@@ -127,6 +135,110 @@ void Degenerate(const char* title, const std::string& text, const std::vector<st
     std::printf("\n");
 }
 
+const char* CodeName(TextCode code)
+{
+    return code == TextCode::Utf8 ? "UTF-8" : "Shift_JIS";
+}
+
+// The glossary-like load in one code: its words as a link table and its texts.
+struct Load {
+    TextCode code;
+    StrGrid table;
+    std::vector<std::string> texts;
+    std::size_t textBytes = 0;
+};
+
+Load MakeLoad(TextCode code, const std::vector<std::string>& words, std::vector<std::string> texts)
+{
+    Load load { code, StrGrid(4, static_cast<int>(words.size())), std::move(texts) };
+    for (int k = 0; k < load.table.RowTotal(); ++k) {
+        load.table.Cell(0, k) = "part" + std::to_string(k / 500) + ".html";
+        load.table.Cell(1, k) = "id" + std::to_string(k);
+        load.table.Cell(2, k) = words[static_cast<std::size_t>(k)];
+        load.table.Cell(3, k) = std::to_string(k + 1);
+    }
+    for (const std::string& text : load.texts)
+        load.textBytes += text.size();
+    return load;
+}
+
+const char* const LinkTemplate = "<a href = \"./{\\FILE}#{\\NAME}\">{\\WORD}</a>";
+
+struct Timing {
+    double wall = 1e30;
+    double cpu = 1e30;
+    void KeepBest(double w, double c)
+    {
+        wall = std::min(wall, w);
+        cpu = std::min(cpu, c);
+    }
+};
+
+struct LoadTimes {
+    Timing build;
+    Timing link;
+    Timing whole;
+    std::size_t outputBytes = 0;
+    long long links = 0;
+};
+
+// Builds the links of load's table and links every text of it, in load's
+// code; keeps the best times of the rounds in times.
+void TimeLoad(const Load& load, const LinkOptions& options, LoadTimes& times)
+{
+    SetDocumentTextCode(load.code);
+    auto start = Clock::now();
+    double cpu = CpuNow();
+    WordLink links(load.table, "{\\FILE}", "{\\NAME}", "{\\WORD}", LinkTemplate, options);
+    const double buildWall = Seconds(start);
+    const double buildCpu = CpuNow() - cpu;
+    start = Clock::now();
+    cpu = CpuNow();
+    std::size_t outputBytes = 0;
+    for (std::size_t t = 0; t < load.texts.size(); ++t)
+        outputBytes += links.ApplyWordLinks(load.texts[t], static_cast<int>(t) + 1).size();
+    const double linkWall = Seconds(start);
+    const double linkCpu = CpuNow() - cpu;
+    times.build.KeepBest(buildWall, buildCpu);
+    times.link.KeepBest(linkWall, linkCpu);
+    times.whole.KeepBest(buildWall + linkWall, buildCpu + linkCpu);
+    times.outputBytes = outputBytes;
+    times.links = links.LinksMade();
+}
+
+void PrintRow(const char* title, const Timing& sjis, const Timing& utf8)
+{
+    std::printf("  %-28s %8.3f s %8.3f s   %8.3f s %8.3f s   %6.3f\n", title, sjis.wall, sjis.cpu, utf8.wall,
+        utf8.cpu, utf8.cpu / sjis.cpu);
+}
+
+// The list walk on as many texts of load as fit in about the given time,
+// compared with the fast matcher; prints the extrapolated speed ratio.
+bool SampleListWalk(const Load& load, double seconds, double fastSeconds)
+{
+    SetDocumentTextCode(load.code);
+    WordLink links(load.table, "{\\FILE}", "{\\NAME}", "{\\WORD}", LinkTemplate);
+    const int count = static_cast<int>(load.texts.size());
+    int sample = 0;
+    bool identical = true;
+    const auto start = Clock::now();
+    while (sample < count && Seconds(start) < seconds) {
+        const std::string& text = load.texts[static_cast<std::size_t>(sample)];
+        identical = identical
+            && links.ApplyWordLinksReference(text, sample + 1) == links.ApplyWordLinks(text, sample + 1);
+        ++sample;
+    }
+    const double sampleSeconds = Seconds(start);
+    // The sample also ran the fast matcher once per text; that share is tiny.
+    const double fullSeconds = sampleSeconds / sample * count;
+    std::printf(
+        "  %-9s list walk on %5d texts %7.3f s (%.2f ms per text; %s), extrapolated %.1f s, %.0f x the "
+        "fast matcher\n",
+        CodeName(load.code), sample, sampleSeconds, sampleSeconds * 1e3 / sample,
+        identical ? "results identical" : "RESULTS DIFFER", fullSeconds, fullSeconds / fastSeconds);
+    return identical;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -136,6 +248,7 @@ int main(int argc, char** argv)
     constexpr int WordCount = 20000;
     constexpr int TextCount = 20000;
     constexpr int TextBytes = 300;
+    constexpr int Rounds = 5;
     Generator gen(12345);
 
     std::vector<std::string> stems;
@@ -150,7 +263,6 @@ int main(int argc, char** argv)
         words.push_back(word);
     }
     std::vector<std::string> texts;
-    std::size_t textTotal = 0;
     for (int t = 0; t < TextCount; ++t) {
         std::string text;
         while (static_cast<int>(text.size()) < TextBytes) {
@@ -164,95 +276,77 @@ int main(int argc, char** argv)
             else
                 text += gen.JapaneseChar();
         }
-        textTotal += text.size();
         texts.push_back(std::move(text));
     }
-    StrGrid table(4, WordCount);
-    for (int k = 0; k < WordCount; ++k) {
-        table.Cell(0, k) = "part" + std::to_string(k / 500) + ".html";
-        table.Cell(1, k) = "id" + std::to_string(k);
-        table.Cell(2, k) = words[static_cast<std::size_t>(k)];
-        table.Cell(3, k) = std::to_string(k + 1);
+    // The UTF-8 copy of the same words and texts.
+    std::vector<std::string> utf8Words;
+    std::vector<std::string> utf8Texts;
+    for (const std::string& word : words)
+        utf8Words.push_back(SjisToUtf8(word));
+    for (const std::string& text : texts)
+        utf8Texts.push_back(SjisToUtf8(text));
+    const Load loads[2] = { MakeLoad(TextCode::ShiftJis, words, std::move(texts)),
+        MakeLoad(TextCode::Utf8, utf8Words, std::move(utf8Texts)) };
+    const Load& sjis = loads[0];
+    const Load& utf8 = loads[1];
+
+    std::printf(
+        "Word links: %d words (2-30 bytes), %d texts, %.1f MB of text in Shift_JIS, %.1f MB in UTF-8\n",
+        WordCount, TextCount, static_cast<double>(sjis.textBytes) / 1e6,
+        static_cast<double>(utf8.textBytes) / 1e6);
+    std::printf("Best of %d rounds, the codes taking turns:\n", Rounds);
+    std::printf(
+        "                               Shift_JIS              UTF-8                  UTF-8 / Shift_JIS\n");
+    std::printf(
+        "                               wall       processor   wall       processor   (processor time)\n");
+
+    LoadTimes plain[2];
+    for (int round = 0; round < Rounds; ++round)
+        for (int c = 0; c < 2; ++c)
+            TimeLoad(loads[c], {}, plain[c]);
+    PrintRow("build (list + automaton)", plain[0].build, plain[1].build);
+    PrintRow("link, fast matcher", plain[0].link, plain[1].link);
+    PrintRow("whole fast load", plain[0].whole, plain[1].whole);
+
+    // The same load with each link option alone, then with all of them.
+    struct Variant {
+        const char* name;
+        bool LinkOptions::*option;
+    };
+    const Variant variants[] = { { "whole words", &LinkOptions::wholeWords },
+        { "skip markup", &LinkOptions::skipMarkup }, { "first only", &LinkOptions::firstOnly },
+        { "ignore case", &LinkOptions::ignoreCase }, { "all link options", nullptr } };
+    for (const Variant& variant : variants) {
+        LinkOptions options;
+        if (variant.option != nullptr)
+            options.*variant.option = true;
+        else
+            options.wholeWords = options.skipMarkup = options.firstOnly = options.ignoreCase = true;
+        LoadTimes optioned[2];
+        for (int round = 0; round < Rounds; ++round)
+            for (int c = 0; c < 2; ++c)
+                TimeLoad(loads[c], options, optioned[c]);
+        PrintRow(("whole load, " + std::string(variant.name)).c_str(), optioned[0].whole, optioned[1].whole);
     }
-
-    std::printf("Word links: %d words (2-30 bytes), %d texts, %.1f MB of text\n", WordCount, TextCount,
-        static_cast<double>(textTotal) / 1e6);
-
-    auto start = Clock::now();
-    double cpu = CpuNow();
-    WordLink links(
-        table, "{\\FILE}", "{\\NAME}", "{\\WORD}", "<a href = \"./{\\FILE}#{\\NAME}\">{\\WORD}</a>");
-    const double buildSeconds = Seconds(start);
-    const double buildCpu = CpuNow() - cpu;
-
-    start = Clock::now();
-    cpu = CpuNow();
-    std::size_t outputBytes = 0;
-    for (int t = 0; t < TextCount; ++t)
-        outputBytes += links.ApplyWordLinks(texts[static_cast<std::size_t>(t)], t + 1).size();
-    const double fastSeconds = Seconds(start);
-    const double fastCpu = CpuNow() - cpu;
-
-    std::printf("                                 wall time   processor time\n");
-    std::printf("  build (list + automaton)       %8.3f s   %8.3f s\n", buildSeconds, buildCpu);
-    std::printf("  link, fast matcher             %8.3f s   %8.3f s   (%.2f us per text, output %.1f MB)\n",
-        fastSeconds, fastCpu, fastCpu * 1e6 / TextCount, static_cast<double>(outputBytes) / 1e6);
-    std::printf("  whole fast load                %8.3f s   %8.3f s\n", buildSeconds + fastSeconds,
-        buildCpu + fastCpu);
-    std::printf("  automaton                      %8.1f MB  (%d nodes)\n",
-        static_cast<double>(links.AutomatonMemoryBytes()) / 1e6, links.AutomatonNodeCount());
-
-    {
-        // The same load with each link option alone, then with all of them.
-        struct Variant {
-            const char* name;
-            bool LinkOptions::*option;
-        };
-        const Variant variants[] = { { "whole words", &LinkOptions::wholeWords },
-            { "skip markup", &LinkOptions::skipMarkup }, { "first only", &LinkOptions::firstOnly },
-            { "ignore case", &LinkOptions::ignoreCase }, { "all link options", nullptr } };
-        for (const Variant& variant : variants) {
-            LinkOptions options;
-            if (variant.option != nullptr)
-                options.*variant.option = true;
-            else
-                options.wholeWords = options.skipMarkup = options.firstOnly = options.ignoreCase = true;
-            start = Clock::now();
-            cpu = CpuNow();
-            WordLink optioned(table, "{\\FILE}", "{\\NAME}", "{\\WORD}",
-                "<a href = \"./{\\FILE}#{\\NAME}\">{\\WORD}</a>", options);
-            for (int t = 0; t < TextCount; ++t)
-                optioned.ApplyWordLinks(texts[static_cast<std::size_t>(t)], t + 1);
-            const double optionSeconds = Seconds(start);
-            const double optionCpu = CpuNow() - cpu;
-            std::printf("  whole load, %-18s %8.3f s   %8.3f s   (%.2f x the load without)\n", variant.name,
-                optionSeconds, optionCpu, optionCpu / (buildCpu + fastCpu));
-        }
+    for (const Load& load : loads) {
+        SetDocumentTextCode(load.code);
+        WordLink links(load.table, "{\\FILE}", "{\\NAME}", "{\\WORD}", LinkTemplate);
+        std::printf("  %-9s output %.1f MB, %lld links, automaton %.1f MB (%d nodes)\n", CodeName(load.code),
+            static_cast<double>(plain[load.code == TextCode::Utf8].outputBytes) / 1e6,
+            plain[load.code == TextCode::Utf8].links, static_cast<double>(links.AutomatonMemoryBytes()) / 1e6,
+            links.AutomatonNodeCount());
     }
+    SetDocumentTextCode(TextCode::ShiftJis);
     if (fastOnly)
         return 0;
 
-    // The list walk on as many texts as fit in about 10 seconds.
-    int sample = 0;
-    bool identical = true;
-    start = Clock::now();
-    while (sample < TextCount && Seconds(start) < 10.0) {
-        const std::string& text = texts[static_cast<std::size_t>(sample)];
-        identical = identical
-            && links.ApplyWordLinksReference(text, sample + 1) == links.ApplyWordLinks(text, sample + 1);
-        ++sample;
-    }
-    const double sampleSeconds = Seconds(start);
-    // The sample also ran the fast matcher once per text; that share is tiny.
-    const double referenceFullSeconds = sampleSeconds / sample * TextCount;
-    std::printf("  list walk on %5d texts        %8.3f s   (%.2f ms per text; %s)\n", sample, sampleSeconds,
-        sampleSeconds * 1e3 / sample, identical ? "results identical" : "RESULTS DIFFER");
-    std::printf("  list walk, extrapolated        %8.1f s\n", referenceFullSeconds);
-    std::printf("  speed ratio (link times)       %8.0f x\n", referenceFullSeconds / fastSeconds);
+    bool identical = SampleListWalk(sjis, 6.0, plain[0].link.wall);
+    identical = SampleListWalk(utf8, 6.0, plain[1].link.wall) && identical;
     std::printf(
         "  peak resident so far           %8.1f MB\n", static_cast<double>(PeakResidentKilobytes()) / 1e3);
 
-    std::printf("Degenerate texts (1 MB of one repeated byte):\n");
+    std::printf("Degenerate texts (1 MB of one repeated byte or character):\n");
+    SetDocumentTextCode(TextCode::ShiftJis);
     const std::size_t mb = 1 << 20;
     for (int longest : { 30, 1000 }) {
         std::vector<std::string> runs;
@@ -309,6 +403,32 @@ int main(int argc, char** argv)
             text += "\x82\xa0";
         Degenerate("0x82 0xa0 x 512K, words of 1 .. 30 such characters", text, kana, true);
     }
+    // UTF-8: stray continuation bytes (each a character), a three-byte
+    // character repeated, and words that start on its continuation bytes.
+    SetDocumentTextCode(TextCode::Utf8);
+    {
+        std::vector<std::string> strays;
+        std::vector<std::string> kana;
+        std::vector<std::string> inside;
+        std::string word;
+        const std::string a = "\xe3\x81\x82";
+        for (int k = 1; k <= 30; ++k) {
+            strays.push_back(std::string(static_cast<std::size_t>(k), '\x80'));
+            std::string repeated;
+            for (int c = 0; c < k; ++c)
+                repeated += a;
+            kana.push_back(repeated);
+            word += a[static_cast<std::size_t>(1 + k % 3) % 3];
+            inside.push_back(word);
+        }
+        std::string text;
+        while (text.size() < mb)
+            text += a;
+        Degenerate("UTF-8 0x80 x 1M, words 0x80 .. 0x80^30", std::string(mb, '\x80'), strays, true);
+        Degenerate("UTF-8 U+3042 x 349K, words of 1 .. 30 of it", text, kana, true);
+        Degenerate("UTF-8 U+3042 x 349K, words on continuation bytes", text, inside, true);
+    }
+    SetDocumentTextCode(TextCode::ShiftJis);
     std::printf("peak resident %.1f MB\n", static_cast<double>(PeakResidentKilobytes()) / 1e3);
     return identical ? 0 : 1;
 }
