@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <new>
+#include <numeric>
 
 namespace lexicana {
 
@@ -83,6 +84,29 @@ std::vector<TextSegment> SplitProtectedRegions(std::string_view text)
     return segments;
 }
 
+std::int64_t WordOrderLength(TextCode code, std::string_view word)
+{
+    if (code == TextCode::ShiftJis)
+        return 4 * static_cast<std::int64_t>(word.size());
+    std::int64_t length = 0;
+    for (std::size_t i = 0; i < word.size();) {
+        const auto lead = static_cast<unsigned char>(word[i]);
+        const std::size_t bytes = CharLength(TextCode::Utf8, word, i);
+        if (bytes == 1) {
+            length += lead < 0x80 ? 4 : 1;
+        } else {
+            // Half-width katakana, U+FF61 .. U+FF9F: EF BD A1 .. EF BE 9F.
+            const auto second = static_cast<unsigned char>(word[i + 1]);
+            const auto third = bytes == 3 ? static_cast<unsigned char>(word[i + 2]) : 0;
+            const bool halfWidthKana
+                = lead == 0xEF && ((second == 0xBD && third >= 0xA1) || (second == 0xBE && third <= 0x9F));
+            length += halfWidthKana ? 4 : 8;
+        }
+        i += bytes;
+    }
+    return length;
+}
+
 WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
     const std::string& namePlaceholder, const std::string& wordPlaceholder, const std::string& linkTemplate,
     const LinkOptions& options, NodeMaker makeNode)
@@ -120,12 +144,27 @@ WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
     }
 
     // Each node goes before the first node whose word is not longer than its
-    // own: longest first, and among equal lengths the later entry first. A
-    // stable sort of the reversed table order gives the same list without
-    // walking it for every insertion.
+    // own (by WordOrderLength): longest first, and among equal lengths the
+    // later entry first. A stable sort of the reversed table order gives the
+    // same list without walking it for every insertion.
+    const TextCode code = DocumentTextCode();
     std::reverse(made.begin(), made.end());
-    std::stable_sort(made.begin(), made.end(),
-        [](const auto& a, const auto& b) { return a->word.size() > b->word.size(); });
+    std::vector<std::int64_t> lengths(made.size());
+    for (std::size_t k = 0; k < made.size(); ++k)
+        lengths[k] = WordOrderLength(code, made[k]->word);
+    std::vector<std::size_t> order(made.size());
+    std::iota(order.begin(), order.end(), std::size_t { 0 });
+    std::stable_sort(order.begin(), order.end(),
+        [&lengths](std::size_t a, std::size_t b) { return lengths[a] > lengths[b]; });
+    std::vector<std::unique_ptr<RepStrs>> sorted;
+    std::vector<std::int64_t> orderLengths;
+    sorted.reserve(made.size());
+    orderLengths.reserve(made.size());
+    for (const std::size_t k : order) {
+        sorted.push_back(std::move(made[k]));
+        orderLengths.push_back(lengths[k]);
+    }
+    made = std::move(sorted);
 
     nodes_.reserve(made.size());
     for (const auto& node : made)
@@ -147,7 +186,7 @@ WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
     words.reserve(nodes_.size());
     for (std::size_t k = 0; k < nodes_.size(); ++k)
         words.push_back(MatchWord(static_cast<int>(k)));
-    automaton_ = std::make_unique<WordLinkAutomaton>(words);
+    automaton_ = std::make_unique<WordLinkAutomaton>(words, orderLengths);
 }
 
 std::string WordLink::LinkText(

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "common/linkoptions.h"
+#include "common/textcode.h"
 #include "conversion/strgrid.h"
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,6 +40,14 @@ struct TextSegment {
 // Divides text at the protected-region markers "\[" and "\]" (which are
 // left out of every segment). Segments outside regions are linked.
 std::vector<TextSegment> SplitProtectedRegions(std::string_view text);
+
+// The length the word list is ordered by, longest first. Shift_JIS: 4 per
+// byte. UTF-8: 4 per character that Shift_JIS holds in one byte (ASCII and
+// half-width katakana), 8 per other character, 1 per stray byte. A UTF-8
+// copy of a Shift_JIS word thus has the same order length as the original,
+// so both documents get the same links; and a word's order length exceeds
+// that of every proper prefix of it, which the fast matcher relies on.
+std::int64_t WordOrderLength(TextCode code, std::string_view word);
 
 class WordLink {
 public:
@@ -81,7 +91,7 @@ public:
     // difference around making it.
     static long long LinksMadeOnThisThread();
 
-    // The list, longest word first.
+    // The list, longest word first (WordOrderLength in the document's code).
     const RepStrs* First() const { return first_.get(); }
     int WordCount() const { return count_; }
     // Bytes held by the fast matcher.

@@ -12,9 +12,11 @@
 // 1. One backward pass of an Aho-Corasick automaton over the reversed words
 //    gives, at every position q, the longest word that starts at q. The
 //    shorter words starting at q are the chain of its prefixes that are
-//    words (the "next shorter" link of each distinct word), so the candidate
-//    words of q, in list order, are that chain (each distinct word followed
-//    by its duplicates in list order).
+//    words (the "next shorter" link of each distinct word). The list is
+//    ordered by order length, which strictly falls along such a chain (in
+//    Shift_JIS it is the byte length; in UTF-8 it counts characters by their
+//    Shift_JIS width), so the candidate words of q, in list order, are that
+//    chain (each distinct word followed by its duplicates in list order).
 // 2. Every position with a candidate gets one event keyed (list index of its
 //    current candidate, position). Events are handled in key order, which is
 //    exactly the order of the list walk: word by word, left to right.
@@ -105,8 +107,11 @@ template <typename T> std::size_t Bytes(const std::vector<T>& v)
 
 } // namespace
 
-WordLinkAutomaton::WordLinkAutomaton(const std::vector<std::string_view>& words)
+WordLinkAutomaton::WordLinkAutomaton(
+    const std::vector<std::string_view>& words, const std::vector<std::int64_t>& orderLengths)
 {
+    if (orderLengths.size() != words.size())
+        throw std::invalid_argument("one order length per word");
     const int count = static_cast<int>(words.size());
     wordLength_.resize(words.size());
     distinct_.assign(words.size(), -1);
@@ -147,6 +152,7 @@ WordLinkAutomaton::WordLinkAutomaton(const std::vector<std::string_view>& words)
             distinctWord.push_back(word);
             indexBegin_.push_back(static_cast<std::int32_t>(indices_.size()));
             distinctLength_.push_back(static_cast<std::int32_t>(word.size()));
+            distinctOrderLength_.push_back(orderLengths[static_cast<std::size_t>(order[k])]);
         }
         indices_.push_back(order[k]);
         distinct_[static_cast<std::size_t>(order[k])] = static_cast<std::int32_t>(distinctWord.size() - 1);
@@ -337,13 +343,13 @@ inline int WordLinkAutomaton::Step(int state, unsigned char byte) const
     }
 }
 
-int WordLinkAutomaton::FirstAtMost(int d, int maxLength) const
+template <typename T> int WordLinkAutomaton::FirstAtMost(int d, const std::vector<T>& measure, T limit) const
 {
-    if (d < 0 || distinctLength_[static_cast<std::size_t>(d)] <= maxLength)
+    if (d < 0 || measure[static_cast<std::size_t>(d)] <= limit)
         return d;
     for (std::size_t k = jump_.size(); k-- > 0;) {
         const int j = jump_[k][static_cast<std::size_t>(d)];
-        if (j >= 0 && distinctLength_[static_cast<std::size_t>(j)] > maxLength)
+        if (j >= 0 && measure[static_cast<std::size_t>(j)] > limit)
             d = j;
     }
     return jump_[0][static_cast<std::size_t>(d)];
@@ -353,13 +359,21 @@ int WordLinkAutomaton::NextCandidate(int d, int minIndex, int maxLength) const
 {
     if (minIndex >= static_cast<int>(wordLength_.size()))
         return -1;
-    const int minIndexLength = wordLength_[static_cast<std::size_t>(minIndex)];
-    d = FirstAtMost(d, std::min(maxLength, minIndexLength));
+    // The words from minIndex on in the list are those of a smaller order
+    // length and the later duplicates of equal order length; an empty word
+    // (order length 0) has only empty words after it. Along a chain the
+    // order length strictly falls, so one word of the chain at most has
+    // minIndex's order length.
+    const int minDistinct = distinct_[static_cast<std::size_t>(minIndex)];
+    if (minDistinct < 0)
+        return -1;
+    const std::int64_t minOrderLength = distinctOrderLength_[static_cast<std::size_t>(minDistinct)];
+    d = FirstAtMost(FirstAtMost(d, distinctLength_, maxLength), distinctOrderLength_, minOrderLength);
     if (d < 0)
         return -1;
-    if (distinctLength_[static_cast<std::size_t>(d)] == minIndexLength) {
-        // Same length as the word at minIndex: only the duplicates from
-        // minIndex on are still to come.
+    if (distinctOrderLength_[static_cast<std::size_t>(d)] == minOrderLength) {
+        // Same order length as the word at minIndex: only the duplicates
+        // from minIndex on are still to come.
         const auto begin = indices_.begin() + indexBegin_[static_cast<std::size_t>(d)];
         const auto end = indices_.begin() + indexBegin_[static_cast<std::size_t>(d) + 1];
         const auto it = std::lower_bound(begin, end, minIndex);
@@ -369,7 +383,8 @@ int WordLinkAutomaton::NextCandidate(int d, int minIndex, int maxLength) const
         if (d < 0)
             return -1;
     }
-    // Shorter words come after every word of minIndex's length in the list.
+    // Shorter words come after every word of minIndex's order length in the
+    // list.
     return indices_[static_cast<std::size_t>(indexBegin_[static_cast<std::size_t>(d)])];
 }
 
@@ -547,7 +562,7 @@ std::size_t WordLinkAutomaton::MemoryBytes() const
 {
     std::size_t bytes = Bytes(nodes_) + Bytes(edgeLabel_) + Bytes(edgeTarget_) + Bytes(dense_)
         + Bytes(wordLength_) + Bytes(distinct_) + Bytes(indexBegin_) + Bytes(indices_)
-        + Bytes(distinctLength_);
+        + Bytes(distinctLength_) + Bytes(distinctOrderLength_);
     for (const auto& level : jump_)
         bytes += Bytes(level);
     return bytes;

@@ -21,10 +21,12 @@ public:
         int word;
     };
 
-    // words in list order (longest first, among equal lengths the later
-    // entry first); the views need not outlive the call. Empty words never
-    // match.
-    explicit WordLinkAutomaton(const std::vector<std::string_view>& words);
+    // words in list order with their order lengths: the list is ordered by
+    // order length, greatest first (among equal ones the later entry first),
+    // and a word's order length exceeds that of each of its proper prefixes.
+    // The views need not outlive the call. Empty words never match.
+    WordLinkAutomaton(
+        const std::vector<std::string_view>& words, const std::vector<std::int64_t>& orderLengths);
 
     // The occurrences the list walk claims in text, in position order.
     // claims is cleared first. With interior (one flag per position 0 ..
@@ -53,8 +55,10 @@ private:
     // length is at most maxLength and whose list index is at least minIndex;
     // returns that list index or -1.
     int NextCandidate(int d, int minIndex, int maxLength) const;
-    // First distinct word of the chain from d not longer than maxLength.
-    int FirstAtMost(int d, int maxLength) const;
+    // First distinct word of the chain from d whose measure (byte length or
+    // order length, per distinct word; both grow along every chain) is at
+    // most limit.
+    template <typename T> int FirstAtMost(int d, const std::vector<T>& measure, T limit) const;
 
     // Trie over the reversed words in preorder, so that a node's first
     // child is the next node. The fields a scan step reads are kept
@@ -83,10 +87,12 @@ private:
     // Per distinct word: its list indices (ascending) in
     // indices_[indexBegin_[d] .. indexBegin_[d + 1]), its length, the next
     // shorter distinct word that is a prefix of it, and jump tables over
-    // that chain (jump_[k][d] = the 2^k-th next, or -1).
+    // that chain (jump_[k][d] = the 2^k-th next, or -1). The list follows
+    // the order lengths; a piece fits a word by its byte length.
     std::vector<std::int32_t> indexBegin_;
     std::vector<std::int32_t> indices_;
     std::vector<std::int32_t> distinctLength_;
+    std::vector<std::int64_t> distinctOrderLength_;
     std::vector<std::vector<std::int32_t>> jump_;
 };
 

@@ -62,8 +62,15 @@ public:
         // Runs of continuation bytes with sequence starts among them.
         static const std::vector<std::string> utf8Runs
             = { "a", "\x80", "\x80", "\x80", "\xe3", "\xc3", "\xf0", "\xe3\x80\x80", "\xf0\x80\x80\x80" };
+        // UTF-8 characters of one Shift_JIS width in one and three bytes
+        // (half-width katakana), of two widths in two, three and four, and
+        // cut sequences: words of equal order length and different byte
+        // lengths, listed apart from byte order.
+        static const std::vector<std::string> utf8Widths
+            = { "a", "A", "\xef\xbd\xb1", "\xef\xbe\x9f", "\xef\xbd\xa1", "\xc3\xa9", "\xe3\x81\x82",
+                  "\xef\xbc\xa1", "\xf0\x9f\x98\x80", "\xef\xbd", "\xbd" };
         static const std::vector<const std::vector<std::string>*> sets
-            = { &ascii, &sjis, &runs, &markup, &utf8, &utf8Runs };
+            = { &ascii, &sjis, &runs, &markup, &utf8, &utf8Runs, &utf8Widths };
         const auto& set = *sets[static_cast<std::size_t>(mode)];
         return set[static_cast<std::size_t>(Below(static_cast<int>(set.size())))];
     }
@@ -229,8 +236,8 @@ TEST(WordLinkDifferentialTest, FastMatcherEqualsListWalkInUtf8)
         int maxEntries;
         int maxTokens;
     };
-    const Run runs[] = { { 4, 6000, 10, 24 }, { 5, 2000, 12, 40 }, { 1, 1500, 10, 24 }, { 3, 1000, 10, 30 },
-        { 4, 20, 300, 400 }, { 5, 20, 300, 400 } };
+    const Run runs[] = { { 4, 6000, 10, 24 }, { 5, 2000, 12, 40 }, { 6, 4000, 10, 24 }, { 1, 1500, 10, 24 },
+        { 3, 1000, 10, 30 }, { 4, 20, 300, 400 }, { 5, 20, 300, 400 }, { 6, 20, 300, 400 } };
     for (const Run& run : runs) {
         CaseMaker make(static_cast<unsigned>(31 * run.mode + run.maxEntries));
         Outcome outcome;
