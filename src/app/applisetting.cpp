@@ -275,6 +275,8 @@ QString TDlg_AppliSetting::TextOfKanjiCode(int code)
         return QStringLiteral("EUC");
     case 5:
         return QStringLiteral("SJIS");
+    case 7:
+        return QStringLiteral("UTF-8");
     default:
         return lexicana::TrQ(kAutomatic);
     }
@@ -288,6 +290,8 @@ int TDlg_AppliSetting::KanjiCodeOfText(const QString& text)
         return 4;
     if (text == QLatin1String("SJIS"))
         return 5;
+    if (text == QLatin1String("UTF-8"))
+        return 7;
     return -1;
 }
 
@@ -319,7 +323,7 @@ int TDlg_AppliSetting::NewLineCodeOfText(const QString& text)
 void TDlg_AppliSetting::FormCreate()
 {
     ComboBox_KanjiCode->clear();
-    ComboBox_KanjiCode->addItems({ "SJIS", "JIS", "EUC", lexicana::TrQ(kAutomatic) });
+    ComboBox_KanjiCode->addItems({ "SJIS", "JIS", "EUC", "UTF-8", lexicana::TrQ(kAutomatic) });
     ComboBox_NewLineCode->clear();
     ComboBox_NewLineCode->addItems({ "CR+LF", "CR", "LF", lexicana::TrQ(kAutomatic) });
 

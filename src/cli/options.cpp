@@ -41,6 +41,8 @@ std::optional<int> KanjiCodeOfName(const std::string& name)
         return 2;
     if (n == "euc" || n == "euc-jp")
         return 4;
+    if (n == "utf8" || n == "utf-8")
+        return 7;
     if (n == "auto")
         return -1;
     return std::nullopt;
@@ -143,7 +145,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options,
         } else if (name == "--kanji") {
             options.kanjiCode = KanjiCodeOfName(value);
             if (!options.kanjiCode) {
-                error = lexicana::Tr("--kanji の値は sjis, jis, euc, auto のどれかです: ") + value;
+                error = lexicana::Tr("--kanji の値は sjis, jis, euc, utf8, auto のどれかです: ") + value;
                 return false;
             }
         } else {
@@ -185,7 +187,7 @@ std::string CliUsageText()
         "セットファイル (.lxs) の変換を、ウィンドウを開かずに実行します。\n"
         "\n"
         "  --part ROW              グリッドの行 ROW を含むパートだけを変換する\n"
-        "  --kanji sjis|jis|euc|auto\n"
+        "  --kanji sjis|jis|euc|utf8|auto\n"
         "                          出力する漢字コード (auto: ページで検出したもの)\n"
         "  --newline crlf|cr|lf|auto\n"
         "                          出力する改行コード (auto: ページで検出したもの)\n"

@@ -45,8 +45,8 @@ struct TCliOptions {
 // a one-line reason (UTF-8) in error.
 bool ParseCliOptions(const std::vector<std::string>& args, TCliOptions& options, std::string& error);
 
-// The value of --kanji (sjis 5, jis 2, euc 4, auto -1) or --newline (crlf 1,
-// cr 2, lf 3, auto -1); nullopt for any other word.
+// The value of --kanji (sjis 5, jis 2, euc 4, utf8 7, auto -1) or --newline
+// (crlf 1, cr 2, lf 3, auto -1); nullopt for any other word.
 std::optional<int> KanjiCodeOfName(const std::string& name);
 std::optional<int> NewLineCodeOfName(const std::string& name);
 

@@ -90,6 +90,18 @@ struct EucSyncWalker : EucWalker {
     static bool BoundaryAfter(unsigned char c) { return c < 0x80; }
 };
 
+// UTF-8 characters as CharLength reads them: a byte that does not begin a
+// complete sequence counts alone. No sequence holds an ASCII byte, so a
+// boundary follows every ASCII byte.
+struct Utf8Walker {
+    std::size_t Next(std::string_view text, std::size_t pos) const
+    {
+        return pos + CharLength(TextCode::Utf8, text, pos);
+    }
+    bool MayStartAt(std::string_view, std::size_t) const { return true; }
+    static bool BoundaryAfter(unsigned char c) { return c < 0x80; }
+};
+
 // The same results as FindAtBoundaries without walking the page from its
 // start: for each candidate the walk starts at the last byte before it after
 // which a boundary is certain (or at the last boundary known), so only the
@@ -139,6 +151,8 @@ std::size_t FindMarker(std::string_view page, std::string_view marker, int code)
     switch (code) {
     case JCodeEuc:
         return FindAtBoundariesSynced(page, marker, EucSyncWalker {});
+    case JCodeUtf8:
+        return FindAtBoundariesSynced(page, marker, Utf8Walker {});
     case JCodeJis83:
     case JCodeJis78:
         return FindAtBoundaries(page, marker, JisWalker {});
@@ -155,6 +169,8 @@ std::size_t FindMarkerByWalk(std::string_view page, std::string_view marker, int
     switch (code) {
     case JCodeEuc:
         return FindAtBoundaries(page, marker, EucWalker {});
+    case JCodeUtf8:
+        return FindAtBoundaries(page, marker, Utf8Walker {});
     case JCodeJis83:
     case JCodeJis78:
         return FindAtBoundaries(page, marker, JisWalker {});

@@ -10,9 +10,9 @@ namespace lexicana {
 
 // Byte position of the first occurrence of marker in page that starts on a
 // character boundary of code (a JCodeValue: EUC-JP rules for EUC-JP, single
-// bytes outside the escape sequences for JIS, Shift_JIS rules for every other
-// value), or npos. The page counts as ending at its
-// first zero byte; an empty marker is never found.
+// bytes outside the escape sequences for JIS, UTF-8 sequences for UTF-8,
+// Shift_JIS rules for every other value), or npos. The page counts as ending
+// at its first zero byte; an empty marker is never found.
 std::size_t FindMarker(std::string_view page, std::string_view marker, int code);
 
 // The same result by walking the page character by character from its start

@@ -8,7 +8,7 @@
 #include "conversion/linktext.h"
 #include "html/itemgeneration.h"
 #include "html/markersearch.h"
-#include "jconvert/jconvert.h"
+#include "html/pagecode.h"
 #include "platform/sjistext.h"
 
 #include <algorithm>
@@ -250,11 +250,11 @@ private:
                 continue;
             }
             const std::string& page = it->second.second;
-            const int code = InCodeCheck(page);
+            const int code = PageCodeOf(page);
             for (const std::string* marker : { &in_.global.PartStartMarker, &in_.global.PartEndMarker }) {
                 std::string text = *marker;
                 ReplaceAll(text, in_.global.PlaceholderID, partId);
-                if (FindMarker(page, text, code) == std::string::npos)
+                if (FindMarker(page, MarkerInPageCode(text, code), code) == std::string::npos)
                     Add(Kind::NoMarker, row, lexicana::TrMark("ページ「%1」に印「%2」がありません。"),
                         { SjisToUtf8(fileName), SjisToUtf8(text) });
             }

@@ -18,6 +18,7 @@ enum JCodeValue : int {
     JCodeEuc = 4, // EUC-JP
     JCodeSjis = 5, // Shift_JIS
     JCodeUndecided = 6, // EUC-JP or Shift_JIS, not decided
+    JCodeUtf8 = 7, // UTF-8 (pages only; InCodeCheck never gives it)
 };
 
 // Line-end values: results of ReturnCodeCheck and targets of the conversions

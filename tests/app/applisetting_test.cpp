@@ -93,7 +93,7 @@ TEST(AppliSetting, ShowsTheSettingsAndOkWithoutChangesKeepsThem)
     QStringList items;
     for (int i = 0; i < d.ComboBox_KanjiCode->count(); ++i)
         items << d.ComboBox_KanjiCode->itemText(i);
-    EXPECT_EQ(items, QStringList({ "SJIS", "JIS", "EUC", "自動" }));
+    EXPECT_EQ(items, QStringList({ "SJIS", "JIS", "EUC", "UTF-8", "自動" }));
 
     const auto before = OptionsDialog::options(s.global);
     d.OKBtn->click();
@@ -156,6 +156,8 @@ TEST(AppliSetting, OkStoresTheControlsAndCancelStoresNothing)
 TEST(AppliSetting, TypedCodeTextsCompareExactly)
 {
     EXPECT_EQ(TDlg_AppliSetting::KanjiCodeOfText("EUC"), 4);
+    EXPECT_EQ(TDlg_AppliSetting::KanjiCodeOfText("UTF-8"), 7);
+    EXPECT_EQ(TDlg_AppliSetting::TextOfKanjiCode(7), "UTF-8");
     EXPECT_EQ(TDlg_AppliSetting::KanjiCodeOfText("euc"), -1);
     EXPECT_EQ(TDlg_AppliSetting::KanjiCodeOfText("SJIS "), -1);
     EXPECT_EQ(TDlg_AppliSetting::NewLineCodeOfText("CR+LF"), 1);
@@ -166,7 +168,7 @@ TEST(AppliSetting, TypedCodeTextsCompareExactly)
     d.ComboBox_KanjiCode->lineEdit()->selectAll();
     QTest::keyClicks(d.ComboBox_KanjiCode->lineEdit(), "sjis");
     QTest::keyClick(d.ComboBox_KanjiCode->lineEdit(), Qt::Key_Return); // no item is added
-    EXPECT_EQ(d.ComboBox_KanjiCode->count(), 4);
+    EXPECT_EQ(d.ComboBox_KanjiCode->count(), 5);
     d.OKBtn->click();
     EXPECT_EQ(s.global.KanjiCode, -1);
 }

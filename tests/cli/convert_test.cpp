@@ -53,7 +53,7 @@ protected:
 TEST_F(ConvertTest, UsageErrorsAndUnreadableSetsExitWithTwo)
 {
     EXPECT_EQ(Run({}).exitCode, 2);
-    EXPECT_EQ(Run({ "--kanji", "utf8", "x.lxs" }).exitCode, 2);
+    EXPECT_EQ(Run({ "--kanji", "utf16", "x.lxs" }).exitCode, 2);
     const CliResult missing = Run({ dir.file("missing.lxs") });
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.err.find("[エラー]"), std::string::npos) << missing.err;
@@ -70,7 +70,7 @@ TEST_F(ConvertTest, UsageErrorsAndUnreadableSetsExitWithTwo)
 
     const CliResult help = Run({ "--help" });
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("--kanji sjis|jis|euc|auto"), std::string::npos);
+    EXPECT_NE(help.out.find("--kanji sjis|jis|euc|utf8|auto"), std::string::npos);
     const CliResult version = Run({ "--version" });
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("Lexicana version ", 0), 0u);

@@ -42,7 +42,9 @@ TEST(CliOptions, CodeNamesMapToTheStoredOptionNumbers)
     EXPECT_EQ(KanjiCodeOfName("jis"), 2);
     EXPECT_EQ(KanjiCodeOfName("euc"), 4);
     EXPECT_EQ(KanjiCodeOfName("auto"), -1);
-    EXPECT_FALSE(KanjiCodeOfName("utf8"));
+    EXPECT_EQ(KanjiCodeOfName("utf8"), 7);
+    EXPECT_EQ(KanjiCodeOfName("UTF-8"), 7);
+    EXPECT_FALSE(KanjiCodeOfName("utf16"));
     EXPECT_EQ(NewLineCodeOfName("crlf"), 1);
     EXPECT_EQ(NewLineCodeOfName("cr"), 2);
     EXPECT_EQ(NewLineCodeOfName("lf"), 3);
@@ -72,7 +74,7 @@ TEST(CliOptions, UsageErrorsAreRefusedWithAReason)
              { "--part", "7x", "a.lxs" },
              { "--part=", "a.lxs" },
              { "a.lxs", "--part" },
-             { "--kanji", "utf8", "a.lxs" },
+             { "--kanji", "utf16", "a.lxs" },
              { "--newline=crcr", "a.lxs" },
              { "--frobnicate", "a.lxs" },
          }) {

@@ -32,6 +32,10 @@ TEST(MarkerSearchTest, MatchStartsOnlyOnCharacterBoundariesOfThePagesCode)
     EXPECT_EQ(FindMarker("\x1b$@7A", "7A", JCodeJis78), 3u);
     // A match never starts inside an escape sequence.
     EXPECT_EQ(FindMarker("\x1b$B", "$B", JCodeJis83), npos);
+    // "\xa9<" first stands inside "é<" (0xC3 0xA9 in UTF-8), which Shift_JIS
+    // reads as two half-width katakana.
+    EXPECT_EQ(FindMarker("\xc3\xa9<\xa9<", "\xa9<", JCodeUtf8), 3u);
+    EXPECT_EQ(FindMarker("\xc3\xa9<\xa9<", "\xa9<", JCodeSjis), 1u);
 }
 
 TEST(MarkerSearchTest, PageEndsAtFirstZeroByteAndEmptyMarkerIsAbsent)
@@ -45,8 +49,8 @@ TEST(MarkerSearchTest, PageEndsAtFirstZeroByteAndEmptyMarkerIsAbsent)
 TEST(MarkerSearchTest, FindsWhatTheWalkFromThePageStartFinds)
 {
     // Pages and markers drawn from the bytes that decide boundaries: lead
-    // and trail bytes of both codes, EUC-JP prefixes, escapes, zero.
-    const std::string bytes("<m>\n\x81\x9f\xe0\xfc\xa1\xa4\xfe\x8e\x8f\x1b$B@[\x40\x7f\xdf", 21);
+    // and trail bytes of the codes, EUC-JP prefixes, escapes, zero.
+    const std::string bytes("<m>\n\x81\x9f\xe0\xfc\xa1\xa4\xfe\x8e\x8f\x1b$B@[\x40\x7f\xdf\xc3\xf0\x80", 24);
     std::mt19937 random(7);
     const auto draw = [&](std::size_t length) {
         std::string text;
@@ -62,7 +66,7 @@ TEST(MarkerSearchTest, FindsWhatTheWalkFromThePageStartFinds)
             page.insert(random() % (page.size() + 1), marker);
         if (random() % 8 != 0)
             std::erase(page, '\0');
-        for (const int code : { JCodeSjis, JCodeEuc, JCodeJis83, JCodeUndecided })
+        for (const int code : { JCodeSjis, JCodeEuc, JCodeJis83, JCodeUndecided, JCodeUtf8 })
             ASSERT_EQ(FindMarker(page, marker, code), FindMarkerByWalk(page, marker, code))
                 << "code " << code << " round " << round;
     }
