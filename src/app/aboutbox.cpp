@@ -5,7 +5,7 @@
 #include "common/version.h"
 #include "components/htlabel.h"
 #include "components/uitext.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -47,7 +47,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     Version = new QLabel(VersionCaption(), VersionPage);
     page->addWidget(Version, 1, 1);
 
-    Copyright = new QLabel(QStringFromSjis(GetLegalNotice()), VersionPage);
+    Copyright = new QLabel(QStringFromDoc(GetLegalNotice()), VersionPage);
     Copyright->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Copyright->setWordWrap(true);
     Copyright->setMinimumWidth(340);
@@ -75,7 +75,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 
 QString TAboutBox::VersionCaption()
 {
-    return QStringLiteral("Version ") + QStringFromSjis(GetProductVersion());
+    return QStringLiteral("Version ") + QStringFromDoc(GetProductVersion());
 }
 
 void TAboutBox::showEvent(QShowEvent* event)

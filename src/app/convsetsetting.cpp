@@ -10,7 +10,7 @@
 #include "platform/nativepath.h"
 #include "platform/newfile.h"
 #include "platform/programinfo.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,7 +123,7 @@ void TDlg_ConvSetSetting::BuildLayout()
 void TDlg_ConvSetSetting::FormCreate()
 {
     const std::string setName = global_.FullPath ? global_.SetFileName : ExtractFileName(global_.SetFileName);
-    setWindowTitle(lexicana::TrQ("変換セットの設定 - %1").arg(QStringFromSjis(setName)));
+    setWindowTitle(lexicana::TrQ("変換セットの設定 - %1").arg(QStringFromDoc(setName)));
     SetDocumentText(Edit_Items, global_.ItemFileName);
     SetDocumentText(Edit_Table, global_.TableFileName);
     SetDocumentText(Edit_HTML, global_.HTMLDir);
@@ -192,13 +192,13 @@ void TDlg_ConvSetSetting::Button_TemplateClick()
     bool copied = ReadFileBytes(templatePath, bytes, &error);
     if (!copied && error.empty())
         error = FillArgs(
-            lexicana::Tr("%1 を読み込めません。"), { QStringFromSjis(templatePath).toStdString() });
+            lexicana::Tr("%1 を読み込めません。"), { QStringFromDoc(templatePath).toStdString() });
     copied = copied && SaveFileBytes(newPath, bytes, &error);
     if (!copied && error.empty())
-        error = FillArgs(lexicana::Tr("%1 に書き込めません。"), { QStringFromSjis(newPath).toStdString() });
+        error = FillArgs(lexicana::Tr("%1 に書き込めません。"), { QStringFromDoc(newPath).toStdString() });
     if (!copied) {
         ShowError(FillArgs(lexicana::Tr("テンプレートを \"%1\" にコピーできませんでした。\n%2"),
-            { QStringFromSjis(newPath).toStdString(), error }));
+            { QStringFromDoc(newPath).toStdString(), error }));
         return;
     }
     SetDocumentText(Edit_Table, newPath);

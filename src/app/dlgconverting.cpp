@@ -4,7 +4,7 @@
 #include "common/translate.h"
 #include "components/uitext.h"
 #include "data/global.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -122,12 +122,12 @@ int TDlg_Converting::ProcessIndex() const
 
 void TDlg_Converting::SetFileName(const std::string& fileName)
 {
-    Label_FileName->setText(lexicana::TrQ(FileLabelPrefix) + QStringFromSjis(fileName));
+    Label_FileName->setText(lexicana::TrQ(FileLabelPrefix) + QStringFromDoc(fileName));
 }
 
 void TDlg_Converting::SetPartId(const std::string& partId)
 {
-    Label_Part->setText(lexicana::TrQ(PartLabelPrefix) + QStringFromSjis(partId));
+    Label_Part->setText(lexicana::TrQ(PartLabelPrefix) + QStringFromDoc(partId));
 }
 
 void TDlg_Converting::SetRecord(int row, int lastRow)

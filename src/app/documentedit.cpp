@@ -1,7 +1,7 @@
 #include "app/documentedit.h"
 
 #include "components/recordtablemodel.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QByteArray>
 #include <QLineEdit>
@@ -18,7 +18,7 @@ const char* const kShownProperty = "lexicanaDocumentShown";
 
 void SetDocumentText(QLineEdit* edit, const std::string& bytes)
 {
-    const QString shown = QStringFromSjis(bytes);
+    const QString shown = QStringFromDoc(bytes);
     edit->setText(shown);
     edit->setProperty(kBytesProperty, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     edit->setProperty(kShownProperty, shown);
@@ -38,7 +38,7 @@ bool GetDocumentText(const QLineEdit* edit, std::string& bytes)
 bool EncodeUserText(const QString& text, std::string& bytes)
 {
     QString unencodable;
-    std::optional<std::string> encoded = SjisFromQString(text, &unencodable);
+    std::optional<std::string> encoded = DocFromQString(text, &unencodable);
     if (!encoded) {
         TRecordTableModel::ReportUnencodable(unencodable);
         return false;

@@ -7,8 +7,8 @@
 #include "common/translate.h"
 #include "components/uitext.h"
 #include "platform/filesystem.h"
-#include "platform/qsjis.h"
-#include "platform/sjistext.h"
+#include "platform/qdoctext.h"
+#include "platform/doctext.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -34,7 +34,7 @@ std::string EntryBytes(const QListWidgetItem* item)
 
 void SetEntry(QListWidgetItem* item, const std::string& path)
 {
-    item->setText(QStringFromSjis(path));
+    item->setText(QStringFromDoc(path));
     item->setData(Qt::UserRole, QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
 
@@ -125,7 +125,7 @@ void TDlg_EditInfoOutput::FormCreate()
         // it: only Cancel is left.
         ShowError(FillArgs(lexicana::Tr("外部出力ファイルリスト(\"%1\")が読み出せません。\n"
                                         "ファイルが読み出せる状態にあるかを確認してください。"),
-            { SjisToUtf8(listFile_) }));
+            { DocToUtf8(listFile_) }));
         OKBtn->setEnabled(false);
         return;
     }
@@ -205,7 +205,7 @@ void TDlg_EditInfoOutput::OKBtnClick()
     } catch (const std::exception& error) {
         // The dialog stays open, so the edited list is not lost.
         ShowError(FillArgs(lexicana::Tr("外部出力ファイルリスト(\"%1\")に書き出せません。\n%2"),
-            { SjisToUtf8(listFile_), error.what() }));
+            { DocToUtf8(listFile_), error.what() }));
         return;
     }
     accept();

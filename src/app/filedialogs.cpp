@@ -119,7 +119,6 @@ bool TQtFileDialogs::OpenItemFile(std::string& path, int& filterIndex)
 
 bool TQtFileDialogs::SaveItemFile(const std::string& currentName, std::string& path, int& filterIndex)
 {
-    filterIndex = 1;
     return Run(
         Mode::Save, kSaveItemFilter, QStringLiteral("csv"), currentName, itemFolder_, path, filterIndex);
 }

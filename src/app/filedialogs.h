@@ -20,7 +20,7 @@ namespace lexicana {
 inline constexpr const char* kOpenItemFilter
     = lexicana::TrMark("テキストファイル(CSV形式)(*.csv; *.txt)|*.csv; *.txt|全てのファイル(*.*)|*.*");
 inline constexpr const char* kSaveItemFilter
-    = lexicana::TrMark("CSV形式(*.csv)|*.csv|全てのファイル(*.*)|*.*");
+    = lexicana::TrMark("CSV形式(*.csv)|*.csv|全てのファイル(*.*)|*.*|CSV形式 UTF-8(*.csv)|*.csv|全てのファイル UTF-8(*.*)|*.*");
 inline constexpr const char* kSetFileFilter
     = lexicana::TrMark("Lexicanaセットファイル(*.lxs)|*.lxs|全てのファイル(*.*)|*.*");
 

@@ -1,7 +1,7 @@
 #include "app/filehistorymenu.h"
 
 #include "data/filehistory.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QAction>
 #include <QMenu>
@@ -26,7 +26,7 @@ TFileHistoryMenu::~TFileHistoryMenu() = default;
 
 QString TFileHistoryMenu::ActionText(int index) const
 {
-    QString path = QStringFromSjis(history_.Entry(index));
+    QString path = QStringFromDoc(history_.Entry(index));
     path.replace("&", "&&");
     return "&" + QString::number(index + 1) + " " + path;
 }

@@ -10,7 +10,7 @@
 #include "components/strsortgrid.h"
 #include "components/uitext.h"
 #include "document/document.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -64,12 +64,12 @@ TPaneMap::TPaneMap(const std::string& cell)
             ++chars;
         // Every character is one pane character unless some bytes decode
         // otherwise; only then is each character decoded on its own.
-        const bool oneEach = static_cast<std::size_t>(QStringFromSjis(line).size()) == chars;
+        const bool oneEach = static_cast<std::size_t>(QStringFromDoc(line).size()) == chars;
         for (std::size_t p = 0; p < line.size();) {
             const std::size_t length = CharLength(line, p);
             bytes_.push_back(pos + p);
             units_.push_back(unit);
-            unit += oneEach ? 1 : static_cast<int>(QStringFromSjis(line.substr(p, length)).size());
+            unit += oneEach ? 1 : static_cast<int>(QStringFromDoc(line.substr(p, length)).size());
             p += length;
         }
         if (lineEnd == cell.size())
@@ -102,7 +102,7 @@ QString PaneTextOfCell(const std::string& cell)
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines)
-        shown << QStringFromSjis(line);
+        shown << QStringFromDoc(line);
     return shown.join(QLatin1Char('\n'));
 }
 
@@ -227,7 +227,7 @@ void TFindReplaceController::FocusPane()
 std::optional<std::string> TFindReplaceController::Encode(const QString& text, const char* message) const
 {
     QString unencodable;
-    std::optional<std::string> bytes = SjisFromQString(text, &unencodable);
+    std::optional<std::string> bytes = DocFromQString(text, &unencodable);
     if (!bytes)
         ShowError(
             (lexicana::TrQ(message) + QStringLiteral("\r\n") + CharacterList(unencodable)).toStdString());

@@ -7,7 +7,7 @@
 #include "data/global.h"
 #include "data/recordtable.h"
 #include "platform/filelist.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -74,7 +74,7 @@ TDlg_InsertFileRecord::TDlg_InsertFileRecord(QWidget* owner, TRecordTable& grid,
 
     // Opening: the proposed row, the remembered filter, the list.
     Edit_InsertRecord->setText(QString::number(proposedRow));
-    Edit_Extender->setText(QStringFromSjis(global_.FileRecordDialogFilter));
+    Edit_Extender->setText(QStringFromDoc(global_.FileRecordDialogFilter));
     FillFileList();
 }
 

@@ -15,7 +15,8 @@
 #include "conversion/filerecords.h"
 #include "data/filehistory.h"
 #include "platform/programinfo.h"
-#include "platform/qsjis.h"
+#include "platform/doctext.h"
+#include "platform/qdoctext.h"
 #include "platform/runlock.h"
 
 #include <QApplication>
@@ -173,9 +174,10 @@ void TMainForm::BuildLayout()
     setCentralWidget(Splitter1);
     BuildPreview();
 
-    // Panel 0: position (centred), 1: record kind, 2: column meaning.
-    const int widths[3] = { 160, 100, 100 };
-    for (int i = 0; i < 3; ++i) {
+    // Panel 0: position (centred), 1: record kind, 2: column meaning, 3: the
+    // document's code.
+    const int widths[4] = { 160, 100, 100, 80 };
+    for (int i = 0; i < 4; ++i) {
         statusPanels_[i] = new QLabel(this);
         statusPanels_[i]->setFixedWidth(widths[i]);
         statusPanels_[i]->setFrameShape(QFrame::Panel);
@@ -301,7 +303,7 @@ QString ShownName(const std::string& path, bool fullPath)
 {
     if (path == kUntitledName)
         return lexicana::TrQ("無題");
-    return QStringFromSjis(fullPath ? path : ExtractFileName(path));
+    return QStringFromDoc(fullPath ? path : ExtractFileName(path));
 }
 
 } // namespace
@@ -317,11 +319,12 @@ QString TMainForm::CaptionText() const
 void TMainForm::UpdateCaption()
 {
     setWindowTitle(CaptionText());
+    statusPanels_[3]->setText(QString::fromLatin1(TextCodeName(DocumentTextCode())));
 }
 
 QString TMainForm::StatusText(int panel) const
 {
-    return panel >= 0 && panel < 3 ? statusPanels_[panel]->text() : QString();
+    return panel >= 0 && panel < 4 ? statusPanels_[panel]->text() : QString();
 }
 
 void TMainForm::ShowCellPosition(int col, int row)
@@ -347,7 +350,7 @@ void TMainForm::ShowOperationPosition()
 void TMainForm::ShowCellKind(int col, int row)
 {
     const TRecordTable& table = doc_.Grid();
-    const QString heading = QStringFromSjis(table.Cell(col, 0));
+    const QString heading = QStringFromDoc(table.Cell(col, 0));
     if (row >= 1 && IsFileRecord(table, global_, row)) {
         statusPanels_[1]->setText(lexicana::TrQ("ファイルレコード"));
         QString role;

@@ -67,7 +67,7 @@ public:
     // The progress dialog while a conversion runs, else null.
     TDlg_Converting* ConvertingDialog() const { return converting_; }
     TTermCheckDialog* TermCheckDialog() const { return termCheck_; }
-    // The text of status bar panel 0, 1 or 2.
+    // The text of status bar panel 0, 1, 2 or 3 (the document's code).
     QString StatusText(int panel) const;
 
     // --- document state shown by the window -------------------------------
@@ -295,7 +295,7 @@ private:
     TFileHistoryMenu* historyMenu_ = nullptr;
     TDlg_Converting* converting_ = nullptr;
     TTermCheckDialog* termCheck_ = nullptr; // made by the first term check
-    QLabel* statusPanels_[3] = {};
+    QLabel* statusPanels_[4] = {};
     bool fillingPane_ = false;
     qint64 lastEvents_ = 0;
 };

@@ -12,7 +12,7 @@
 #include "conversion/filerecords.h"
 #include "data/fileutils.h"
 #include "data/gridsort.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,7 +44,7 @@ void TMainForm::ShowCellInPane(const std::string& text)
     QStringList shown;
     shown.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines)
-        shown << QStringFromSjis(line);
+        shown << QStringFromDoc(line);
     fillingPane_ = true;
     Memo_Main->setUpdatesEnabled(false);
     Memo_Main->setPlainText(shown.join(QLatin1Char('\n')));
@@ -434,8 +434,11 @@ void TMainForm::N16Click()
     if (!QuerySaveData())
         return;
     global_.NewItemFileMode = true;
-    // New records start a history of their own, never saved yet.
+    // New records start a history of their own, never saved yet, in the
+    // code the options give new documents.
     if (ShowNumOfItems(true)) {
+        doc_.ConvertDocumentCode(global_.NewDocumentUtf8 ? TextCode::Utf8 : TextCode::ShiftJis);
+        doc_.SetItemFileCode({ DocumentTextCode(), false });
         doc_.ResetHistory(false);
         UpdateCaption();
     }
@@ -459,7 +462,7 @@ void TMainForm::CopyTagClick()
     const std::string& id = table.Cell(global_.PartIDCol, row);
     ReplaceAll(start, global_.PlaceholderID, id);
     ReplaceAll(end, global_.PlaceholderID, id);
-    QApplication::clipboard()->setText(QStringFromSjis(start + "\n" + end));
+    QApplication::clipboard()->setText(QStringFromDoc(start + "\n" + end));
 }
 
 void TMainForm::OpenEditorClick()

@@ -2,7 +2,7 @@
 
 #include "document/document.h"
 #include "platform/nativepath.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,7 +129,7 @@ void TRecordPreviewPane::Render()
     ApplyStyleSheet(row_);
     const bool sameRecord = property("lexicanaRow").toInt() == row_;
     const int scrolled = verticalScrollBar()->value();
-    setHtml(QStringFromSjis(html));
+    setHtml(QStringFromDoc(html));
     setProperty("lexicanaRow", row_);
     if (sameRecord)
         verticalScrollBar()->setValue(scrolled);
@@ -188,7 +188,7 @@ void TRecordPreviewPane::LinkClicked(const QUrl& url)
         if (url.hasFragment())
             text += QLatin1Char('#') + url.fragment(QUrl::FullyDecoded);
     }
-    const std::optional<std::string> href = SjisFromQString(text);
+    const std::optional<std::string> href = DocFromQString(text);
     if (!href)
         return;
     const int row = preview_->RowOfLink(*href);

@@ -18,7 +18,7 @@
 #include "html/termcheck.h"
 #include "platform/nativepath.h"
 #include "platform/runcache.h"
-#include "platform/sjistext.h"
+#include "platform/doctext.h"
 #include "platform/uilanguage.h"
 
 #include <QCoreApplication>
@@ -128,7 +128,7 @@ int ReportOutcome(const TCliOptions& options, const TRunOutcome& outcome, int re
     // A check lists the pages that would change, one per line.
     if (options.check && !options.json)
         for (const std::string& page : outcome.written)
-            std::printf("%s\n", SjisToUtf8(page).c_str());
+            std::printf("%s\n", DocToUtf8(page).c_str());
     if (options.diff && !options.json)
         std::fputs(OutcomeDiffs(outcome, ::isatty(STDOUT_FILENO) == 1).c_str(), stdout);
 

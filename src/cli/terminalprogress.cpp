@@ -3,7 +3,7 @@
 #include "cli/terminalline.h"
 #include "common/translate.h"
 #include "data/global.h"
-#include "platform/sjistext.h"
+#include "platform/doctext.h"
 
 namespace lexicana {
 
@@ -53,14 +53,14 @@ void TTerminalProgress::SelectStep(int step)
 void TTerminalProgress::SetFileName(const std::string& fileName)
 {
     // A new page: its part ID follows right after.
-    fileName_ = SjisToUtf8(fileName);
+    fileName_ = DocToUtf8(fileName);
     partId_.clear();
     Refresh(true);
 }
 
 void TTerminalProgress::SetPartId(const std::string& partId)
 {
-    partId_ = SjisToUtf8(partId);
+    partId_ = DocToUtf8(partId);
     Refresh(true);
 }
 

@@ -1,7 +1,7 @@
 #include "components/celleditdelegate.h"
 
 #include "components/recordtablemodel.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -61,7 +61,7 @@ void TCellEditDelegate::EditorTextEdited(TCellEditor* editor, const QString& tex
     const int col = TRecordTableModel::TableCol(editor->index);
     const int row = TRecordTableModel::TableRow(editor->index);
     QString unencodable;
-    std::optional<std::string> bytes = SjisFromQString(text, &unencodable);
+    std::optional<std::string> bytes = DocFromQString(text, &unencodable);
     if (!bytes || model_.IsReadOnly()) {
         // Put the last accepted text back, the caret where it was before
         // the refused input, then say why.

@@ -3,7 +3,7 @@
 #include "common/messages.h"
 #include "common/textcode.h"
 #include "components/uitext.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QBrush>
 #include <algorithm>
@@ -63,7 +63,7 @@ void TRecordTableModel::SetReadOnly(bool readOnly)
 
 QString TRecordTableModel::CellText(int col, int row) const
 {
-    return QStringFromSjis(table_.Cell(col, row));
+    return QStringFromDoc(table_.Cell(col, row));
 }
 
 bool TRecordTableModel::SetCellText(int col, int row, const QString& text)
@@ -71,7 +71,7 @@ bool TRecordTableModel::SetCellText(int col, int row, const QString& text)
     if (col < 0 || col >= table_.ColCount() || row < 0 || row >= table_.RowCount())
         return false;
     QString unencodable;
-    std::optional<std::string> bytes = SjisFromQString(text, &unencodable);
+    std::optional<std::string> bytes = DocFromQString(text, &unencodable);
     if (!bytes) {
         ReportUnencodable(unencodable);
         return false;
@@ -103,7 +103,10 @@ void TRecordTableModel::ReportUnencodable(const QString& characters)
                         QStringLiteral("%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper());
         i += length;
     }
-    const QString text = lexicana::TrQ("次の文字はShift_JISで表せないため入力できません。\r\n") + list;
+    // Only a Shift_JIS document refuses characters; UTF-8 would keep them.
+    const QString text = lexicana::TrQ("次の文字はShift_JISで表せないため入力できません。\r\n") + list
+        + QStringLiteral("\r\n")
+        + lexicana::TrQ("項目データファイルを「名前を付けて保存」でUTF-8の形式にすると、これらの文字も使えます。");
     ShowError(text.toStdString());
 }
 
@@ -118,7 +121,7 @@ QString TRecordTableModel::DisplayText(const std::string& cell)
         bytes = bytes.substr(0, pos);
         cut = true;
     }
-    QString text = QStringFromSjis(bytes);
+    QString text = QStringFromDoc(bytes);
     if (bytes.find_first_of("\r\n") != std::string_view::npos) {
         text.replace(QLatin1String("\r\n"), kLineBreakMark);
         text.replace(QLatin1Char('\r'), kLineBreakMark);

@@ -5,7 +5,7 @@
 #include "common/translate.h"
 #include "common/utils.h"
 #include "conversion/keytext.h"
-#include "platform/sjistext.h"
+#include "platform/doctext.h"
 
 #include <algorithm>
 #include <climits>
@@ -67,7 +67,7 @@ std::string_view TrimControls(std::string_view text)
 [[noreturn]] void ThrowNotInteger(std::string_view text)
 {
     throw std::runtime_error(
-        FillArgs(lexicana::Tr("'%1' は有効な整数値ではありません"), { SjisToUtf8(text) }));
+        FillArgs(lexicana::Tr("'%1' は有効な整数値ではありません"), { DocToUtf8(text) }));
 }
 
 // A decimal integer with optional leading blanks (spaces; a tab is a

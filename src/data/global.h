@@ -5,6 +5,7 @@
 
 #include "common/linkoptions.h"
 #include "common/stringlist.h"
+#include "common/textcode.h"
 
 #include <string>
 #include <vector>
@@ -111,6 +112,13 @@ public:
     // The interface language chosen in the options, applied at the next
     // start: "en", "ja", or "" for the system's language.
     std::string InterfaceLanguage;
+    // The code of the item data file as read or last saved (the document's
+    // code, see DocumentTextCode) and whether it has a byte-order mark.
+    TFileCode ItemFileCode;
+    // The code the set file was read in; it is written back in it.
+    TFileCode SetFileCode;
+    // New documents are UTF-8 (else Shift_JIS).
+    bool NewDocumentUtf8 = false;
     bool LinkToSelf = false;
     // The link options of the "[Link]" section (all off by default).
     LinkOptions Links;

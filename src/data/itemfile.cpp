@@ -5,7 +5,7 @@
 #include "common/textcode.h"
 #include "common/translate.h"
 #include "platform/filesystem.h"
-#include "platform/sjistext.h"
+#include "platform/doctext.h"
 
 #include <algorithm>
 #include <exception>
@@ -325,7 +325,7 @@ void ParseSeparatedFields(std::string_view line, TextCode code, char separator, 
 // reason: what the reading function said (it names the file).
 std::string ReadFailureText(const std::string& path, const std::string& reason)
 {
-    const std::string name = SjisToUtf8(path);
+    const std::string name = DocToUtf8(path);
     if (DirectoryExists(path))
         return lexicana::Tr("フォルダーはファイルとして読み込めません : ") + name;
     if (!PathExists(path))
@@ -471,7 +471,7 @@ int StrLoadFromFile(TRecordTable& grid, const std::string& path, char separator,
         if (first.wideLine > 0)
             throw std::runtime_error(FillArgs(
                 lexicana::Tr("項目データファイルの %1 行目は列が多すぎます（データ列の上限 %2） : %3"),
-                { std::to_string(first.wideLine), std::to_string(kMaxDataColumns), SjisToUtf8(path) }));
+                { std::to_string(first.wideLine), std::to_string(kMaxDataColumns), DocToUtf8(path) }));
         if (secondFailure)
             std::rethrow_exception(secondFailure);
         loaded.SetColCount(std::max({ loaded.ColCount(), first.colCount, second.colCount }));

@@ -32,7 +32,7 @@ constexpr const char* kDefaultEditor = "open";
 constexpr const char* kDefaultEditor = "xdg-open";
 #endif
 
-const std::array<SettingDef, 17> kSettings = {
+const std::array<SettingDef, 18> kSettings = {
     Str("Editor", &TGlobal::Editor, kDefaultEditor),
     Str("HTMLEditor", &TGlobal::HTMLEditor, ""),
     Str("EditorParam", &TGlobal::EditorParam, "\"%1\""),
@@ -50,6 +50,7 @@ const std::array<SettingDef, 17> kSettings = {
     Int("KanjiCode", &TGlobal::KanjiCode, -1),
     Int("NewLineCode", &TGlobal::NewLineCode, -1),
     Int("UndoLimitMB", &TGlobal::UndoLimitMB, 64),
+    Flag("NewDocumentUtf8", &TGlobal::NewDocumentUtf8, false),
 };
 
 } // namespace

@@ -27,8 +27,9 @@ namespace lexicana {
 class IDocumentUi : public IEventPump {
 public:
     // Save dialog of the item data file (filters "CSV形式(*.csv)" and
-    // "全てのファイル(*.*)", default extension "csv", asks before
-    // overwriting). false when cancelled; filterIndex is 1-based.
+    // "全てのファイル(*.*)", then the same two in UTF-8, default extension
+    // "csv", asks before overwriting). false when cancelled; filterIndex is
+    // 1-based, and comes in as the filter to offer first.
     virtual bool AskItemFileSaveName(const std::string& currentName, std::string& path, int& filterIndex)
     {
         (void)currentName, (void)path, (void)filterIndex;
@@ -52,6 +53,10 @@ public:
     virtual void AddRecentFile(const std::string& path) { (void)path; }
 };
 
+// The item data save dialog offers its filters in Shift_JIS, then the same
+// ones in UTF-8: index kUtf8Filters + k is filter k in UTF-8.
+inline constexpr int kUtf8Filters = 2;
+
 class FileListGrid;
 class WordLink;
 struct TermFinding;
@@ -69,6 +74,15 @@ public:
     // it afresh; ItemDataModified follows it (set exactly when the records
     // differ from the saved state it knows).
     TRecordHistory& RecordHistory() { return history_; }
+    // Makes code the code of the item data file and the document's code
+    // (DocumentTextCode); the records are taken as being in it.
+    void SetItemFileCode(const TFileCode& code);
+    // Converts the records and the file names to code to and makes it the
+    // document's code (the table is read again, the history starts afresh,
+    // the records count as modified). A character without a code in to is
+    // shown with the records holding it, and the document stays as it was:
+    // false.
+    bool ConvertDocumentCode(TextCode to);
     // A fresh history; saved: the records as they stand are the saved
     // state (ItemDataModified follows).
     void ResetHistory(bool saved);

@@ -75,8 +75,10 @@ int TDocument::OpenItemFile(const std::string& path, int kind)
         const ItemFileForm form = ReadingForm(path, kind);
         // A failed load has been reported and left grid, name and flags
         // as they were.
-        if (StrLoadFromFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_)) != 0)
+        TFileCode code;
+        if (StrLoadFromFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_), &code) != 0)
             return -2;
+        SetItemFileCode(code);
         global_.ItemFileUntitled = false;
         ResetHistory(true);
         global_.ItemFileKind = kind;
@@ -101,7 +103,9 @@ int TDocument::WriteItemFile(const std::string& path, int kind)
         // back whole cells anyway).
         {
             TRecordPause pause(history_);
-            if (StrSaveToFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_)) != 0)
+            if (StrSaveToFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_),
+                    &global_.ItemFileCode)
+                != 0)
                 return -2;
         }
         history_.MarkSaved();
@@ -120,9 +124,18 @@ int TDocument::SaveAsDlg()
 {
     try {
         std::string path;
-        int filterIndex = 1;
+        // The filters come twice: in Shift_JIS, then in UTF-8 (kUtf8Filters
+        // on); the document's code is offered first.
+        int filterIndex = global_.ItemFileCode.code == TextCode::Utf8 ? kUtf8Filters + 1 : 1;
         if (!Ui().AskItemFileSaveName(global_.ItemFileName, path, filterIndex))
             return ItemSaveCancelled;
+        const bool utf8 = filterIndex > kUtf8Filters;
+        if (utf8)
+            filterIndex -= kUtf8Filters;
+        // Saving in the other code converts the document; a character the
+        // new code cannot hold has been shown and nothing is written.
+        if (!ConvertDocumentCode(utf8 ? TextCode::Utf8 : TextCode::ShiftJis))
+            return ResultReported;
         const int result = WriteItemFile(path, filterIndex);
         if (result != FileOk)
             return result;

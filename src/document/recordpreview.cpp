@@ -9,7 +9,7 @@
 #include "conversion/linktable.h"
 #include "document/document.h"
 #include "html/itemgeneration.h"
-#include "platform/sjistext.h"
+#include "platform/doctext.h"
 
 #include <algorithm>
 #include <array>
@@ -94,8 +94,8 @@ std::string EscapeHtml(std::string_view text)
 std::string Note(const std::string& utf8)
 {
     std::string sjis;
-    if (!Utf8ToSjis(EscapeHtml(utf8), sjis))
-        sjis = SjisOf(EscapeHtml(utf8));
+    if (!Utf8ToDoc(EscapeHtml(utf8), sjis))
+        sjis = DocOf(EscapeHtml(utf8));
     return "<p class=\"lexicana-preview-note\"><i>" + sjis + "</i></p>\n";
 }
 
@@ -492,7 +492,7 @@ std::string TRecordPreview::HeadHtml(int row)
         return Note(sink.text.empty() ? lexicana::Tr("プレビューを作れませんでした。") : sink.text);
     const TRecordTable& grid = doc_.Grid();
     return Note(FillArgs(lexicana::Tr("ページ %1 のパート「%2」の先頭"),
-               { SjisToUtf8(grid.Cell(g.FileNameCol, row)), SjisToUtf8(grid.Cell(g.PartIDCol, row)) }))
+               { DocToUtf8(grid.Cell(g.FileNameCol, row)), DocToUtf8(grid.Cell(g.PartIDCol, row)) }))
         + Joined(lines);
 }
 

@@ -8,7 +8,7 @@
 #include "common/translate.h"
 #include "conversion/keytext.h"
 #include "document/document.h"
-#include "platform/sjistext.h"
+#include "platform/doctext.h"
 
 #include <stdexcept>
 #include <string>
@@ -69,6 +69,29 @@ private:
     bool busy_ = true;
 };
 
+// Puts the document's code back at the end of its scope unless kept: the
+// code of a set that could not be opened must not stay.
+class CodeRestore {
+public:
+    CodeRestore()
+        : code_(DocumentTextCode())
+    {
+    }
+    ~CodeRestore()
+    {
+        if (!kept_)
+            SetDocumentTextCode(code_);
+    }
+    CodeRestore(const CodeRestore&) = delete;
+    CodeRestore& operator=(const CodeRestore&) = delete;
+    TextCode Code() const { return code_; }
+    void Keep() { kept_ = true; }
+
+private:
+    TextCode code_;
+    bool kept_ = false;
+};
+
 // Suspends redrawing of the record grid for its lifetime.
 class GridUpdate {
 public:
@@ -91,12 +114,20 @@ int TDocument::ReadLxsFile(const std::string& path)
 {
     try {
         BusyCursor busy(Ui());
+        const std::string setName = DocToUtf8(path);
         std::string text, reason;
         if (lexicana::ReadFileToString(path, text, &reason) != FileOk)
             throw std::runtime_error(
-                FillArgs(lexicana::Tr("セットファイル \"%1\" を開けません。"), { SjisToUtf8(path) })
+                FillArgs(lexicana::Tr("セットファイル \"%1\" を開けません。"), { DocToUtf8(path) })
                 + (reason.empty() ? std::string() : "\n" + reason));
-        TStringList lines = SplitLines(text);
+        // The set file's values are in its own code until the item data
+        // tell the document's code; its own path is taken into that code too.
+        CodeRestore codeRestore;
+        const TFileCode setCode = DetectFileCode(text);
+        TStringList lines = SplitLines(setCode.bom ? text.substr(kUtf8Bom.size()) : text);
+        TStringList setPath { path };
+        ConvertLinesCode(setPath, codeRestore.Code(), setCode.code);
+        SetDocumentTextCode(setCode.code);
 
         const std::string csv = SetFileValue(lines, "csv");
         const std::string ctb = SetFileValue(lines, "ctb");
@@ -124,7 +155,7 @@ int TDocument::ReadLxsFile(const std::string& path)
         loaded.Grid().SetColCount(grid_.ColCount());
         for (int col = 0; col < grid_.ColCount(); ++col)
             loaded.Grid().SetColWidth(col, grid_.ColWidth(col));
-        const std::string folder = ExtractFileDir(path);
+        const std::string folder = ExtractFileDir(setPath[0]);
         loadedGlobal.ItemFileName = ResolvedValue(folder, csv);
         loadedGlobal.TableFileName = ResolvedValue(folder, ctb);
         loadedGlobal.RepFileName = rep.empty() ? std::string() : ResolvedValue(folder, rep);
@@ -136,9 +167,24 @@ int TDocument::ReadLxsFile(const std::string& path)
         // freshly loaded records.
         if (loaded.OpenItemFile(loadedGlobal.ItemFileName, 1) != 0)
             return -2;
+        // The item data gave the document's code: the names go into it.
+        std::string* const names[] = { &loadedGlobal.ItemFileName, &loadedGlobal.TableFileName,
+            &loadedGlobal.RepFileName, &loadedGlobal.HTMLDir, &loadedGlobal.InfoOutputList, &setPath[0] };
+        TStringList converted;
+        for (const std::string* name : names)
+            converted.push_back(*name);
+        try {
+            ConvertLinesCode(converted, setCode.code, DocumentTextCode());
+            ConvertLinesCode(lines, setCode.code, DocumentTextCode());
+        } catch (const std::exception& e) {
+            throw std::runtime_error(std::string(e.what()) + " : " + setName);
+        }
+        for (std::size_t i = 0; i < converted.size(); ++i)
+            *names[i] = std::move(converted[i]);
         if (loaded.ReadTableFile(loadedGlobal.TableFileName) != TableRead)
             return -2;
-        loadedGlobal.SetFileName = path;
+        loadedGlobal.SetFileName = setPath[0];
+        loadedGlobal.SetFileCode = setCode;
         loadedGlobal.SetFileUntitled = false;
 
         {
@@ -152,7 +198,8 @@ int TDocument::ReadLxsFile(const std::string& path)
             HeadTableLines = std::move(loaded.HeadTableLines);
             MainTableLines = std::move(loaded.MainTableLines);
             FootTableLines = std::move(loaded.FootTableLines);
-            Ui().AddRecentFile(path);
+            Ui().AddRecentFile(global_.SetFileName);
+            codeRestore.Keep();
         }
         Ui().UpdateCaption();
         Ui().ShowCellPosition();
@@ -176,19 +223,34 @@ int TDocument::WriteLxsFile(const std::string& path)
             { "HTMLdir=", &global_.HTMLDir },
             { "InfoOutputList=", &global_.InfoOutputList },
         };
-        std::string bytes = "[Lexicana]\r\n";
+        // Written back in the code it was read in; a new set file in the
+        // document's.
+        const TFileCode code
+            = global_.SetFileUntitled ? TFileCode { DocumentTextCode(), false } : global_.SetFileCode;
+        TStringList lines { "[Lexicana]" };
         for (const auto& [key, value] : entries)
-            bytes += key + RelativeValue(*value, path) + "\r\n";
+            lines.push_back(key + RelativeValue(*value, path));
+        try {
+            ConvertLinesCode(lines, DocumentTextCode(), code.code);
+        } catch (const std::exception& e) {
+            ShowError(FillArgs(lexicana::Tr("セットファイル \"%1\" を保存できませんでした。"), { DocToUtf8(path) })
+                + "\n" + e.what());
+            return SetFileCannotWrite;
+        }
+        std::string bytes(code.bom ? kUtf8Bom : std::string_view());
+        for (const std::string& line : lines)
+            bytes += line + "\r\n";
 
         std::string reason;
         if (!SaveFileAtomically(path, bytes, &reason)) {
             // Reported here so that a failed save is never taken for a
             // completed one; the file keeps its previous content.
             ShowError(
-                FillArgs(lexicana::Tr("セットファイル \"%1\" を保存できませんでした。"), { SjisToUtf8(path) })
+                FillArgs(lexicana::Tr("セットファイル \"%1\" を保存できませんでした。"), { DocToUtf8(path) })
                 + (reason.empty() ? std::string() : "\n" + reason));
             return SetFileCannotWrite;
         }
+        global_.SetFileCode = code;
         return 0;
     } catch (const std::exception& e) {
         ReportError(e, "WriteLxsFile");

@@ -7,7 +7,7 @@
 #include "html/fileerror.h"
 #include "html/replaceexttag.h"
 #include "platform/localtime.h"
-#include "platform/sjistext.h"
+#include "platform/doctext.h"
 
 #include <string>
 
@@ -33,7 +33,7 @@ void UpdateExternalOutputFiles(const TGlobal& global, const TStringList& outputL
             ShowError(FillArgs(
                 lexicana::Tr(
                     "外部出力ファイル(\"%1\")はHTMLフォルダの外にあるため、出力フォルダには書き出せません。"),
-                { SjisToUtf8(tags.ResolveName(name)) }));
+                { DocToUtf8(tags.ResolveName(name)) }));
         else if (result == ExtTagCannotRead)
             ShowFileError(OutputCannotRead, name);
         else if (result == ExtTagCannotWrite)

@@ -2,7 +2,7 @@
 
 #include "common/messages.h"
 #include "common/translate.h"
-#include "platform/sjistext.h"
+#include "platform/doctext.h"
 
 namespace lexicana {
 
@@ -10,7 +10,7 @@ namespace {
 
 std::string Named(const char* text, const std::string& path)
 {
-    return FillArgs(lexicana::Tr(text), { SjisToUtf8(path) });
+    return FillArgs(lexicana::Tr(text), { DocToUtf8(path) });
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "common/translate.h"
 #include "platform/nativepath.h"
-#include "platform/sjistext.h"
+#include "platform/doctext.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,7 +50,7 @@ bool IsReadOnlyFile(const QFileInfo& info)
 bool Fail(std::string* error, const std::string& reason, const std::string& path)
 {
     if (error)
-        *error = reason + " : " + SjisToUtf8(path);
+        *error = reason + " : " + DocToUtf8(path);
     return false;
 }
 

@@ -1,6 +1,6 @@
 #include "platform/localtime.h"
 
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -24,7 +24,7 @@ QDateTime Now()
 
 std::string ToSjis(const QString& text, const QString& fallback)
 {
-    if (auto bytes = SjisFromQString(text))
+    if (auto bytes = DocFromQString(text))
         return *bytes;
     // A locale format with a character outside Shift_JIS: a plain ASCII form.
     return fallback.toStdString();

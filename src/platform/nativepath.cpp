@@ -1,7 +1,7 @@
 #include "platform/nativepath.h"
 
 #include "common/pathutils.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QFile>
 
@@ -10,7 +10,7 @@ namespace lexicana {
 std::string NativeFileName(const std::string& documentPath)
 {
     const std::string slashed = WithSlashSeparators(documentPath);
-    QByteArray encoded = QFile::encodeName(QStringFromSjis(slashed));
+    QByteArray encoded = QFile::encodeName(QStringFromDoc(slashed));
     return std::string(encoded.constData(), static_cast<std::size_t>(encoded.size()));
 }
 
@@ -18,7 +18,7 @@ bool DocumentPathFromNative(const std::string& nativeName, std::string& document
 {
     QString name
         = QFile::decodeName(QByteArray(nativeName.data(), static_cast<qsizetype>(nativeName.size())));
-    auto bytes = SjisFromQString(name);
+    auto bytes = DocFromQString(name);
     if (!bytes)
         return false;
     documentPath = std::move(*bytes);

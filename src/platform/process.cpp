@@ -1,7 +1,7 @@
 #include "platform/process.h"
 
 #include "platform/nativepath.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QFile>
 #include <QProcess>
@@ -15,7 +15,7 @@ bool StartProgram(const std::string& program, const std::string& parameters, boo
         return false;
     std::string native = NativeFileName(program);
     QString name = QFile::decodeName(QByteArray(native.data(), static_cast<qsizetype>(native.size())));
-    QStringList arguments = QProcess::splitCommand(QStringFromSjis(parameters));
+    QStringList arguments = QProcess::splitCommand(QStringFromDoc(parameters));
     if (!wait)
         return QProcess::startDetached(name, arguments);
 

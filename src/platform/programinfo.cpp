@@ -1,7 +1,7 @@
 #include "platform/programinfo.h"
 
 #include "platform/nativepath.h"
-#include "platform/qsjis.h"
+#include "platform/qdoctext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,7 +23,7 @@ std::string ToDocument(const QString& text)
 {
     // A name without a Shift_JIS code is kept as close as possible rather
     // than dropped; it is only shown and stored, never opened from here.
-    auto bytes = SjisFromQString(text);
+    auto bytes = DocFromQString(text);
     return bytes ? *bytes : text.toStdString();
 }
 

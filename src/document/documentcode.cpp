@@ -1,0 +1,103 @@
+// The document's code: the code of its item data file (Shift_JIS or UTF-8).
+// Taking a code on, converting the records and names to the other code (Save
+// As in the other code), and converting a file read in the other code.
+#include "common/messages.h"
+#include "common/translate.h"
+#include "document/document.h"
+#include "platform/doctext.h"
+
+#include <set>
+#include <stdexcept>
+
+namespace lexicana {
+
+namespace {
+
+// Adds the characters of bad (UTF-8, each once) to chars, keeping the order.
+void AddChars(std::string& chars, std::set<std::string>& seen, const std::string& bad)
+{
+    for (std::size_t i = 0; i < bad.size(); i += CharLength(TextCode::Utf8, bad, i)) {
+        std::string ch = bad.substr(i, CharLength(TextCode::Utf8, bad, i));
+        if (seen.insert(ch).second)
+            chars += ch;
+    }
+}
+
+// "1, 2, 5" of at most 20 record numbers, then "...".
+std::string RecordList(const std::vector<int>& rows)
+{
+    std::string list;
+    for (std::size_t i = 0; i < rows.size() && i < 20; ++i)
+        list += (i ? ", " : "") + std::to_string(rows[i]);
+    if (rows.size() > 20)
+        list += ", ...";
+    return list;
+}
+
+} // namespace
+
+void TDocument::SetItemFileCode(const TFileCode& code)
+{
+    global_.ItemFileCode = code;
+    SetDocumentTextCode(code.code);
+}
+
+bool TDocument::ConvertDocumentCode(TextCode to)
+{
+    const TextCode from = global_.ItemFileCode.code;
+    if (from == to)
+        return true;
+    // Everything is converted into copies first: a character without a code
+    // leaves the document exactly as it was.
+    TRecordTable converted(grid_);
+    std::string chars;
+    std::set<std::string> seen;
+    std::vector<int> rows;
+    for (int row = 0; row < converted.RowCount(); ++row) {
+        bool rowFailed = false;
+        for (int col = 1; col < converted.ColCount(); ++col) {
+            std::string out, bad;
+            if (ConvertTextCode(converted.Cell(col, row), from, to, out, &bad)) {
+                converted.SetCell(col, row, std::move(out));
+            } else {
+                AddChars(chars, seen, bad);
+                rowFailed = true;
+            }
+        }
+        if (rowFailed && row > 0)
+            rows.push_back(row);
+    }
+    std::string* const names[] = { &global_.ItemFileName, &global_.TableFileName, &global_.SetFileName,
+        &global_.RepFileName, &global_.HTMLDir, &global_.InfoOutputList };
+    std::vector<std::string> convertedNames;
+    for (const std::string* name : names) {
+        std::string out, bad;
+        if (!ConvertTextCode(*name, from, to, out, &bad))
+            AddChars(chars, seen, bad);
+        convertedNames.push_back(std::move(out));
+    }
+    if (!chars.empty()) {
+        std::string text = FillArgs(lexicana::Tr("次の文字は%1で表せないため保存できません。\r\n%2"),
+            { TextCodeName(to), chars });
+        if (!rows.empty())
+            text += "\r\n" + FillArgs(lexicana::Tr("レコード : %1"), { RecordList(rows) });
+        ShowError(text);
+        return false;
+    }
+
+    {
+        TRecordPause pause(history_);
+        grid_.SwapContent(converted);
+    }
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        *names[i] = std::move(convertedNames[i]);
+    SetItemFileCode({ to, false });
+    // The table's templates and markers are read again in the new code; the
+    // history held texts of the old one.
+    if (!global_.TableFileName.empty())
+        ReadTableFile(global_.TableFileName);
+    ResetHistory(false);
+    return true;
+}
+
+} // namespace lexicana
