@@ -1232,10 +1232,6 @@ Write this part again?
         <translation>--output needs a folder</translation>
     </message>
     <message>
-        <source>--kanji の値は sjis, jis, euc, auto のどれかです: </source>
-        <translation>the value of --kanji is one of sjis, jis, euc, auto: </translation>
-    </message>
-    <message>
         <source>--newline の値は crlf, cr, lf, auto のどれかです: </source>
         <translation>the value of --newline is one of crlf, cr, lf, auto: </translation>
     </message>
@@ -1258,103 +1254,6 @@ Write this part again?
     <message>
         <source>--check と --output は同時に指定できません</source>
         <translation>--check and --output cannot be combined</translation>
-    </message>
-    <message>
-        <source>使い方: lexicana-convert [オプション] セットファイル
-
-セットファイル (.lxs) の変換を、ウィンドウを開かずに実行します。
-
-  --part ROW              グリッドの行 ROW を含むパートだけを変換する
-  --kanji sjis|jis|euc|auto
-                          出力する漢字コード (auto: ページで検出したもの)
-  --newline crlf|cr|lf|auto
-                          出力する改行コード (auto: ページで検出したもの)
-  --check                 何も書き込まずに変換し、変わるページを標準出力に
-                          表示する (変わるページがあれば終了コード 1)
-  --check-terms           変換せずに用語を検査し、見つかった問題を一行ずつ
-                          標準出力に表示する (問題があれば終了コード 1)
-  --diff                  変わるページごとに unified diff を標準出力に表示する
-  --output DIR            変わるページと外部出力ファイルを、同じ相対名で
-                          DIR の下に書き出す (元のファイルは変更しない)
-  --quiet                 エラー以外は何も表示しない
-  --json                  終了時に結果を JSON で標準出力に表示する
-  --watch                 項目データ、変換テーブル、セットファイル、外部出力
-                          ファイルリストが変わるたびに変換し直す (Ctrl+C で終了)
-  --lock-wait SECONDS     同じセットを別のプログラムが変換中のとき、終わるのを
-                          待つ秒数 (既定 30、0 は待たずに終了コード 1)
-  --no-cache              前回の実行の記録を使わず、いつもすべて変換して比べる
-  -h, --help              この説明を表示する
-  -v, --version           バージョンを表示する
-
---kanji と --newline を指定しないときは、設定に保存されたオプションを使います。
-コマンドラインからの実行は設定を書き換えません。
-メッセージは標準エラー出力に出ます。再実行の確認には「いいえ」と答え、
-そのパートをスキップします。Ctrl+C で変換を中断します (ページは常に
-変換前か変換後のどちらかの状態です)。SOURCE_DATE_EPOCH が設定されていれば
-その時刻を日付と時刻に使います。
-
-内容が変わらないページと外部出力ファイルは書き換えません (時刻もそのまま)。
---check は外部出力ファイルを判定に含めません (日付と時刻は実行のたびに変わるため)。
-前回の実行から何も変わっていないセットの変換と --check には、ユーザーの
-キャッシュフォルダにあるその実行の記録から、同じ結果をすぐに答えます。
-
-終了コード: 0 変換が正常に終了した (--check: すべて最新, --check-terms: 問題なし),
-            1 中断または失敗 (--check: 変わるページがある, --check-terms: 問題がある),
-            2 使い方の誤りまたはセットファイルを読めない
-</source>
-        <translation>Usage: lexicana-convert [OPTION]... SETFILE
-
-Converts a set file (.lxs) without opening a window.
-
-  --part ROW              convert only the part that holds grid row ROW
-  --kanji sjis|jis|euc|auto
-                          character code of the output (auto: as found in
-                          each page)
-  --newline crlf|cr|lf|auto
-                          line ends of the output (auto: as found in each page)
-  --check                 convert without writing anything and list the pages
-                          that would change on standard output (exit code 1
-                          when a page would change)
-  --check-terms           check the terms without converting and list each
-                          problem found on a line of standard output (exit
-                          code 1 when there is one)
-  --diff                  show a unified diff of each page that would change
-                          on standard output
-  --output DIR            write the changed pages and external output files
-                          under DIR with the same relative names (the original
-                          files are not changed)
-  --quiet                 show nothing but errors
-  --json                  show the result as JSON on standard output at the end
-  --watch                 convert again whenever the item data, the conversion
-                          table, the set file or the external output file list
-                          changes (Ctrl+C ends it)
-  --lock-wait SECONDS     how long to wait while another program converts the
-                          same set (default 30; 0 exits with code 1 at once)
-  --no-cache              never answer from the record of the last run: always
-                          convert and compare everything
-  -h, --help              show this help
-  -v, --version           show the version
-
-Without --kanji and --newline, the options stored in the settings are used.
-A command-line run never changes the settings.
-Messages go to standard error. The question whether to write a part again
-is answered &quot;No&quot;, which skips that part. Ctrl+C stops the conversion (every
-page is always either as it was before or as it is after the conversion).
-When SOURCE_DATE_EPOCH is set, that time is used for the date and time.
-
-Pages and external output files whose content does not change are not
-rewritten (their times stay as they are). --check leaves the external output
-files out of its verdict (their date and time change with every run).
-A conversion or --check of a set in which nothing changed since its last run
-is answered at once, with the same result, from the record of that run in the
-user&apos;s cache folder.
-
-Exit codes: 0 the conversion finished (--check: all up to date,
-              --check-terms: no problems),
-            1 stopped or failed (--check: a page would change,
-              --check-terms: problems found),
-            2 wrong usage, or the set file cannot be read
-</translation>
     </message>
     <message>
         <source>準備中</source>
@@ -1499,6 +1398,111 @@ Exit codes: 0 the conversion finished (--check: all up to date,
     <message>
         <source>元に戻す履歴の上限</source>
         <translation>Undo history limit</translation>
+    </message>
+    <message>
+        <source>--kanji の値は sjis, jis, euc, utf8, auto のどれかです: </source>
+        <translation>the value of --kanji is one of sjis, jis, euc, utf8, auto: </translation>
+    </message>
+    <message>
+        <source>使い方: lexicana-convert [オプション] セットファイル
+
+セットファイル (.lxs) の変換を、ウィンドウを開かずに実行します。
+
+  --part ROW              グリッドの行 ROW を含むパートだけを変換する
+  --kanji sjis|jis|euc|utf8|auto
+                          出力する漢字コード (auto: ページで検出したもの)
+  --newline crlf|cr|lf|auto
+                          出力する改行コード (auto: ページで検出したもの)
+  --check                 何も書き込まずに変換し、変わるページを標準出力に
+                          表示する (変わるページがあれば終了コード 1)
+  --check-terms           変換せずに用語を検査し、見つかった問題を一行ずつ
+                          標準出力に表示する (問題があれば終了コード 1)
+  --diff                  変わるページごとに unified diff を標準出力に表示する
+  --output DIR            変わるページと外部出力ファイルを、同じ相対名で
+                          DIR の下に書き出す (元のファイルは変更しない)
+  --quiet                 エラー以外は何も表示しない
+  --json                  終了時に結果を JSON で標準出力に表示する
+  --watch                 項目データ、変換テーブル、セットファイル、外部出力
+                          ファイルリストが変わるたびに変換し直す (Ctrl+C で終了)
+  --lock-wait SECONDS     同じセットを別のプログラムが変換中のとき、終わるのを
+                          待つ秒数 (既定 30、0 は待たずに終了コード 1)
+  --no-cache              前回の実行の記録を使わず、いつもすべて変換して比べる
+  -h, --help              この説明を表示する
+  -v, --version           バージョンを表示する
+
+--kanji と --newline を指定しないときは、設定に保存されたオプションを使います。
+コマンドラインからの実行は設定を書き換えません。
+メッセージは標準エラー出力に出ます。再実行の確認には「いいえ」と答え、
+そのパートをスキップします。Ctrl+C で変換を中断します (ページは常に
+変換前か変換後のどちらかの状態です)。SOURCE_DATE_EPOCH が設定されていれば
+その時刻を日付と時刻に使います。
+
+内容が変わらないページと外部出力ファイルは書き換えません (時刻もそのまま)。
+--check は外部出力ファイルを判定に含めません (日付と時刻は実行のたびに変わるため)。
+前回の実行から何も変わっていないセットの変換と --check には、ユーザーの
+キャッシュフォルダにあるその実行の記録から、同じ結果をすぐに答えます。
+
+終了コード: 0 変換が正常に終了した (--check: すべて最新, --check-terms: 問題なし),
+            1 中断または失敗 (--check: 変わるページがある, --check-terms: 問題がある),
+            2 使い方の誤りまたはセットファイルを読めない
+</source>
+        <translation>Usage: lexicana-convert [OPTION]... SETFILE
+
+Converts a set file (.lxs) without opening a window.
+
+  --part ROW              convert only the part that holds grid row ROW
+  --kanji sjis|jis|euc|utf8|auto
+                          character code of the output (auto: as found in
+                          each page)
+  --newline crlf|cr|lf|auto
+                          line ends of the output (auto: as found in each page)
+  --check                 convert without writing anything and list the pages
+                          that would change on standard output (exit code 1
+                          when a page would change)
+  --check-terms           check the terms without converting and list each
+                          problem found on a line of standard output (exit
+                          code 1 when there is one)
+  --diff                  show a unified diff of each page that would change
+                          on standard output
+  --output DIR            write the changed pages and external output files
+                          under DIR with the same relative names (the original
+                          files are not changed)
+  --quiet                 show nothing but errors
+  --json                  show the result as JSON on standard output at the end
+  --watch                 convert again whenever the item data, the conversion
+                          table, the set file or the external output file list
+                          changes (Ctrl+C ends it)
+  --lock-wait SECONDS     how long to wait while another program converts the
+                          same set (default 30; 0 exits with code 1 at once)
+  --no-cache              never answer from the record of the last run: always
+                          convert and compare everything
+  -h, --help              show this help
+  -v, --version           show the version
+
+Without --kanji and --newline, the options stored in the settings are used.
+A command-line run never changes the settings.
+Messages go to standard error. The question whether to write a part again
+is answered &quot;No&quot;, which skips that part. Ctrl+C stops the conversion (every
+page is always either as it was before or as it is after the conversion).
+When SOURCE_DATE_EPOCH is set, that time is used for the date and time.
+
+Pages and external output files whose content does not change are not
+rewritten (their times stay as they are). --check leaves the external output
+files out of its verdict (their date and time change with every run).
+A conversion or --check of a set in which nothing changed since its last run
+is answered at once, with the same result, from the record of that run in the
+user&apos;s cache folder.
+
+Exit codes: 0 the conversion finished (--check: all up to date,
+              --check-terms: no problems),
+            1 stopped or failed (--check: a page would change,
+              --check-terms: problems found),
+            2 wrong usage, or the set file cannot be read
+</translation>
+    </message>
+    <message>
+        <source>「%1」: %2 文字を数値文字参照で書き込みました。</source>
+        <translation>&quot;%1&quot;: %2 characters written as numeric character references.</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,9 @@
 #include "cli/runreport.h"
 
 #include "cli/unifieddiff.h"
+#include "html/pagecode.h"
 #include "jconvert/jconvert.h"
+#include "platform/doctext.h"
 #include "platform/sjistext.h"
 
 #include <charconv>
@@ -10,8 +12,6 @@
 namespace lexicana {
 
 namespace {
-
-constexpr int kShiftJis = 5;
 
 std::string JsonString(const std::string& utf8)
 {
@@ -50,7 +50,7 @@ std::string JsonNames(const std::vector<std::string>& pages)
 {
     std::string out = "[";
     for (std::size_t i = 0; i < pages.size(); ++i)
-        out += (i ? "," : "") + JsonString(SjisToUtf8(pages[i]));
+        out += (i ? "," : "") + JsonString(DocToUtf8(pages[i]));
     return out + "]";
 }
 
@@ -58,7 +58,9 @@ std::string JsonNames(const std::vector<std::string>& pages)
 
 std::string PageTextAsUtf8(const std::string& bytes)
 {
-    return SjisToUtf8(ConvertJCode(bytes, kShiftJis));
+    if (PageCodeOf(bytes) == JCodeUtf8)
+        return bytes;
+    return SjisToUtf8(ConvertJCode(bytes, JCodeSjis));
 }
 
 std::string OutcomeDiffs(const TRunOutcome& outcome, bool colour)
@@ -66,7 +68,7 @@ std::string OutcomeDiffs(const TRunOutcome& outcome, bool colour)
     std::string out;
     for (const TRunOutcome::Change& change : outcome.changes)
         out += UnifiedDiff(
-            SjisToUtf8(change.page), PageTextAsUtf8(change.before), PageTextAsUtf8(change.after), colour);
+            DocToUtf8(change.page), PageTextAsUtf8(change.before), PageTextAsUtf8(change.after), colour);
     return out;
 }
 
@@ -74,9 +76,14 @@ std::string OutcomeJson(const TRunOutcome& outcome, const TRunFacts& facts)
 {
     std::string skipped = "[";
     for (std::size_t i = 0; i < outcome.skipped.size(); ++i)
-        skipped += std::string(i ? "," : "") + "{\"page\":" + JsonString(SjisToUtf8(outcome.skipped[i].page))
-            + ",\"part\":" + JsonString(SjisToUtf8(outcome.skipped[i].partId)) + "}";
+        skipped += std::string(i ? "," : "") + "{\"page\":" + JsonString(DocToUtf8(outcome.skipped[i].page))
+            + ",\"part\":" + JsonString(DocToUtf8(outcome.skipped[i].partId)) + "}";
     skipped += "]";
+    std::string references = "[";
+    for (const TRunOutcome::PageCount& page : outcome.References())
+        references += std::string(references.size() > 1 ? "," : "") + "{\"page\":"
+            + JsonString(DocToUtf8(page.page)) + ",\"count\":" + std::to_string(page.count) + "}";
+    references += "]";
     // Independent of the locale, which may write a decimal comma.
     char seconds[32];
     const auto written
@@ -86,8 +93,8 @@ std::string OutcomeJson(const TRunOutcome& outcome, const TRunFacts& facts)
         + (outcome.Done() ? "true" : "false") + ",\"exitStatus\":" + std::to_string(facts.exitStatus)
         + ",\"check\":" + (facts.check ? "true" : "false") + ",\"pagesWritten\":" + JsonNames(outcome.written)
         + ",\"pagesUnchanged\":" + JsonNames(outcome.unchanged) + ",\"partsSkipped\":" + skipped
-        + ",\"records\":" + std::to_string(facts.records) + ",\"links\":" + std::to_string(outcome.linksMade)
-        + ",\"seconds\":" + seconds + "}\n";
+        + ",\"references\":" + references + ",\"records\":" + std::to_string(facts.records)
+        + ",\"links\":" + std::to_string(outcome.linksMade) + ",\"seconds\":" + seconds + "}\n";
 }
 
 } // namespace lexicana

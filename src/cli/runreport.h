@@ -9,7 +9,7 @@
 
 namespace lexicana {
 
-// A page's bytes (Shift_JIS, JIS or EUC-JP, as detected) as UTF-8.
+// A page's bytes (UTF-8, Shift_JIS, JIS or EUC-JP, as detected) as UTF-8.
 std::string PageTextAsUtf8(const std::string& bytes);
 
 // The unified diffs of every changed page the outcome kept, in UTF-8.
@@ -23,7 +23,9 @@ struct TRunFacts {
 };
 
 // One JSON object: result, exit status, pages written / unchanged /
-// skipped with their names (UTF-8), records, links made and seconds.
+// skipped with their names (UTF-8), the pages that received characters as
+// numeric character references with how many, records, links made and
+// seconds.
 std::string OutcomeJson(const TRunOutcome& outcome, const TRunFacts& facts);
 
 } // namespace lexicana

@@ -6,6 +6,7 @@
 
 #include "common/resultcodes.h"
 #include "common/translate.h"
+#include "platform/doctext.h"
 
 #include <string>
 #include <unordered_map>
@@ -32,6 +33,12 @@ struct TRunOutcome {
     std::vector<Part> skipped;
     // Word links written into the parts of the run.
     long long linksMade = 0;
+    // Pages that received characters their code cannot hold, written as
+    // numeric character references: name and how many.
+    struct PageCount {
+        std::string page;
+        long long count = 0;
+    };
     // With TRunTarget::keepContents: each changed page's content before the
     // run and after it, in the order of written.
     struct Change {
@@ -80,10 +87,38 @@ struct TRunOutcome {
         if (!written_.count(page) && unchanged_.insert(page).second)
             unchanged.push_back(page);
     }
+    // Counts characters of a part put on page as references.
+    void NoteReferences(const std::string& page, long long count)
+    {
+        if (count > 0)
+            references_[page] += count;
+    }
+    // The written pages that received references, in the order of written.
+    std::vector<PageCount> References() const
+    {
+        std::vector<PageCount> out;
+        if (!references_.empty())
+            for (const std::string& page : written)
+                if (const auto found = references_.find(page); found != references_.end())
+                    out.push_back({ page, found->second });
+        return out;
+    }
+    // A line per page of References, each after a line end (UTF-8); empty
+    // when no page received any.
+    std::string ReferenceLines() const
+    {
+        std::string out;
+        for (const PageCount& page : References())
+            out += "\n"
+                + FillArgs(lexicana::Tr("「%1」: %2 文字を数値文字参照で書き込みました。"),
+                    { DocToUtf8(page.page), std::to_string(page.count) });
+        return out;
+    }
 
 private:
     std::unordered_set<std::string> written_;
     std::unordered_set<std::string> unchanged_;
+    std::unordered_map<std::string, long long> references_;
 };
 
 } // namespace lexicana

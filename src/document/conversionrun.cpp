@@ -259,7 +259,8 @@ int TDocument::RunConversion(int onlyRow)
         closer.Close();
         if (result == RunDone)
             ShowMessageBox(
-                lexicana::Tr("HTMLファイルの書き換えが正常に終了しました。"), lexicana::Tr("完了"), MbOk);
+                lexicana::Tr("HTMLファイルの書き換えが正常に終了しました。") + lastRun_.ReferenceLines(),
+                lexicana::Tr("完了"), MbOk);
         else
             ShowMessageBox(lexicana::Tr("HTML書き換えを中断しました。"), lexicana::Tr("中断"), MbIconWarning);
         return FinishRun(result, true);

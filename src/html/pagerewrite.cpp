@@ -15,6 +15,7 @@
 #include "html/externaloutput.h"
 #include "html/fileerror.h"
 #include "html/markersearch.h"
+#include "html/pagecode.h"
 #include "html/partprefetch.h"
 #include "jconvert/jconvert.h"
 #include "platform/filesystem.h"
@@ -119,11 +120,13 @@ struct PreparedPage {
     std::string startMarker;
     std::string endMarker;
     int pageCode = 0;
+    int checkCode = 0; // the code whose boundaries the new page is checked with
     std::size_t after = 0; // where the part begins
     std::size_t tail = 0; // bytes from the end marker to the end of the page
     std::string before; // the page as read, kept where the run keeps contents
     std::string page; // the page with its new part
     long long partLinks = 0;
+    long long references = 0; // characters of the part written as references
     bool unchanged = false;
     std::size_t heldBytes = 0; // what the page counts for while it waits
     // Declared after temp, so that a write still going on has finished
@@ -155,8 +158,6 @@ int PreparePage(
     p.fileName = parts.Cell(1, index);
     p.partId = parts.Cell(2, index);
     p.path = in.global.HTMLBaseDir + p.fileName;
-    p.startMarker = MarkerOfPart(in.global.PartStartMarker, in.global.PlaceholderID, p.partId);
-    p.endMarker = MarkerOfPart(in.global.PartEndMarker, in.global.PlaceholderID, p.partId);
 
     in.progress.SelectStep(IConversionProgress::StepReadPage);
     in.progress.SetFileName(p.fileName);
@@ -170,9 +171,13 @@ int PreparePage(
     else if (ReadFileToString(p.path, p.before) != FileOk)
         return PageCannotRead;
 
-    // The markers are looked for with the boundaries of the page's own code;
-    // code and line end are judged over the whole page.
-    p.pageCode = InCodeCheck(p.before);
+    // The markers are looked for in the page's own code and with its
+    // character boundaries; code and line end are judged over the whole page.
+    p.pageCode = PageCodeOf(p.before);
+    p.startMarker = MarkerInPageCode(
+        MarkerOfPart(in.global.PartStartMarker, in.global.PlaceholderID, p.partId), p.pageCode);
+    p.endMarker = MarkerInPageCode(
+        MarkerOfPart(in.global.PartEndMarker, in.global.PlaceholderID, p.partId), p.pageCode);
     const std::size_t start = FindMarker(p.before, p.startMarker, p.pageCode);
     if (start == npos)
         return PageNoStartMarker;
@@ -188,7 +193,10 @@ int PreparePage(
     std::string part;
     if (makePart(index, part, p.partLinks) != 0)
         return -1;
-    part = ConvertJCode(part, outputCode);
+    part = PartInPageCode(part, outputCode, p.references);
+    // UTF-8 boundaries never join a byte to an ASCII byte, so they find the
+    // end marker right after a UTF-8 part in a page of another code too.
+    p.checkCode = PartWrittenInUtf8(outputCode) ? JCodeUtf8 : p.pageCode;
     std::erase(part, '\r');
     part = ConvertReturnCode(part, outputLineEnd);
 
@@ -212,19 +220,21 @@ int CommitPage(const PageInputs& in, PreparedPage& p)
     if (p.unchanged) {
         // The links count once the part is on its page (or already was).
         in.outcome.linksMade += p.partLinks;
+        in.outcome.NoteReferences(p.fileName, p.references);
         in.outcome.NoteUnchanged(p.fileName);
         return PageOk;
     }
     // Consistent when the start marker still ends where it did and the end
     // marker still has exactly the old tail behind it.
     const auto consistent = [&](const std::string& text) {
-        const std::size_t start2 = FindMarker(text, p.startMarker, p.pageCode);
-        const std::size_t end2 = FindMarker(text, p.endMarker, p.pageCode);
+        const std::size_t start2 = FindMarker(text, p.startMarker, p.checkCode);
+        const std::size_t end2 = FindMarker(text, p.endMarker, p.checkCode);
         return start2 != npos && end2 != npos && start2 + p.startMarker.size() == p.after
             && text.size() - end2 == p.tail;
     };
     const auto noteChanged = [&] {
         in.outcome.linksMade += p.partLinks;
+        in.outcome.NoteReferences(p.fileName, p.references);
         in.outcome.NoteWritten(p.fileName);
         if (in.target.keepContents)
             in.outcome.NoteContents(p.fileName, p.before, p.page);

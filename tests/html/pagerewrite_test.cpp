@@ -1,4 +1,6 @@
 #include "common/messages.h"
+#include "common/textcode.h"
+#include "html/pagecode.h"
 #include "jconvert/jconvert.h"
 #include "platform/sjistext.h"
 #include "support/conversionset.h"
@@ -18,6 +20,13 @@ fs::perms PermsOf(const std::string& path)
 {
     return fs::status(path).permissions() & fs::perms::mask;
 }
+
+// The document's code for the scope of a test.
+class DocumentCodeScope {
+public:
+    explicit DocumentCodeScope(TextCode code) { SetDocumentTextCode(code); }
+    ~DocumentCodeScope() { SetDocumentTextCode(TextCode::ShiftJis); }
+};
 
 // The error box shown before the interruption message.
 const MessageRequest& ErrorBox(const RecordingSink& sink)
@@ -209,4 +218,72 @@ TEST(PageRewriteTest, JisPartEndingInJapaneseStillFindsTheEndMarker)
     EXPECT_EQ(s.Read("jis.html"), head + kStart + sjis2jis83("<i>" + SjisOf("用語")) + kEnd + "\n");
     for (const auto& box : sink.boxes)
         EXPECT_NE(box.caption, "再実行の確認");
+}
+
+TEST(PageRewriteTest, PartAndMarkersAreInThePagesCodeWhateverTheDocumentsCode)
+{
+    enum Page { Sjis, Euc, Jis, Utf8, Utf8Bom };
+    struct Case {
+        TextCode document;
+        Page page;
+        int detected;
+        bool japaneseMarkers; // a Shift_JIS document's markers are not converted for EUC-JP or JIS
+        long long references;
+    };
+    const Case cases[] = {
+        { TextCode::ShiftJis, Sjis, JCodeSjis, true, 0 },
+        { TextCode::ShiftJis, Euc, JCodeEuc, false, 0 },
+        { TextCode::ShiftJis, Jis, JCodeJis83, false, 0 },
+        { TextCode::ShiftJis, Utf8, JCodeUtf8, true, 0 },
+        { TextCode::ShiftJis, Utf8Bom, JCodeUtf8, true, 0 },
+        { TextCode::Utf8, Sjis, JCodeSjis, true, 2 },
+        { TextCode::Utf8, Euc, JCodeEuc, true, 2 },
+        { TextCode::Utf8, Jis, JCodeJis83, true, 2 },
+        { TextCode::Utf8, Utf8, JCodeUtf8, true, 0 },
+        { TextCode::Utf8, Utf8Bom, JCodeUtf8, true, 0 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "document " << static_cast<int>(c.document) << " page " << c.page);
+        DocumentCodeScope code(c.document);
+        const auto inDocument
+            = [&](const std::string& utf8) { return c.document == TextCode::Utf8 ? utf8 : SjisOf(utf8); };
+        const auto inPage = [&](const std::string& utf8) {
+            switch (c.page) {
+            case Sjis:
+                return SjisOf(utf8);
+            case Euc:
+                return sjis2euc(SjisOf(utf8));
+            case Jis:
+                return sjis2jis83(SjisOf(utf8));
+            default:
+                return utf8;
+            }
+        };
+        ConversionSet s;
+        std::string start = kStart, end = kEnd;
+        if (c.japaneseMarkers) {
+            start = "<!--開始-->";
+            end = "<!--終了-->";
+            s.global.TableFileName = s.dir.write(
+                "set.ctb", inDocument(kTable + "[Tag]\r\nStart=" + start + "\r\nEnd=" + end + "\r\n"));
+        }
+        // "𠮷" and "é" have no Shift_JIS code.
+        const std::string word = c.document == TextCode::Utf8 ? "用語𠮷é" : "用語";
+        s.File("a", "p.html");
+        s.Record("a1", inDocument(word));
+        const auto page = [&](const std::string& part) {
+            return std::string(c.page == Utf8Bom ? kUtf8Bom : "") + inPage("<p>日本語です</p>\n" + start)
+                + part + inPage(end + "\n<p>終わり</p>\n");
+        };
+        s.dir.write("p.html", page(inPage("old")));
+        ASSERT_EQ(PageCodeOf(s.Read("p.html")), c.detected);
+
+        EXPECT_EQ(s.doc.StartConversion(), 201);
+
+        const std::string written = c.references ? "用語&#x20BB7;&#xE9;" : word;
+        EXPECT_EQ(s.Read("p.html"), page(inPage("<i>" + written + "</i>\n")));
+        EXPECT_EQ(s.sink.last().text,
+            "HTMLファイルの書き換えが正常に終了しました。"
+                + (c.references ? "\n「p.html」: 2 文字を数値文字参照で書き込みました。" : std::string()));
+    }
 }
