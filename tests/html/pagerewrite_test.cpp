@@ -220,6 +220,24 @@ TEST(PageRewriteTest, JisPartEndingInJapaneseStillFindsTheEndMarker)
         EXPECT_NE(box.caption, "再実行の確認");
 }
 
+TEST(PageRewriteTest, Utf8PartEndingInJapaneseStillFindsTheEndMarker)
+{
+    // "語" ends in 0x9E, a Shift_JIS lead byte: the page, ASCII before, is
+    // checked with UTF-8 boundaries once the part is UTF-8.
+    DocumentCodeScope code(TextCode::Utf8);
+    ConversionSet s;
+    s.global.TableFileName = s.dir.write("u.ctb",
+        "[Column]\r\nCount=5\r\nSort=1\r\nLinkedWord=5\r\n[Title]\r\n5=w\r\n"
+        "[MainConversionTable]\r\n#start\r\n<i>{w}\r\n#end\r\n");
+    s.File("c", "plain.html");
+    s.Record("c1", "用語");
+    s.Page("plain.html", "head", "\n");
+    s.sink.Answer(IdNo); // a retry question would skip the part
+    EXPECT_EQ(s.doc.StartConversion(), 201);
+    EXPECT_EQ(s.Read("plain.html"), "head" + kStart + "<i>用語" + kEnd + "\n");
+    EXPECT_EQ(s.sink.count(), 1u);
+}
+
 TEST(PageRewriteTest, PartAndMarkersAreInThePagesCodeWhateverTheDocumentsCode)
 {
     enum Page { Sjis, Euc, Jis, Utf8, Utf8Bom };
