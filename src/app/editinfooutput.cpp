@@ -114,12 +114,14 @@ void TDlg_EditInfoOutput::BuildLayout()
 void TDlg_EditInfoOutput::FormCreate()
 {
     ListBox_InfoOutput->clear();
-    // A list that does not exist yet starts empty; OK creates it.
+    // A list that does not exist yet starts empty, in the document's code;
+    // OK creates it. One that exists is written back in its own code.
+    listCode_ = { DocumentTextCode(), false };
     if (!PathIsFile(listFile_))
         return;
     TStringList lines;
     try {
-        lines = LoadLines(listFile_);
+        lines = LoadDocumentLines(listFile_, &listCode_);
     } catch (const std::exception&) {
         // Writing an empty list over one that could not be read would lose
         // it: only Cancel is left.
@@ -201,7 +203,7 @@ void TDlg_EditInfoOutput::OKBtnClick()
         if (!entry.empty())
             lines.push_back(MakeRelativePath(entry, htmlDir_, true));
     try {
-        SaveLines(listFile_, lines);
+        SaveDocumentLines(listFile_, lines, listCode_);
     } catch (const std::exception& error) {
         // The dialog stays open, so the edited list is not lost.
         ShowError(FillArgs(lexicana::Tr("外部出力ファイルリスト(\"%1\")に書き出せません。\n%2"),

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/filechooser.h"
+#include "common/textcode.h"
 
 #include <QDialog>
 #include <string>
@@ -59,6 +60,7 @@ private:
     void AddEntry(const std::string& path);
 
     std::string listFile_;
+    TFileCode listCode_;
     std::string htmlDir_;
     TFileChooser chooseFile_;
 };

@@ -8,6 +8,7 @@
 #include "components/strsortgrid.h"
 #include "data/filehistory.h"
 #include "data/fileutils.h"
+#include "platform/doctext.h"
 
 namespace lexicana {
 
@@ -65,9 +66,12 @@ void TMainForm::Open1Click()
         return;
     // A file that could not be read has been reported and left the records
     // and their name as they were.
+    const TextCode before = DocumentTextCode();
     if (doc_.OpenItemFile(path, filterIndex) != 0)
         return;
-    global_.ItemFileName = path;
+    // The name chosen in the old code, in the item data's.
+    std::string name;
+    global_.ItemFileName = ConvertTextCode(path, before, DocumentTextCode(), name) ? name : path;
     SelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
     if (ShowMessageBox(lexicana::Tr("項目データファイルが変更されました。\nセットファイルを更新しますか？"),
             lexicana::Tr("項目データファイル変更"), MbYesNo | MbIconWarning)

@@ -12,6 +12,7 @@
 #include "data/gridsort.h"
 #include "document/document.h"
 #include "html/pagerewrite.h"
+#include "platform/doctext.h"
 #include "platform/sjistext.h"
 
 #include <algorithm>
@@ -130,7 +131,9 @@ bool LoadOutputList(const std::string& path, TStringList& lines)
     std::string text;
     if (ReadFileToString(path, text) != FileOk)
         return false;
-    lines = SplitLines(text);
+    // A list in the other code is converted; a character without a code in
+    // the document's throws, naming it.
+    lines = DocumentLinesOf(text, path);
     return true;
 }
 

@@ -77,6 +77,9 @@ public:
     // Makes code the code of the item data file and the document's code
     // (DocumentTextCode); the records are taken as being in it.
     void SetItemFileCode(const TFileCode& code);
+    // SetItemFileCode for item data just read: when the code changes, the
+    // file names are converted to it and a table read before is read again.
+    void TakeItemFileCode(const TFileCode& code);
     // Converts the records and the file names to code to and makes it the
     // document's code (the table is read again, the history starts afresh,
     // the records count as modified). A character without a code in to is

@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "platform/doctext.h"
 
+#include <array>
 #include <set>
 #include <stdexcept>
 
@@ -34,7 +35,31 @@ std::string RecordList(const std::vector<int>& rows)
     return list;
 }
 
+// The file names the document keeps, which are in its code.
+std::array<std::string*, 6> FileNames(TGlobal& global)
+{
+    return { &global.ItemFileName, &global.TableFileName, &global.SetFileName, &global.RepFileName,
+        &global.HTMLDir, &global.InfoOutputList };
+}
+
 } // namespace
+
+void TDocument::TakeItemFileCode(const TFileCode& code)
+{
+    const TextCode from = global_.ItemFileCode.code;
+    SetItemFileCode(code);
+    if (from == code.code)
+        return;
+    // The names go into the new code as far as it holds them; the table's
+    // templates and markers are read again in it.
+    for (std::string* name : FileNames(global_)) {
+        std::string out;
+        if (ConvertTextCode(*name, from, code.code, out))
+            *name = std::move(out);
+    }
+    if (!TableFileLines.empty() && !global_.TableFileName.empty())
+        ReadTableFile(global_.TableFileName);
+}
 
 void TDocument::SetItemFileCode(const TFileCode& code)
 {
@@ -67,8 +92,7 @@ bool TDocument::ConvertDocumentCode(TextCode to)
         if (rowFailed && row > 0)
             rows.push_back(row);
     }
-    std::string* const names[] = { &global_.ItemFileName, &global_.TableFileName, &global_.SetFileName,
-        &global_.RepFileName, &global_.HTMLDir, &global_.InfoOutputList };
+    const auto names = FileNames(global_);
     std::vector<std::string> convertedNames;
     for (const std::string* name : names) {
         std::string out, bad;

@@ -78,7 +78,7 @@ int TDocument::OpenItemFile(const std::string& path, int kind)
         TFileCode code;
         if (StrLoadFromFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_), &code) != 0)
             return -2;
-        SetItemFileCode(code);
+        TakeItemFileCode(code);
         global_.ItemFileUntitled = false;
         ResetHistory(true);
         global_.ItemFileKind = kind;

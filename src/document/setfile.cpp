@@ -151,6 +151,7 @@ int TDocument::ReadLxsFile(const std::string& path)
         // file names, flags, recent files) exactly as it was. The scratch
         // grid has the current column widths, which a load keeps.
         TGlobal loadedGlobal = global_;
+        loadedGlobal.ItemFileCode = { setCode.code, false };
         TDocument loaded(loadedGlobal);
         loaded.Grid().SetColCount(grid_.ColCount());
         for (int col = 0; col < grid_.ColCount(); ++col)
@@ -167,20 +168,14 @@ int TDocument::ReadLxsFile(const std::string& path)
         // freshly loaded records.
         if (loaded.OpenItemFile(loadedGlobal.ItemFileName, 1) != 0)
             return -2;
-        // The item data gave the document's code: the names go into it.
-        std::string* const names[] = { &loadedGlobal.ItemFileName, &loadedGlobal.TableFileName,
-            &loadedGlobal.RepFileName, &loadedGlobal.HTMLDir, &loadedGlobal.InfoOutputList, &setPath[0] };
-        TStringList converted;
-        for (const std::string* name : names)
-            converted.push_back(*name);
+        // The item data gave the document's code; the scratch document took
+        // its names into it.
         try {
-            ConvertLinesCode(converted, setCode.code, DocumentTextCode());
+            ConvertLinesCode(setPath, setCode.code, DocumentTextCode());
             ConvertLinesCode(lines, setCode.code, DocumentTextCode());
         } catch (const std::exception& e) {
             throw std::runtime_error(std::string(e.what()) + " : " + setName);
         }
-        for (std::size_t i = 0; i < converted.size(); ++i)
-            *names[i] = std::move(converted[i]);
         if (loaded.ReadTableFile(loadedGlobal.TableFileName) != TableRead)
             return -2;
         loadedGlobal.SetFileName = setPath[0];

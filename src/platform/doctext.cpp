@@ -1,5 +1,6 @@
 #include "platform/doctext.h"
 
+#include "common/fileio.h"
 #include "common/messages.h"
 #include "common/translate.h"
 #include "platform/qdoctext.h"
@@ -79,6 +80,44 @@ void ConvertLinesCode(std::vector<std::string>& lines, TextCode from, TextCode t
                 { std::to_string(i + 1), bad, TextCodeName(to) }));
         lines[i] = std::move(out);
     }
+}
+
+std::vector<std::string> LoadDocumentLines(const std::string& path, TFileCode* code)
+{
+    std::string text, reason;
+    if (ReadFileToString(path, text, &reason) != FileOk)
+        throw std::runtime_error(reason);
+    return DocumentLinesOf(text, path, code);
+}
+
+std::vector<std::string> DocumentLinesOf(const std::string& text, const std::string& path, TFileCode* code)
+{
+    const TFileCode fileCode = DetectFileCode(text);
+    std::vector<std::string> lines = SplitLines(fileCode.bom ? text.substr(kUtf8Bom.size()) : text);
+    try {
+        ConvertLinesCode(lines, fileCode.code, DocumentTextCode());
+    } catch (const std::exception& e) {
+        throw std::runtime_error(std::string(e.what()) + " : " + DocToUtf8(path));
+    }
+    if (code)
+        *code = fileCode;
+    return lines;
+}
+
+void SaveDocumentLines(const std::string& path, const std::vector<std::string>& lines, const TFileCode& code)
+{
+    std::vector<std::string> converted = lines;
+    try {
+        ConvertLinesCode(converted, DocumentTextCode(), code.code);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(std::string(e.what()) + " : " + DocToUtf8(path));
+    }
+    std::string text(code.bom ? kUtf8Bom : std::string_view());
+    for (const std::string& line : converted)
+        text += line + "\r\n";
+    std::string error;
+    if (!SaveFileAtomically(path, text, &error))
+        throw std::runtime_error(error);
 }
 
 const char* TextCodeName(TextCode code)

@@ -35,6 +35,18 @@ bool ConvertTextCode(
 // in to throws std::runtime_error naming the line (from 1) and the character.
 void ConvertLinesCode(std::vector<std::string>& lines, TextCode from, TextCode to);
 
+// The lines of a text file in either code, in the document's code; *code
+// (when given) gets the file's code. Failures throw std::runtime_error: a
+// file that cannot be read, or a character without a code in the document's
+// code (naming line, character and file).
+std::vector<std::string> LoadDocumentLines(const std::string& path, TFileCode* code = nullptr);
+// The lines of the bytes of the file at path (named in a failure), as
+// LoadDocumentLines gives them.
+std::vector<std::string> DocumentLinesOf(const std::string& bytes, const std::string& path, TFileCode* code = nullptr);
+// Writes lines (document's code) in code, each ending in CR LF, through a
+// temporary file; failures throw std::runtime_error and leave the file.
+void SaveDocumentLines(const std::string& path, const std::vector<std::string>& lines, const TFileCode& code);
+
 // The name of a code as the user sees it: "Shift_JIS" or "UTF-8".
 const char* TextCodeName(TextCode code);
 
