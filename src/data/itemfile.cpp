@@ -542,6 +542,12 @@ int StrSaveToFile(TRecordTable& grid, const std::string& path, char separator, b
             }
             out += "\r\n";
         }
+        // A first cell starting with the bytes of the byte-order mark would
+        // be taken for the mark on reading: an escaping backslash keeps them
+        // the cell's (only the tab form can start with a cell's bytes).
+        const std::size_t contentStart = fileCode.bom ? kUtf8Bom.size() : 0;
+        if (std::string_view(out).substr(contentStart).starts_with(kUtf8Bom))
+            out.insert(contentStart, 1, '\\');
 
         std::string error;
         if (!SaveFileAtomically(path, out, &error))
