@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Converts a fresh copy of the example glossary (examples/glossary) with
+# Converts fresh copies of the example glossaries (examples/glossary, in
+# Shift_JIS, and examples/glossary-utf8, in UTF-8) with
 # build/bin/lexicana-convert and prints where the pages are. The checked-in
 # files are never touched, and the conversion reads its options from an empty
 # settings folder of its own, so the user's settings are not touched either.
@@ -15,13 +16,15 @@ fi
 out="$(pwd)/$build/example"
 rm -rf "$out"
 mkdir -p "$out"
-cp -R examples/glossary "$out/"
 settings="$(mktemp -d)"
 trap 'rm -rf "$settings"' EXIT
-XDG_CONFIG_HOME="$settings" "$convert" "$out/glossary/glossary.lxs"
-echo
-echo "The converted example pages are in $out/glossary/html/:"
-for page in "$out"/glossary/html/*.html; do
-  echo "  file://$page"
+for set in glossary glossary-utf8; do
+  cp -R "examples/$set" "$out/"
+  XDG_CONFIG_HOME="$settings" "$convert" "$out/$set/glossary.lxs"
+  echo
+  echo "The converted pages of examples/$set are in $out/$set/html/:"
+  for page in "$out/$set"/html/*.html; do
+    echo "  file://$page"
+  done
 done
-echo "Open the first one (index.html) in a browser."
+echo "Open index.html of each in a browser."

@@ -1,5 +1,7 @@
 #include "platform/collation.h"
 
+#include "common/textcode.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <QStringDecoder>
@@ -24,6 +26,12 @@ QCollator JapaneseCollator()
     return collator;
 }
 
+// A decoder of the document's code.
+QStringDecoder DocumentDecoder()
+{
+    return DocumentTextCode() == TextCode::Utf8 ? QStringDecoder(QStringConverter::Utf8) : QStringDecoder(kCodec);
+}
+
 // Decodes one text; the decoder is reset so that a stray lead byte at the
 // end of one text does not reach into the next.
 QString Decode(QStringDecoder& decoder, std::string_view sjis)
@@ -38,7 +46,7 @@ std::vector<QCollatorSortKey> SortKeys(
     const std::vector<std::string_view>& texts, std::size_t first, std::size_t last)
 {
     const QCollator collator = JapaneseCollator();
-    QStringDecoder decoder(kCodec);
+    QStringDecoder decoder = DocumentDecoder();
     std::vector<QCollatorSortKey> keys;
     keys.reserve(last - first);
     for (std::size_t i = first; i < last; ++i)
@@ -55,7 +63,7 @@ bool InCollatedOrder(const std::vector<std::string_view>& texts)
     if (texts.size() < 2)
         return true;
     const QCollator collator = JapaneseCollator();
-    QStringDecoder decoder(kCodec);
+    QStringDecoder decoder = DocumentDecoder();
     QString previous = Decode(decoder, texts[0]);
     for (std::size_t i = 1; i < texts.size(); ++i) {
         QString current = Decode(decoder, texts[i]);
@@ -80,7 +88,9 @@ struct JoinOnExit {
 int CompareCollated(std::string_view a, std::string_view b)
 {
     static thread_local QCollator collator = JapaneseCollator();
-    static thread_local QStringDecoder decoder(kCodec);
+    static thread_local QStringDecoder sjisDecoder(kCodec);
+    static thread_local QStringDecoder utf8Decoder(QStringConverter::Utf8);
+    QStringDecoder& decoder = DocumentTextCode() == TextCode::Utf8 ? utf8Decoder : sjisDecoder;
     const QString left = Decode(decoder, a);
     const QString right = Decode(decoder, b);
     return collator.compare(left, right);

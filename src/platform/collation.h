@@ -1,4 +1,4 @@
-// Ordering of Shift_JIS texts as the records are sorted: the Japanese
+// Ordering of document texts (in the document's code) as the records are sorted: the Japanese
 // locale's collation with letter case ignored, not byte values. Collation
 // keys are computed once per text, so sorting a large table stays fast.
 #pragma once
