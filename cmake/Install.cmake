@@ -26,7 +26,7 @@ install(TARGETS ${LEXICANA_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/template ${PROJECT_SOURCE_DIR}/manual
   DESTINATION ${LEXICANA_DATA_DESTINATION})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/glossary
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/glossary ${PROJECT_SOURCE_DIR}/examples/glossary-utf8
   DESTINATION ${LEXICANA_DATA_DESTINATION}/examples)
 
 # The desktop: menu entry, icon, the set-file type and the software-centre
