@@ -388,10 +388,6 @@ Please choose another name.</translation>
         <translation>Text files (CSV) (*.csv; *.txt)|*.csv; *.txt|All files (*.*)|*.*</translation>
     </message>
     <message>
-        <source>CSV形式(*.csv)|*.csv|全てのファイル(*.*)|*.*</source>
-        <translation>CSV files (*.csv)|*.csv|All files (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>Lexicanaセットファイル(*.lxs)|*.lxs|全てのファイル(*.*)|*.*</source>
         <translation>Lexicana set files (*.lxs)|*.lxs|All files (*.*)|*.*</translation>
     </message>
@@ -1503,6 +1499,36 @@ Exit codes: 0 the conversion finished (--check: all up to date,
     <message>
         <source>「%1」: %2 文字を数値文字参照で書き込みました。</source>
         <translation>&quot;%1&quot;: %2 characters written as numeric character references.</translation>
+    </message>
+    <message>
+        <source>新規作成する項目データをUTF-8にする</source>
+        <translation>Create new item data in UTF-8</translation>
+    </message>
+    <message>
+        <source>オフのときはShift_JISです。開いたファイルは、読み込んだときの文字コードで保存します。</source>
+        <translation>When off, new item data are Shift_JIS. An opened file is always saved in the code it was read in.</translation>
+    </message>
+    <message>
+        <source>CSV形式(*.csv)|*.csv|全てのファイル(*.*)|*.*|CSV形式 UTF-8(*.csv)|*.csv|全てのファイル UTF-8(*.*)|*.*</source>
+        <translation>CSV files (*.csv)|*.csv|All files (*.*)|*.*|CSV files, UTF-8 (*.csv)|*.csv|All files, UTF-8 (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>項目データファイルを「名前を付けて保存」でUTF-8の形式にすると、これらの文字も使えます。</source>
+        <translation>Saving the item data file in UTF-8 (Save As, a UTF-8 file type) keeps these characters too.</translation>
+    </message>
+    <message>
+        <source>次の文字は%1で表せないため保存できません。<byte value="xd"/>
+%2</source>
+        <translation>The following characters cannot be saved because %1 has no code for them:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>レコード : %1</source>
+        <translation>Records: %1</translation>
+    </message>
+    <message>
+        <source>%1 行目の文字「%2」は%3で表せません。</source>
+        <translation>Line %1: the character &quot;%2&quot; has no code in %3.</translation>
     </message>
 </context>
 </TS>

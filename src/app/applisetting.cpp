@@ -148,7 +148,11 @@ QWidget* TDlg_AppliSetting::BuildBasicPage()
     CheckBox_SaveCSVatConv = new QCheckBox(lexicana::TrQ("変換実行直後に項目データも上書き保存する"), page);
     layout->addWidget(CheckBox_FullPath);
     layout->addWidget(CheckBox_StartupRead);
+    CheckBox_NewDocumentUtf8 = new QCheckBox(lexicana::TrQ("新規作成する項目データをUTF-8にする"), page);
+    CheckBox_NewDocumentUtf8->setToolTip(lexicana::TrQ(
+        "オフのときはShift_JISです。開いたファイルは、読み込んだときの文字コードで保存します。"));
     layout->addWidget(CheckBox_SaveCSVatConv);
+    layout->addWidget(CheckBox_NewDocumentUtf8);
 
     auto* radios = new QHBoxLayout;
     RadioGroup_RepDirection = new QGroupBox(lexicana::TrQ("全セル検索の方向"), page);
@@ -337,6 +341,7 @@ void TDlg_AppliSetting::FormCreate()
     CheckBox_FullPath->setChecked(global_.FullPath);
     CheckBox_StartupRead->setChecked(global_.StartupRead);
     CheckBox_SaveCSVatConv->setChecked(global_.SaveCSVatConv);
+    CheckBox_NewDocumentUtf8->setChecked(global_.NewDocumentUtf8);
 
     RepDirectionItems->button(global_.RepDirectVert ? 0 : 1)->setChecked(true);
     PopupOpPosItems->button(global_.PopupOperatePosition ? 1 : 0)->setChecked(true);
@@ -384,6 +389,7 @@ void TDlg_AppliSetting::OKBtnClick()
     global_.FullPath = CheckBox_FullPath->isChecked();
     global_.StartupRead = CheckBox_StartupRead->isChecked();
     global_.SaveCSVatConv = CheckBox_SaveCSVatConv->isChecked();
+    global_.NewDocumentUtf8 = CheckBox_NewDocumentUtf8->isChecked();
 
     global_.RepDirectVert = RepDirectionItems->checkedId() == 0;
     global_.PopupOperatePosition = PopupOpPosItems->checkedId() > 0;

@@ -63,6 +63,7 @@ public:
     QCheckBox* CheckBox_FullPath;
     QCheckBox* CheckBox_StartupRead;
     QCheckBox* CheckBox_SaveCSVatConv;
+    QCheckBox* CheckBox_NewDocumentUtf8;
     QGroupBox* RadioGroup_RepDirection;
     QButtonGroup* RepDirectionItems; // ids 0 "上から下", 1 "左から右"
     QGroupBox* RadioGroup_PopupOpPos;
