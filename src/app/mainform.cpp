@@ -249,7 +249,11 @@ void TMainForm::FormCreate(const QStringList& arguments)
     StringGrid_Main->RenumberRows(1, Table().RowCount() - 1);
 
     history_ = std::make_unique<TFileHistory>(
-        kRecentFiles, [this](const std::string& path) { OpenSetFile(path); },
+        kRecentFiles,
+        [this](const std::string& path) {
+            std::string name;
+            OpenSetFile(ConvertTextCode(path, TextCode::ShiftJis, DocumentTextCode(), name) ? name : path);
+        },
         [this] { return QuerySaveData(); });
     historyMenu_ = new TFileHistoryMenu(*history_, S3, N3);
 
@@ -480,8 +484,11 @@ void TMainForm::SetBusyCursor(bool busy)
 
 void TMainForm::AddRecentFile(const std::string& path)
 {
-    if (history_)
-        history_->Add(path);
+    // The recent files are kept in Shift_JIS whatever the document's code;
+    // a name Shift_JIS cannot hold is not kept.
+    std::string sjis;
+    if (history_ && ConvertTextCode(path, DocumentTextCode(), TextCode::ShiftJis, sjis))
+        history_->Add(sjis);
 }
 
 void TMainForm::ProcessEvents()

@@ -54,7 +54,7 @@ void TDocument::TakeItemFileCode(const TFileCode& code)
     // templates and markers are read again in it.
     for (std::string* name : FileNames(global_)) {
         std::string out;
-        if (ConvertTextCode(*name, from, code.code, out))
+        if (*name != kUntitledName && ConvertTextCode(*name, from, code.code, out))
             *name = std::move(out);
     }
     if (!TableFileLines.empty() && !global_.TableFileName.empty())
@@ -96,7 +96,9 @@ bool TDocument::ConvertDocumentCode(TextCode to)
     std::vector<std::string> convertedNames;
     for (const std::string* name : names) {
         std::string out, bad;
-        if (!ConvertTextCode(*name, from, to, out, &bad))
+        if (*name == kUntitledName)
+            out = *name; // the untitled name is a mark, shown in the interface's language
+        else if (!ConvertTextCode(*name, from, to, out, &bad))
             AddChars(chars, seen, bad);
         convertedNames.push_back(std::move(out));
     }
