@@ -66,6 +66,7 @@ TEST(MainFormFiles, OpeningASetAsksFirstThenShowsItAndRemembersIt)
     EXPECT_EQ(w.cell(5, 2), "word");
     EXPECT_EQ(w.cell(5, 0), "word"); // heading from the conversion table
     EXPECT_EQ(w.form->StatusText(1), "ファイルレコード");
+    EXPECT_EQ(w.form->StatusText(3), "Shift_JIS"); // the document's code
     ASSERT_EQ(w.form->HistoryMenu().EntryActions().size(), 1);
     EXPECT_EQ(w.form->HistoryMenu().EntryActions()[0]->text(), "&1 " + QString::fromStdString(set.set));
     w.form->N7Click();

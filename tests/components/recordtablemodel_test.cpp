@@ -1,4 +1,5 @@
 #include "components/recordtablemodel.h"
+#include "common/textcode.h"
 #include "platform/sjistext.h"
 #include "support/recordingsink.h"
 
@@ -74,9 +75,21 @@ TEST(RecordTableModel, RefusesCharactersWithoutShiftJisCodeAndKeepsTheCell)
     EXPECT_NE(sink.last().text.find("「한」(U+D55C)"), std::string::npos);
     EXPECT_NE(sink.last().text.find("(U+1F600)"), std::string::npos);
 
+    EXPECT_NE(sink.last().text.find("UTF-8"), std::string::npos); // saving as UTF-8 would keep them
+
     // The same refusal for the text pane's path, on a heading too.
     EXPECT_FALSE(model.SetCellText(1, 0, QString::fromUtf8("한")));
     EXPECT_EQ(table.Cell(1, 0), "Word");
+    EXPECT_EQ(sink.count(), 2u);
+
+    // A UTF-8 document takes every character, as UTF-8 bytes, and shows them.
+    SetDocumentTextCode(TextCode::Utf8);
+    const bool taken = model.setData(model.IndexOfCell(1, 2), QString::fromUtf8("a한b😀"));
+    const QString shown = model.data(model.IndexOfCell(1, 2)).toString();
+    SetDocumentTextCode(TextCode::ShiftJis);
+    EXPECT_TRUE(taken);
+    EXPECT_EQ(table.Cell(1, 2), "a한b😀");
+    EXPECT_EQ(shown, QString::fromUtf8("a한b😀"));
     EXPECT_EQ(sink.count(), 2u);
 
     model.SetReadOnly(true);
