@@ -10,6 +10,11 @@
 //   3. the same with the record of the last run (html/runstamp.h): the test
 //      that answers such a run without converting, in this process and as
 //      lexicana-convert, against the same plain read;
+//   4. the full rewrite of the same set made in UTF-8 (item data, table and
+//      set file decoded, every page UTF-8 with LF, in the folder's "utf8"),
+//      the two codes taking turns, in this process and as lexicana-convert,
+//      with the UTF-8 / Shift_JIS ratios; it fails unless the UTF-8 pages,
+//      decoded, equal the Shift_JIS pages decoded;
 // and prints the figures and the ratios, with the peak memory of the
 // lexicana-convert process and the processor time of the runs in this process
 // (on a machine busy with other work, compare that and the ratios measured
@@ -20,6 +25,7 @@
 #include "common/messages.h"
 #include "data/global.h"
 #include "document/document.h"
+#include "html/pagecode.h"
 #include "html/runstamp.h"
 #include "jconvert/jconvert.h"
 #include "platform/runcache.h"
@@ -94,15 +100,25 @@ std::string Field(const std::string& cell)
     return "\"" + cell + "\""; // the generated cells hold no quote or backslash
 }
 
+const char* PageCharset(bool utf8, bool euc)
+{
+    return utf8 ? "UTF-8" : euc ? "EUC-JP" : "Shift_JIS";
+}
+
 struct BenchSet {
     std::string setFile;
     std::vector<std::string> pages; // paths
+    std::vector<int> pageCodes; // JCodeSjis, JCodeEuc or JCodeUtf8, by page
     std::string itemFile;
 };
 
-BenchSet MakeSet(const std::string& folder, int records, int pages)
+// The set in Shift_JIS (pages alternately Shift_JIS with CR LF and EUC-JP
+// with LF) or, with utf8, the same set made in UTF-8: item data, table and
+// set file decoded from the Shift_JIS bytes, every page UTF-8 with LF.
+BenchSet MakeSet(const std::string& folder, int records, int pages, bool utf8 = false)
 {
     BenchSet set;
+    const auto encode = [utf8](const std::string& sjis) { return utf8 ? SjisToUtf8(sjis) : sjis; };
     fs::create_directories(folder + "/html");
     const auto syllables = Syllables();
     const std::string desc1 = SjisOf("は、");
@@ -129,24 +145,28 @@ BenchSet MakeSet(const std::string& folder, int records, int pages)
             csv += Field(std::to_string(++row)) + "," + Field(key + reading + std::to_string(i)) + ","
                 + Field("e" + std::to_string(n)) + "," + Field(word) + "," + Field(text) + "\r\n";
         }
-        // Pages alternate: Shift_JIS with CR LF, EUC-JP with LF.
-        const bool euc = p % 2 == 1;
-        const std::string nl = euc ? "\n" : "\r\n";
-        std::string page = "<html><head><meta charset=\"" + std::string(euc ? "EUC-JP" : "Shift_JIS")
+        // Pages alternate: Shift_JIS with CR LF, EUC-JP with LF (UTF-8: all
+        // UTF-8 with LF).
+        const bool euc = !utf8 && p % 2 == 1;
+        const std::string nl = euc || utf8 ? "\n" : "\r\n";
+        std::string page = "<html><head><meta charset=\"" + std::string(PageCharset(utf8, euc))
             + "\"></head><body>" + nl + "<h1>" + SjisOf("用語集のページ") + "</h1>" + nl
             + "<!-- Start of \"Lexicana\" Part -->" + nl + "old" + nl + "<!-- End of \"Lexicana\" Part -->"
             + nl + "</body></html>" + nl;
         if (euc)
             page = sjis2euc(page);
+        else
+            page = encode(page);
         const std::string path = folder + "/html/" + file;
         WriteBytes(path, page);
         set.pages.push_back(path);
+        set.pageCodes.push_back(utf8 ? JCodeUtf8 : euc ? JCodeEuc : JCodeSjis);
     }
     set.itemFile = folder + "/items.csv";
-    WriteBytes(set.itemFile, csv);
+    WriteBytes(set.itemFile, encode(csv));
     WriteBytes(folder + "/table.ctb",
-        "[Column]\r\nCount=4\r\nSort=1\r\nLinkedName=2\r\nLinkedWord=3\r\n"
-        "[Title]\r\n1="
+        encode("[Column]\r\nCount=4\r\nSort=1\r\nLinkedName=2\r\nLinkedWord=3\r\n"
+               "[Title]\r\n1="
             + SjisOf("読み") + "\r\n2=" + SjisOf("コード") + "\r\n3=" + SjisOf("用語")
             + "\r\n4=" + SjisOf("説明")
             + "\r\n[Link]\r\n4=true\r\n"
@@ -154,7 +174,7 @@ BenchSet MakeSet(const std::string& folder, int records, int pages)
               "[MainConversionTable]\r\n#start\r\n<dt>{\\a}{"
             + SjisOf("用語") + "}</a></dt>\r\n<dd>{" + SjisOf("説明")
             + "}</dd>\r\n\r\n#end\r\n"
-              "[FootTable]\r\n#start\r\n</dl>\r\n\r\n#end\r\n");
+              "[FootTable]\r\n#start\r\n</dl>\r\n\r\n#end\r\n"));
     set.setFile = folder + "/set.lxs";
     WriteBytes(set.setFile,
         "[Lexicana]\r\ncsv=items.csv\r\nctb=table.ctb\r\nrep=\r\nHTMLdir=html\r\nInfoOutputList=\r\n");
@@ -309,6 +329,92 @@ double CopyBytes(const BenchSet& set, const std::vector<std::string>& converted)
     return Seconds(t0);
 }
 
+// Processor seconds (user and system) of the child processes waited for.
+double ChildCpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The best wall clock and processor time of several runs.
+struct Best {
+    double wall = 1e9;
+    double cpu = 1e9;
+    void Take(double runWall, double runCpu)
+    {
+        wall = std::min(wall, runWall);
+        cpu = std::min(cpu, runCpu);
+    }
+};
+
+// Text in the given page code as UTF-8.
+std::string Utf8Of(const std::string& bytes, int code)
+{
+    switch (code) {
+    case JCodeUtf8:
+        return bytes;
+    case JCodeEuc:
+        return SjisToUtf8(euc2sjis(bytes));
+    case JCodeJis83:
+    case JCodeJis78:
+        return SjisToUtf8(jis2sjis(bytes));
+    default:
+        return SjisToUtf8(bytes);
+    }
+}
+
+// A converted page decoded to UTF-8 with LF line ends and its charset named
+// UTF-8: the form in which a page of the Shift_JIS set and its UTF-8 twin
+// must agree. The page outside its part is in the code it was made in
+// (code); the part is in the code the run judged the page before it to be
+// in, which for a page whose bytes fit both EUC-JP and Shift_JIS is the
+// document's.
+std::string DecodedPage(const std::string& bytes, int code, const std::string& before)
+{
+    const int pageCode = PageCodeOf(before);
+    const int partCode
+        = pageCode == JCodeUtf8 || pageCode == JCodeEuc || pageCode == JCodeJis83 || pageCode == JCodeJis78
+        ? pageCode
+        : JCodeSjis;
+    const std::string startMarker = "<!-- Start of \"Lexicana\" Part -->";
+    const std::size_t partStart = bytes.find(startMarker);
+    const std::size_t start = partStart == std::string::npos ? partStart : partStart + startMarker.size();
+    const std::size_t end = bytes.find("<!-- End of \"Lexicana\" Part -->");
+    std::string text = start == std::string::npos || end == std::string::npos || end < start
+        ? Utf8Of(bytes, code)
+        : Utf8Of(bytes.substr(0, start), code) + Utf8Of(bytes.substr(start, end - start), partCode)
+            + Utf8Of(bytes.substr(end), code);
+    text = StrictConvertReturnCode(text, ReturnCrLf, ReturnLf);
+    const std::string charset = "charset=\"";
+    const std::size_t at = text.find(charset);
+    if (at != std::string::npos) {
+        const std::size_t from = at + charset.size();
+        text.replace(from, text.find('"', from) - from, "UTF-8");
+    }
+    return text;
+}
+
+// True when every page of the UTF-8 set, decoded, equals its Shift_JIS twin
+// decoded; prints the first page that differs.
+bool SamePagesDecoded(const BenchSet& sjis, const std::vector<std::string>& sjisOriginal,
+    const BenchSet& utf8, const std::vector<std::string>& utf8Original)
+{
+    for (std::size_t i = 0; i < sjis.pages.size(); ++i) {
+        const std::string expected
+            = DecodedPage(ReadBytes(sjis.pages[i]), sjis.pageCodes[i], sjisOriginal[i]);
+        const std::string actual = DecodedPage(ReadBytes(utf8.pages[i]), utf8.pageCodes[i], utf8Original[i]);
+        if (expected != actual) {
+            const auto diff = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
+            std::printf("UTF-8 page %s differs from its Shift_JIS twin decoded at byte %td\n",
+                utf8.pages[i].c_str(), diff.first - expected.begin());
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -438,5 +544,61 @@ int main(int argc, char** argv)
     if (processStamped >= 0)
         std::printf(", %.1f x lexicana-convert", processStamped / read);
     std::printf("\n");
-    return 0;
+
+    // The same set in UTF-8, and the full rewrite of both codes taking turns
+    // (the first code alternating), so that a change in the machine's load
+    // weighs on both alike.
+    const BenchSet utf8Set = MakeSet(folder + "/utf8", records, pages, true);
+    std::vector<std::string> utf8Original;
+    for (const std::string& p : utf8Set.pages)
+        utf8Original.push_back(ReadBytes(p));
+    const BenchSet* const sets[2] = { &set, &utf8Set };
+    const std::vector<std::string>* const originals[2] = { &original, &utf8Original };
+    constexpr int kTurns = 5;
+    Best inProcess[2], program[2];
+    SetMessageSink(&sink);
+    for (int i = 0; i < kTurns * 2; ++i) {
+        const int c = (i + i / 2) % 2;
+        RestorePages(*sets[c], *originals[c]);
+        int result = 0;
+        double readSet = 0, cpu = 0;
+        const double wall = TimedRun(*sets[c], result, readSet, cpu);
+        if (result != 201) {
+            std::printf("%s run failed (%d): %s\n", c ? "UTF-8" : "Shift_JIS", result, sink.last.c_str());
+            return 1;
+        }
+        inProcess[c].Take(wall, cpu);
+    }
+    SetMessageSink(nullptr);
+    bool same = SamePagesDecoded(set, original, utf8Set, utf8Original);
+    std::size_t utf8PageBytes = 0;
+    for (const std::string& p : utf8Set.pages)
+        utf8PageBytes += fs::file_size(p);
+    const bool withProgram = fs::exists(cli.toStdString());
+    for (int i = 0; withProgram && i < kTurns * 2; ++i) {
+        const int c = (i + i / 2) % 2;
+        RestorePages(*sets[c], *originals[c]);
+        const double cpu0 = ChildCpuSeconds();
+        const double wall = ProcessRun(cli, *sets[c]);
+        if (wall < 0)
+            return 1;
+        program[c].Take(wall, ChildCpuSeconds() - cpu0);
+    }
+    if (withProgram)
+        same = SamePagesDecoded(set, original, utf8Set, utf8Original) && same;
+
+    std::printf("UTF-8 set: item data file %zu bytes, pages after the run %zu bytes\n",
+        static_cast<std::size_t>(fs::file_size(utf8Set.itemFile)), utf8PageBytes);
+    std::printf("full rewrite, best of %d, codes taking turns (load %.1f):\n", kTurns, LoadAverage());
+    std::printf(
+        "                          Shift_JIS wall / cpu   UTF-8 wall / cpu    UTF-8 / Shift_JIS wall, cpu\n");
+    const auto row = [](const char* title, const Best& sjis, const Best& utf8) {
+        std::printf("  %-22s %7.3f s / %.3f s  %7.3f s / %.3f s  %5.2f x, %.2f x\n", title, sjis.wall,
+            sjis.cpu, utf8.wall, utf8.cpu, utf8.wall / sjis.wall, utf8.cpu / sjis.cpu);
+    };
+    row("in process", inProcess[0], inProcess[1]);
+    if (withProgram)
+        row("lexicana-convert", program[0], program[1]);
+    std::printf("UTF-8 pages decoded equal the Shift_JIS pages decoded: %s\n", same ? "yes" : "NO");
+    return same ? 0 : 1;
 }
