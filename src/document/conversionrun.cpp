@@ -13,7 +13,6 @@
 #include "document/document.h"
 #include "html/pagerewrite.h"
 #include "platform/doctext.h"
-#include "platform/sjistext.h"
 
 #include <algorithm>
 #include <exception>
@@ -167,10 +166,10 @@ bool TDocument::LockRuns(TRunLock& lock)
     ShowMessageBox(holder.empty()
             ? FillArgs(lexicana::Tr("セットファイル \"%1\" は別のプログラムが変換中です。\n"
                                     "その変換が終わってから、もう一度変換してください。"),
-                { SjisToUtf8(global_.SetFileName) })
+                { DocToUtf8(global_.SetFileName) })
             : FillArgs(lexicana::Tr("セットファイル \"%1\" は別のプログラムが変換中です（%2）。\n"
                                     "その変換が終わってから、もう一度変換してください。"),
-                { SjisToUtf8(global_.SetFileName), holder }),
+                { DocToUtf8(global_.SetFileName), holder }),
         kPlainCaption, MbOk | MbIconWarning);
     return false;
 }
@@ -235,7 +234,7 @@ int TDocument::RunConversion(int onlyRow)
             closer.Close();
             ShowError(FillArgs(lexicana::Tr("外部出力ファイルリスト(\"%1\")が読み出せません。\n"
                                             "ファイル名が違っていないかを確認してください。"),
-                { SjisToUtf8(global_.InfoOutputList) }));
+                { DocToUtf8(global_.InfoOutputList) }));
             return FinishRun(FileCannotOpen, true);
         }
 

@@ -18,8 +18,8 @@
 #include "html/pagecode.h"
 #include "html/partprefetch.h"
 #include "jconvert/jconvert.h"
+#include "platform/doctext.h"
 #include "platform/filesystem.h"
-#include "platform/sjistext.h"
 #include "platform/tempfile.h"
 
 #include <algorithm>
@@ -101,7 +101,7 @@ bool WriteFolderCopy(const PageInputs& in, const std::string& pagePath, const st
         ShowError(FillArgs(
             lexicana::Tr(
                 "HTMLファイル(\"%1\")はHTMLフォルダの外にあるため、出力フォルダには書き出せません。"),
-            { SjisToUtf8(pagePath) }));
+            { DocToUtf8(pagePath) }));
         return false;
     }
     if (MakeFolders(ExtractFileDir(out)) && SaveFileAtomically(out, bytes))

@@ -9,7 +9,7 @@
 #include "html/itemgeneration.h"
 #include "html/markersearch.h"
 #include "html/pagecode.h"
-#include "platform/sjistext.h"
+#include "platform/doctext.h"
 
 #include <algorithm>
 #include <map>
@@ -105,8 +105,9 @@ private:
             const Word& winner = words_[static_cast<std::size_t>(same.back())];
             for (std::size_t k = 0; k + 1 < same.size(); ++k) {
                 const Word& word = words_[static_cast<std::size_t>(same[k])];
-                Add(Kind::SameWord, word.row, lexicana::TrMark("語「%1」は行 %2 の語と同じです。リンクは行 %2 にだけ張られます。"),
-                    { SjisToUtf8(word.text), RowText(winner.row) });
+                Add(Kind::SameWord, word.row,
+                    lexicana::TrMark("語「%1」は行 %2 の語と同じです。リンクは行 %2 にだけ張られます。"),
+                    { DocToUtf8(word.text), RowText(winner.row) });
             }
         }
     }
@@ -163,14 +164,16 @@ private:
             for (const auto& [match, c] : containers)
                 if (first == nullptr || Shown(c.row) < Shown(first->row))
                     first = &c;
-            const std::string words = SjisToUtf8(word.text);
+            const std::string words = DocToUtf8(word.text);
             if (containers.size() == 1)
-                Add(Kind::HiddenWord, word.row, lexicana::TrMark("語「%1」は行 %2 の「%3」の中ではリンクされません。"),
-                    { words, RowText(first->row), SjisToUtf8(first->word) });
+                Add(Kind::HiddenWord, word.row,
+                    lexicana::TrMark("語「%1」は行 %2 の「%3」の中ではリンクされません。"),
+                    { words, RowText(first->row), DocToUtf8(first->word) });
             else
                 Add(Kind::HiddenWord, word.row,
                     lexicana::TrMark("語「%1」は行 %2 の「%3」など %4 語の中ではリンクされません。"),
-                    { words, RowText(first->row), SjisToUtf8(first->word), std::to_string(containers.size()) });
+                    { words, RowText(first->row), DocToUtf8(first->word),
+                        std::to_string(containers.size()) });
         }
     }
 
@@ -201,7 +204,9 @@ private:
             const int row = table.RowNumber(3, entry);
             const std::string& word = table.Cell(2, entry);
             if (!word.empty() && linked.count(row) == 0)
-                Add(Kind::NotLinked, row, lexicana::TrMark("語「%1」にはどの記録からもリンクが張られません。"), { SjisToUtf8(word) });
+                Add(Kind::NotLinked, row,
+                    lexicana::TrMark("語「%1」にはどの記録からもリンクが張られません。"),
+                    { DocToUtf8(word) });
         }
     }
 
@@ -230,7 +235,7 @@ private:
             const auto [it, isNew] = first.try_emplace({ table.Cell(0, entry), name }, row);
             if (!isNew)
                 Add(Kind::SameName, row, lexicana::TrMark("リンク名「%1」はページ「%2」の行 %3 と同じです。"),
-                    { SjisToUtf8(name), SjisToUtf8(table.Cell(0, entry)), RowText(it->second) });
+                    { DocToUtf8(name), DocToUtf8(table.Cell(0, entry)), RowText(it->second) });
         }
     }
 
@@ -246,7 +251,9 @@ private:
             if (isNew)
                 it->second.first = ReadFileToString(it->first, it->second.second) == FileOk;
             if (!it->second.first) {
-                Add(Kind::PageMissing, row, lexicana::TrMark("ページ「%1」が読めません（ないか、開けません）。"), { SjisToUtf8(fileName) });
+                Add(Kind::PageMissing, row,
+                    lexicana::TrMark("ページ「%1」が読めません（ないか、開けません）。"),
+                    { DocToUtf8(fileName) });
                 continue;
             }
             const std::string& page = it->second.second;
@@ -256,7 +263,7 @@ private:
                 ReplaceAll(text, in_.global.PlaceholderID, partId);
                 if (FindMarker(page, MarkerInPageCode(text, code), code) == std::string::npos)
                     Add(Kind::NoMarker, row, lexicana::TrMark("ページ「%1」に印「%2」がありません。"),
-                        { SjisToUtf8(fileName), SjisToUtf8(text) });
+                        { DocToUtf8(fileName), DocToUtf8(text) });
             }
         }
     }

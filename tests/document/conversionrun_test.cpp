@@ -1,10 +1,14 @@
 #include "common/messages.h"
+#include "common/textcode.h"
+#include "html/termcheck.h"
 #include "support/conversionset.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 using namespace lexicana;
 using namespace lexicana::test;
@@ -208,4 +212,31 @@ TEST(ConversionRunTest, ADocumentWithoutATableIsRefusedBeforeAnyProgressOpens)
     EXPECT_NE(s->sink.last().text.find("変換テーブルファイルが指定されていない"), std::string::npos);
     EXPECT_EQ(s->Read("a.html"), kUntouched);
     EXPECT_EQ(s->doc.Grid().Cell(1, 1), "b1"); // not even sorted
+}
+
+TEST(ConversionRunTest, AUtf8DocumentNamesItsFilesInItsMessagesAsUtf8)
+{
+    struct Restore {
+        ~Restore() { SetDocumentTextCode(TextCode::ShiftJis); }
+    } restore;
+    SetDocumentTextCode(TextCode::Utf8);
+    const std::string name = "caf\xC3\xA9";
+    {
+        auto s = TwoParts();
+        s->global.InfoOutputList = s->dir.file(name + ".lst");
+        EXPECT_EQ(s->doc.StartConversion(), 105);
+        ASSERT_EQ(s->sink.count(), 1u);
+        EXPECT_NE(s->sink.last().text.find(name + ".lst"), std::string::npos) << s->sink.last().text;
+    }
+    {
+        ConversionSet s;
+        s.File("a", name + ".html");
+        s.Record("a1", "A");
+        std::vector<TermFinding> findings;
+        ASSERT_EQ(s.doc.CheckTerms(findings), ResultOk);
+        const auto missing = std::find_if(findings.begin(), findings.end(),
+            [](const TermFinding& f) { return f.kind == TermFinding::Kind::PageMissing; });
+        ASSERT_NE(missing, findings.end());
+        EXPECT_NE(missing->text.find(name + ".html"), std::string::npos) << missing->text;
+    }
 }
