@@ -1,7 +1,7 @@
 #include "app/filehistorymenu.h"
 
 #include "data/filehistory.h"
-#include "platform/qdoctext.h"
+#include "platform/qsjis.h"
 
 #include <QAction>
 #include <QMenu>
@@ -26,7 +26,8 @@ TFileHistoryMenu::~TFileHistoryMenu() = default;
 
 QString TFileHistoryMenu::ActionText(int index) const
 {
-    QString path = QStringFromDoc(history_.Entry(index));
+    // The entries are kept in Shift_JIS whatever the document's code.
+    QString path = QStringFromSjis(history_.Entry(index));
     path.replace("&", "&&");
     return "&" + QString::number(index + 1) + " " + path;
 }

@@ -46,12 +46,13 @@ bool TFileHistory::SamePath(const std::string& a, const std::string& b)
 {
     if (a.size() != b.size())
         return false;
+    // The entries are Shift_JIS whatever the document's code.
     for (std::size_t i = 0; i < a.size();) {
-        std::size_t n = CharLength(a, i);
+        std::size_t n = CharLength(TextCode::ShiftJis, a, i);
         if (n > 1) {
-            // All bytes of a multi-byte character compare exactly; a
-            // Shift_JIS trail byte may look like an ASCII letter.
-            if (a.compare(i, n, b, i, n) != 0 || CharLength(b, i) != n)
+            // Both bytes of a double-byte character compare exactly; the
+            // trail byte may look like an ASCII letter.
+            if (a.compare(i, n, b, i, n) != 0 || CharLength(TextCode::ShiftJis, b, i) != n)
                 return false;
         } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
             return false;

@@ -1,3 +1,4 @@
+#include "common/textcode.h"
 #include "data/filehistory.h"
 #include "platform/sjistext.h"
 #include "support/recordingsink.h"
@@ -39,9 +40,12 @@ TEST_F(FileHistory, MostRecentFirstWithoutCaseDuplicatesAndAtMostTheMaximum)
     EXPECT_EQ(h.Count(), 3);
     EXPECT_EQ(changes, 6);
 
-    // Trail bytes that look like "A" and "a" belong to different characters.
+    // Trail bytes that look like "A" and "a" belong to different characters,
+    // whatever the document's code: the entries are Shift_JIS.
+    SetDocumentTextCode(TextCode::Utf8);
     h.Add("\x83\x41.lxs");
     h.Add("\x83\x61.lxs");
+    SetDocumentTextCode(TextCode::ShiftJis);
     EXPECT_EQ(h.Count(), 5);
 
     for (int i = 0; i < 10; ++i)
