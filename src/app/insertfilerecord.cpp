@@ -7,7 +7,7 @@
 #include "data/global.h"
 #include "data/recordtable.h"
 #include "platform/filelist.h"
-#include "platform/qdoctext.h"
+#include "platform/qsjis.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -74,7 +74,8 @@ TDlg_InsertFileRecord::TDlg_InsertFileRecord(QWidget* owner, TRecordTable& grid,
 
     // Opening: the proposed row, the remembered filter, the list.
     Edit_InsertRecord->setText(QString::number(proposedRow));
-    Edit_Extender->setText(QStringFromDoc(global_.FileRecordDialogFilter));
+    // The filter is a setting, kept in Shift_JIS whatever the document's code.
+    Edit_Extender->setText(QStringFromSjis(global_.FileRecordDialogFilter));
     FillFileList();
 }
 

@@ -5,6 +5,7 @@
 #include "common/textcode.h"
 #include "common/translate.h"
 #include "data/global.h"
+#include "platform/doctext.h"
 #include "platform/process.h"
 
 namespace lexicana {
@@ -57,14 +58,28 @@ bool LaunchEditor(const std::string& file, const std::string& program, const std
     return true;
 }
 
+namespace {
+
+// An editor setting (kept in Shift_JIS whatever the document's code) in the
+// document's code, the code of the file name it is put together with.
+std::string SettingInDocumentCode(const std::string& sjis)
+{
+    std::string out;
+    return ConvertTextCode(sjis, TextCode::ShiftJis, DocumentTextCode(), out) ? out : sjis;
+}
+
+} // namespace
+
 bool LaunchTableEditor(const TGlobal& global, const TEditorWaitHooks& hooks)
 {
-    return LaunchEditor(global.TableFileName, global.Editor, global.EditorParam, global.WaitEditor, hooks);
+    return LaunchEditor(global.TableFileName, SettingInDocumentCode(global.Editor),
+        SettingInDocumentCode(global.EditorParam), global.WaitEditor, hooks);
 }
 
 bool LaunchHTMLEditor(const TGlobal& global, const std::string& file, const TEditorWaitHooks& hooks)
 {
-    return LaunchEditor(file, ChooseHTMLEditor(global), global.HTMLEditorParam, global.WaitHTMLEditor, hooks);
+    return LaunchEditor(file, SettingInDocumentCode(ChooseHTMLEditor(global)),
+        SettingInDocumentCode(global.HTMLEditorParam), global.WaitHTMLEditor, hooks);
 }
 
 } // namespace lexicana

@@ -1,3 +1,4 @@
+#include "common/textcode.h"
 #include "data/fileutils.h"
 #include "data/global.h"
 #include "platform/sjistext.h"
@@ -69,5 +70,23 @@ TEST(LaunchEditor, WaitingRunsTheProgramWithTheFileAndHidesMeanwhile)
     EXPECT_TRUE(LaunchEditor(file, "/bin/cp", "\"%1\" \"" + copy + "\"", true, hooks));
     EXPECT_EQ(events, (std::vector<std::string> { "hide", "restore after copy" }));
     EXPECT_EQ(TempDir::read(copy), "table");
+    EXPECT_EQ(sink.count(), 0u);
+}
+
+TEST(LaunchEditor, TheShiftJisSettingsJoinAUtf8DocumentsFileName)
+{
+    struct Restore {
+        ~Restore() { SetDocumentTextCode(TextCode::ShiftJis); }
+    } restore;
+    SetDocumentTextCode(TextCode::Utf8);
+    RecordingSink sink;
+    TempDir dir;
+    const std::string page = dir.write("caf\xC3\xA9.html", "page");
+    TGlobal g(false);
+    g.HTMLEditor = "/bin/cp";
+    g.HTMLEditorParam = "\"%1\" \"" + dir.path() + "/" + SjisOf("写") + ".html\"";
+    g.WaitHTMLEditor = true;
+    EXPECT_TRUE(LaunchHTMLEditor(g, page, {}));
+    EXPECT_EQ(TempDir::read(dir.file("\xE5\x86\x99.html")), "page");
     EXPECT_EQ(sink.count(), 0u);
 }
