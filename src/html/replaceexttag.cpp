@@ -2,6 +2,9 @@
 
 #include "common/fileio.h"
 #include "common/pathutils.h"
+#include "common/textcode.h"
+#include "html/pagecode.h"
+#include "jconvert/jconvert.h"
 #include "platform/filesystem.h"
 
 #include <utility>
@@ -59,9 +62,21 @@ std::string ReplaceExtTag::ResolveName(const std::string& name) const
 
 std::string ReplaceExtTag::ApplyToText(std::string content) const
 {
+    // Markers and values are in the document's code. A page in another code
+    // gets them in its own, as a part would; a Shift_JIS document's go into
+    // any page but a UTF-8 one as they are.
+    const int code = PageCodeOf(content);
+    const bool convert = DocumentTextCode() == TextCode::Utf8 || code == JCodeUtf8;
     std::string out;
     for (const RepExtString& entry : entries_) {
-        ReplaceMarkedBlocks(content, entry, out);
+        if (convert) {
+            long long references = 0;
+            const RepExtString inPageCode { MarkerInPageCode(entry.start, code),
+                MarkerInPageCode(entry.end, code), PartInPageCode(entry.value, code, references) };
+            ReplaceMarkedBlocks(content, inPageCode, out);
+        } else {
+            ReplaceMarkedBlocks(content, entry, out);
+        }
         content.swap(out);
     }
     return content;

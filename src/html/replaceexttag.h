@@ -49,7 +49,10 @@ public:
 
     // The full path ApplyToFile uses for name.
     std::string ResolveName(const std::string& name) const;
-    // content with every entry applied in order.
+    // content with every entry applied in order. Markers and values are in
+    // the document's code and are put into the content's code as a part is
+    // (PartInPageCode), except that a Shift_JIS document's stay as they are
+    // in every content that is not UTF-8.
     std::string ApplyToText(std::string content) const;
 
     const std::string& BaseDir() const { return baseDir_; }

@@ -1,5 +1,6 @@
 // Tests of the marked-block rewriter: which blocks get the value, what stays
 // byte for byte, name resolution and the file results.
+#include "common/textcode.h"
 #include "html/replaceexttag.h"
 #include "support/testenv.h"
 
@@ -36,6 +37,36 @@ TEST(ReplaceExtTagTest, BlocksGetValueAndEverythingElseStays)
     EXPECT_EQ(tags.AddTag("<A>", "</A>", "<B>x</B>"), 1);
     EXPECT_EQ(tags.AddTag("<B>", "</B>", "y"), 2);
     EXPECT_EQ(tags.ApplyToText("<A>1</A><B>2</B>"), "<A><B>y</B></A><B>y</B>");
+}
+
+TEST(ReplaceExtTagTest, ValuesAreWrittenInTheCodeOfTheFile)
+{
+    struct Case {
+        TextCode document;
+        std::string value;
+        std::string content;
+        std::string expected;
+    };
+    const std::string sjisWord = "\x8C\xEA"; // 語 in Shift_JIS
+    const std::string utf8Word = "\xE8\xAA\x9E"; // 語 in UTF-8
+    const Case cases[] = {
+        // A Shift_JIS document: a UTF-8 file gets the value decoded, any
+        // other file the bytes as they are.
+        { TextCode::ShiftJis, sjisWord, utf8Word + "<A>1</A>", utf8Word + "<A>" + utf8Word + "</A>" },
+        { TextCode::ShiftJis, sjisWord, sjisWord + "<A>1</A>", sjisWord + "<A>" + sjisWord + "</A>" },
+        // A UTF-8 document: a Shift_JIS file gets Shift_JIS, a character
+        // without a code a reference.
+        { TextCode::Utf8, utf8Word + "\xF0\x9F\x98\x80", sjisWord + "<A>1</A>",
+            sjisWord + "<A>" + sjisWord + "&#x1F600;</A>" },
+        { TextCode::Utf8, utf8Word, utf8Word + "<A>1</A>", utf8Word + "<A>" + utf8Word + "</A>" },
+    };
+    for (const Case& c : cases) {
+        SetDocumentTextCode(c.document);
+        ReplaceExtTag tags("");
+        tags.AddTag("<A>", "</A>", c.value);
+        EXPECT_EQ(tags.ApplyToText(c.content), c.expected) << c.content;
+    }
+    SetDocumentTextCode(TextCode::ShiftJis);
 }
 
 TEST(ReplaceExtTagTest, FilesResolveAgainstBaseDirAndReportFailures)
