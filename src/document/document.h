@@ -165,6 +165,18 @@ public:
     bool RefuseConversionWithoutTable();
 
 private:
+    // A change of the document's code, prepared in copies.
+    struct TCodeConversion {
+        TextCode to = TextCode::ShiftJis;
+        TRecordTable grid;
+        std::vector<std::string> names;
+    };
+    // Converts the records and file names into copies and checks the table
+    // lines; a character without a code in to is shown (with its records)
+    // and false returned, the document untouched.
+    bool PrepareCodeConversion(TextCode to, TCodeConversion& conversion);
+    // Takes a prepared conversion on (nothing when the code stays).
+    void CommitCodeConversion(TCodeConversion& conversion);
     // Ends a command: its result goes into lastRun_, which also notes
     // whether the user was told.
     int FinishRun(int result, bool told);

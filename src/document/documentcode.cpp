@@ -67,14 +67,17 @@ void TDocument::SetItemFileCode(const TFileCode& code)
     SetDocumentTextCode(code.code);
 }
 
-bool TDocument::ConvertDocumentCode(TextCode to)
+bool TDocument::PrepareCodeConversion(TextCode to, TCodeConversion& conversion)
 {
     const TextCode from = global_.ItemFileCode.code;
+    conversion.to = to;
+    conversion.grid = grid_;
+    conversion.names.clear();
     if (from == to)
         return true;
-    // Everything is converted into copies first: a character without a code
+    // Everything is converted into copies: a character without a code
     // leaves the document exactly as it was.
-    TRecordTable converted(grid_);
+    TRecordTable& converted = conversion.grid;
     std::string chars;
     std::set<std::string> seen;
     std::vector<int> rows;
@@ -92,15 +95,19 @@ bool TDocument::ConvertDocumentCode(TextCode to)
         if (rowFailed && row > 0)
             rows.push_back(row);
     }
-    const auto names = FileNames(global_);
-    std::vector<std::string> convertedNames;
-    for (const std::string* name : names) {
+    for (const std::string* name : FileNames(global_)) {
         std::string out, bad;
         if (*name == kUntitledName)
             out = *name; // the untitled name is a mark, shown in the interface's language
         else if (!ConvertTextCode(*name, from, to, out, &bad))
             AddChars(chars, seen, bad);
-        convertedNames.push_back(std::move(out));
+        conversion.names.push_back(std::move(out));
+    }
+    // The table is read again in the new code: its characters must have one.
+    for (const std::string& line : TableFileLines) {
+        std::string out, bad;
+        if (!ConvertTextCode(line, from, to, out, &bad))
+            AddChars(chars, seen, bad);
     }
     if (!chars.empty()) {
         std::string text = FillArgs(lexicana::Tr("次の文字は%1で表せないため保存できません。\r\n%2"),
@@ -110,19 +117,34 @@ bool TDocument::ConvertDocumentCode(TextCode to)
         ShowError(text);
         return false;
     }
+    return true;
+}
 
+void TDocument::CommitCodeConversion(TCodeConversion& conversion)
+{
+    if (conversion.to == global_.ItemFileCode.code)
+        return;
     {
         TRecordPause pause(history_);
-        grid_.SwapContent(converted);
+        grid_.SwapContent(conversion.grid);
     }
-    for (std::size_t i = 0; i < std::size(names); ++i)
-        *names[i] = std::move(convertedNames[i]);
-    SetItemFileCode({ to, false });
+    const auto names = FileNames(global_);
+    for (std::size_t i = 0; i < names.size() && i < conversion.names.size(); ++i)
+        *names[i] = std::move(conversion.names[i]);
+    SetItemFileCode({ conversion.to, false });
     // The table's templates and markers are read again in the new code; the
     // history held texts of the old one.
     if (!global_.TableFileName.empty())
         ReadTableFile(global_.TableFileName);
     ResetHistory(false);
+}
+
+bool TDocument::ConvertDocumentCode(TextCode to)
+{
+    TCodeConversion conversion;
+    if (!PrepareCodeConversion(to, conversion))
+        return false;
+    CommitCodeConversion(conversion);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "common/translate.h"
 #include "data/itemfile.h"
 #include "document/document.h"
+#include "platform/doctext.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -132,13 +133,28 @@ int TDocument::SaveAsDlg()
         const bool utf8 = filterIndex > kUtf8Filters;
         if (utf8)
             filterIndex -= kUtf8Filters;
-        // Saving in the other code converts the document; a character the
-        // new code cannot hold has been shown and nothing is written.
-        if (!ConvertDocumentCode(utf8 ? TextCode::Utf8 : TextCode::ShiftJis))
+        // Saving in the other code converts the document once the converted
+        // records are written; a character the new code cannot hold has
+        // been shown and nothing is written, and a failed write leaves the
+        // document as it was.
+        TCodeConversion conversion;
+        if (!PrepareCodeConversion(utf8 ? TextCode::Utf8 : TextCode::ShiftJis, conversion))
             return ResultReported;
-        const int result = WriteItemFile(path, filterIndex);
-        if (result != FileOk)
-            return result;
+        if (conversion.to != global_.ItemFileCode.code) {
+            const ItemFileForm form = WritingForm(path, filterIndex);
+            const TFileCode code { conversion.to, false };
+            if (StrSaveToFile(conversion.grid, path, form.separator, form.quoting, DeclaredColCount(global_), &code)
+                != 0)
+                return ResultReported;
+            const TextCode before = DocumentTextCode();
+            CommitCodeConversion(conversion);
+            ConvertTextCode(std::string(path), before, DocumentTextCode(), path);
+            history_.MarkSaved();
+        } else {
+            const int result = WriteItemFile(path, filterIndex);
+            if (result != FileOk)
+                return result;
+        }
         global_.ItemFileName = path;
         global_.ItemFileKind = filterIndex;
         global_.ItemFileUntitled = false;

@@ -84,6 +84,13 @@ TEST_F(DocumentCode, AUtf8SetIsReadWrittenBackAndConvertedOnlyWhenEveryCharacter
 
     // Without it the document becomes Shift_JIS, written without a mark.
     doc.Grid().SetCell(2, 1, "Ω語");
+    // A write that fails leaves the document in its code.
+    const std::string chosen = ui.path;
+    ui.path = dir.file("missing/folder.csv");
+    EXPECT_EQ(doc.SaveAsDlg(), ResultReported);
+    EXPECT_EQ(DocumentTextCode(), TextCode::Utf8);
+    EXPECT_EQ(doc.Grid().Cell(2, 1), "Ω語");
+    ui.path = chosen;
     EXPECT_EQ(doc.SaveAsDlg(), FileOk);
     EXPECT_EQ(DocumentTextCode(), TextCode::ShiftJis);
     EXPECT_EQ(global.ItemFileName, ui.path);
