@@ -554,7 +554,7 @@ int main(int argc, char** argv)
         utf8Original.push_back(ReadBytes(p));
     const BenchSet* const sets[2] = { &set, &utf8Set };
     const std::vector<std::string>* const originals[2] = { &original, &utf8Original };
-    constexpr int kTurns = 5;
+    constexpr int kTurns = kRepeats;
     Best inProcess[2], program[2];
     SetMessageSink(&sink);
     for (int i = 0; i < kTurns * 2; ++i) {
