@@ -5,6 +5,7 @@
 #include "app/dlgconverting.h"
 #include "app/filedialogs.h"
 #include "app/filehistorymenu.h"
+#include "app/recordpreviewpane.h"
 #include "app/toolicons.h"
 #include "app/windowlayout.h"
 #include "common/messages.h"
@@ -294,6 +295,9 @@ void TMainForm::OpenSetFile(const std::string& path)
                         { holder }),
                 "Lexicana", MbOk | MbIconWarning);
     }
+    // Opening a set switches the document's code for a while, also when it
+    // fails: links the preview built meanwhile are built again.
+    previewPane_->NoteRecordsChanged();
     // The grid was reset under its current cell: show the cell it has now.
     SelectCell(StringGrid_Main->CurrentCol(), StringGrid_Main->CurrentRow());
 }
