@@ -1,5 +1,6 @@
 #include "common/textcode.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace lexicana {
@@ -52,7 +53,10 @@ TFileCode DetectFileCode(std::string_view text)
 {
     if (text.starts_with(kUtf8Bom))
         return { TextCode::Utf8, true };
-    return { LooksLikeUtf8(text) ? TextCode::Utf8 : TextCode::ShiftJis, false };
+    if (LooksLikeUtf8(text))
+        return { TextCode::Utf8, false };
+    const bool ascii = std::none_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+    return { TextCode::ShiftJis, false, ascii };
 }
 
 } // namespace lexicana

@@ -88,11 +88,15 @@ inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 struct TFileCode {
     TextCode code = TextCode::ShiftJis;
     bool bom = false;
-    bool operator==(const TFileCode&) const = default;
+    // The bytes are plain ASCII, which reads the same in either code: the
+    // reader may take the code it prefers. Not part of the comparison.
+    bool ascii = false;
+    bool operator==(const TFileCode& other) const { return code == other.code && bom == other.bom; }
 };
 
 // The code of a data file's bytes: UTF-8 when they begin with a byte-order
-// mark or LooksLikeUtf8, else Shift_JIS.
+// mark or LooksLikeUtf8, else Shift_JIS (and ascii when no byte is 0x80 or
+// above).
 TFileCode DetectFileCode(std::string_view text);
 
 } // namespace lexicana

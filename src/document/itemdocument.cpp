@@ -79,6 +79,10 @@ int TDocument::OpenItemFile(const std::string& path, int kind)
         TFileCode code;
         if (StrLoadFromFile(grid_, path, form.separator, form.quoting, DeclaredColCount(global_), &code) != 0)
             return -2;
+        // Plain ASCII reads the same in either code: the document keeps its
+        // code (a set being opened gives its own).
+        if (code.ascii)
+            code.code = global_.ItemFileCode.code;
         TakeItemFileCode(code);
         global_.ItemFileUntitled = false;
         ResetHistory(true);

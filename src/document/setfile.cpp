@@ -123,7 +123,11 @@ int TDocument::ReadLxsFile(const std::string& path)
         // The set file's values are in its own code until the item data
         // tell the document's code; its own path is taken into that code too.
         CodeRestore codeRestore;
-        const TFileCode setCode = DetectFileCode(text);
+        TFileCode setCode = DetectFileCode(text);
+        // A plain ASCII set file takes the code new documents take; its item
+        // data, when plain ASCII too, take the set's.
+        if (setCode.ascii && global_.NewDocumentUtf8)
+            setCode.code = TextCode::Utf8;
         TStringList lines = SplitLines(setCode.bom ? text.substr(kUtf8Bom.size()) : text);
         TStringList setPath { path };
         ConvertLinesCode(setPath, codeRestore.Code(), setCode.code);

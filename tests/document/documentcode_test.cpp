@@ -106,3 +106,18 @@ TEST_F(DocumentCode, ATableCharacterWithoutACodeInTheDocumentIsAnErrorNamingLine
     for (const char* part : { "4", "\xF0\x9F\x98\x80", "Shift_JIS", "t.ctb" })
         EXPECT_NE(sink.last().text.find(part), std::string::npos) << part;
 }
+
+TEST_F(DocumentCode, PlainAsciiItemDataTakeTheCodeOfTheirSet)
+{
+    dir.write("items.csv", "\"\",\"k\"\r\n\"1\",\"plain\"\r\n");
+    dir.write("t.ctb", "[Column]\r\nCount=1\r\n");
+    const std::string sets[] = { dir.write("u.lxs", "\xEF\xBB\xBF[Lexicana]\r\ncsv=items.csv\r\nctb=t.ctb\r\n"),
+        dir.write("p.lxs", "[Lexicana]\r\ncsv=items.csv\r\nctb=t.ctb\r\n") };
+    ASSERT_EQ(doc.ReadLxsFile(sets[0]), 0);
+    EXPECT_EQ(DocumentTextCode(), TextCode::Utf8);
+    ASSERT_EQ(doc.ReadLxsFile(sets[1]), 0);
+    EXPECT_EQ(DocumentTextCode(), TextCode::ShiftJis); // a plain set: the new-document option, off
+    global.NewDocumentUtf8 = true;
+    ASSERT_EQ(doc.ReadLxsFile(sets[1]), 0);
+    EXPECT_EQ(DocumentTextCode(), TextCode::Utf8);
+}
