@@ -34,14 +34,6 @@ constexpr std::size_t Utf8SequenceLength(unsigned char c)
     return c < 0xC2 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF5 ? 4 : 1;
 }
 
-// True when byte c, in the given code, starts a character that takes more
-// than this byte: a Shift_JIS lead byte or a UTF-8 sequence start. A byte
-// after which a character may not end.
-constexpr bool IsMultiByteStart(TextCode code, unsigned char c)
-{
-    return code == TextCode::ShiftJis ? IsSjisLeadByte(c) : Utf8SequenceLength(c) > 1;
-}
-
 // Length in bytes of the character that starts at pos.
 // Shift_JIS: 2 for a lead byte (1 when the text ends after it), else 1.
 // UTF-8: the sequence's length when all its continuation bytes follow, else

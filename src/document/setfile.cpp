@@ -230,20 +230,11 @@ int TDocument::WriteLxsFile(const std::string& path)
         for (const auto& [key, value] : entries)
             lines.push_back(key + RelativeValue(*value, path));
         try {
-            ConvertLinesCode(lines, DocumentTextCode(), code.code);
+            SaveDocumentLines(path, lines, code);
         } catch (const std::exception& e) {
-            ShowError(FillArgs(lexicana::Tr("セットファイル \"%1\" を保存できませんでした。"), { DocToUtf8(path) })
-                + "\n" + e.what());
-            return SetFileCannotWrite;
-        }
-        std::string bytes(code.bom ? kUtf8Bom : std::string_view());
-        for (const std::string& line : lines)
-            bytes += line + "\r\n";
-
-        std::string reason;
-        if (!SaveFileAtomically(path, bytes, &reason)) {
             // Reported here so that a failed save is never taken for a
             // completed one; the file keeps its previous content.
+            const std::string reason = e.what();
             ShowError(
                 FillArgs(lexicana::Tr("セットファイル \"%1\" を保存できませんでした。"), { DocToUtf8(path) })
                 + (reason.empty() ? std::string() : "\n" + reason));

@@ -3,6 +3,7 @@
 #include "common/textcode.h"
 #include "jconvert/jconvert.h"
 #include "platform/pagetext.h"
+#include "platform/sjistext.h"
 
 namespace lexicana {
 
@@ -55,7 +56,7 @@ int PageCodeOf(std::string_view page)
 std::string PartInPageCode(std::string_view part, int outputCode, long long& references)
 {
     if (outputCode == JCodeUtf8)
-        return Utf8Document() ? std::string(part) : PageUtf8FromSjis(part);
+        return Utf8Document() ? std::string(part) : SjisToUtf8(part);
     if (!Utf8Document())
         return ConvertJCode(part, outputCode);
     return Utf8TextInPageCode(part, outputCode, references);
@@ -69,7 +70,7 @@ bool PartWrittenInUtf8(int outputCode)
 std::string MarkerInPageCode(std::string_view marker, int pageCode)
 {
     if (pageCode == JCodeUtf8)
-        return Utf8Document() ? std::string(marker) : PageUtf8FromSjis(marker);
+        return Utf8Document() ? std::string(marker) : SjisToUtf8(marker);
     if (!Utf8Document())
         return std::string(marker);
     long long references = 0;

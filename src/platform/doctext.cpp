@@ -4,10 +4,10 @@
 #include "common/messages.h"
 #include "common/translate.h"
 #include "platform/qdoctext.h"
-
-#include <stdexcept>
 #include "platform/qsjis.h"
 #include "platform/sjistext.h"
+
+#include <stdexcept>
 
 namespace lexicana {
 
@@ -107,11 +107,7 @@ std::vector<std::string> DocumentLinesOf(const std::string& text, const std::str
 void SaveDocumentLines(const std::string& path, const std::vector<std::string>& lines, const TFileCode& code)
 {
     std::vector<std::string> converted = lines;
-    try {
-        ConvertLinesCode(converted, DocumentTextCode(), code.code);
-    } catch (const std::exception& e) {
-        throw std::runtime_error(std::string(e.what()) + " : " + DocToUtf8(path));
-    }
+    ConvertLinesCode(converted, DocumentTextCode(), code.code);
     std::string text(code.bom ? kUtf8Bom : std::string_view());
     for (const std::string& line : converted)
         text += line + "\r\n";

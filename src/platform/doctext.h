@@ -44,7 +44,9 @@ std::vector<std::string> LoadDocumentLines(const std::string& path, TFileCode* c
 // LoadDocumentLines gives them.
 std::vector<std::string> DocumentLinesOf(const std::string& bytes, const std::string& path, TFileCode* code = nullptr);
 // Writes lines (document's code) in code, each ending in CR LF, through a
-// temporary file; failures throw std::runtime_error and leave the file.
+// temporary file. Failures throw std::runtime_error and leave the file: a
+// character without a code in code (naming line and character; the caller
+// names the file) or the write's own reason.
 void SaveDocumentLines(const std::string& path, const std::vector<std::string>& lines, const TFileCode& code);
 
 // The name of a code as the user sees it: "Shift_JIS" or "UTF-8".

@@ -1,6 +1,5 @@
 #include "platform/pagetext.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <cstdio>
 #include <unordered_map>
@@ -18,13 +17,6 @@ std::string BytesOf(const QByteArray& bytes)
 }
 
 } // namespace
-
-std::string PageUtf8FromSjis(std::string_view sjis)
-{
-    QStringDecoder decoder(kCodec);
-    const QString text = decoder(QByteArrayView(sjis.data(), static_cast<qsizetype>(sjis.size())));
-    return BytesOf(text.toUtf8());
-}
 
 std::string PageSjisFromUtf8(std::string_view utf8, long long& references)
 {
