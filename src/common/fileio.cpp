@@ -1,5 +1,6 @@
 #include "common/fileio.h"
 
+#include "common/hash64.h"
 #include "platform/filesystem.h"
 
 #include <stdexcept>
@@ -9,6 +10,20 @@ namespace lexicana {
 int ReadFileToString(const std::string& path, std::string& text, std::string* reason)
 {
     return ReadFileBytes(path, text, reason) ? FileOk : FileCannotOpen;
+}
+
+bool HashFileBytes(const std::string& path, std::uint64_t& size, std::uint64_t& hash)
+{
+    Hash64Stream stream;
+    std::uint64_t total = 0;
+    if (!ReadFileBlocks(path, [&](std::string_view block) {
+            stream.Add(block);
+            total += block.size();
+        }))
+        return false;
+    size = total;
+    hash = stream.Value();
+    return true;
 }
 
 int WriteStringToFile(const std::string& path, const std::string& text)

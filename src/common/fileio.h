@@ -9,6 +9,7 @@
 #include "common/resultcodes.h"
 #include "common/stringlist.h"
 
+#include <cstdint>
 #include <string>
 
 namespace lexicana {
@@ -17,6 +18,10 @@ namespace lexicana {
 // it cannot be read or is not a regular file (a device, FIFO or folder); then
 // reason (when given) receives a UTF-8 reason naming the file.
 int ReadFileToString(const std::string& path, std::string& text, std::string* reason = nullptr);
+
+// The size and Hash64 of the file's bytes, read in blocks rather than held
+// whole; false when it cannot be read.
+bool HashFileBytes(const std::string& path, std::uint64_t& size, std::uint64_t& hash);
 
 // Creates or replaces the file with exactly the bytes of text, through a
 // temporary file and a rename that keeps the permission bits of an existing

@@ -16,6 +16,12 @@ public:
         Resize(rows);
     }
     virtual ~StrGrid() = default;
+    // Moving hands the strings over: a grid of many rows is never copied
+    // only to be thrown away.
+    StrGrid(const StrGrid&) = default;
+    StrGrid(StrGrid&&) noexcept = default;
+    StrGrid& operator=(const StrGrid&) = default;
+    StrGrid& operator=(StrGrid&&) noexcept = default;
 
     // Discards every string and gives each column rows empty strings.
     void Resize(int rows)

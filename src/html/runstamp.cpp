@@ -32,7 +32,7 @@ constexpr std::string_view kTimePlaceholder = "{\\t}";
 
 struct StampInput {
     std::string path;
-    unsigned long long size = 0;
+    std::uint64_t size = 0;
     std::uint64_t hash = 0;
 };
 
@@ -174,6 +174,16 @@ bool ReadSettledFile(const std::string& path, long long limitNs, std::string& by
     return FileFactsOf(path) == before;
 }
 
+// ReadSettledFile for a file whose size and hash are all that is needed.
+bool HashSettledFile(const std::string& path, long long limitNs, StampInput& input)
+{
+    const TFileFacts before = FileFactsOf(path);
+    if (!before.exists || LastChangeNs(path) >= limitNs || !HashFileBytes(path, input.size, input.hash))
+        return false;
+    input.path = path;
+    return FileFactsOf(path) == before;
+}
+
 // The stamp of a run that has just ended, or false when it cannot be
 // trusted: a file it depends on is missing, was written too recently, or
 // the output holds a time of day that the next run would write anew.
@@ -187,16 +197,20 @@ bool BuildStamp(const std::string& setFile, const TGlobal& global, const TRunOut
     std::vector<std::string> inputs = { setFile, global.ItemFileName, global.TableFileName };
     if (!global.InfoOutputList.empty())
         inputs.push_back(global.InfoOutputList);
+    // The table and the list are read whole: their text is looked into.
     std::string table, list;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        std::string bytes;
-        if (!ReadSettledFile(inputs[i], limit, bytes))
-            return false;
-        stamp.inputs.push_back({ inputs[i], bytes.size(), Hash64(bytes) });
-        if (i == 2)
-            table = std::move(bytes);
-        else if (i == 3)
-            list = std::move(bytes);
+        StampInput input;
+        if (i < 2) {
+            if (!HashSettledFile(inputs[i], limit, input))
+                return false;
+        } else {
+            std::string& bytes = i == 2 ? table : list;
+            if (!ReadSettledFile(inputs[i], limit, bytes))
+                return false;
+            input = { inputs[i], bytes.size(), Hash64(bytes) };
+        }
+        stamp.inputs.push_back(std::move(input));
     }
     if (!fixedClock && table.find(kTimePlaceholder) != std::string::npos)
         return false;
@@ -270,9 +284,8 @@ bool RunStampHolds(const std::string& setFile, const std::string& settings, TRun
             return false;
     }
     for (const StampInput& input : stamp.inputs) {
-        std::string content;
-        if (ReadFileToString(input.path, content) != FileOk || content.size() != input.size
-            || Hash64(content) != input.hash)
+        std::uint64_t size = 0, hash = 0;
+        if (!HashFileBytes(input.path, size, hash) || size != input.size || hash != input.hash)
             return false;
     }
     hit.pages = std::move(stamp.pages);

@@ -153,22 +153,21 @@ bool WriteToSpecialFile(
     return true;
 }
 
-} // namespace
-
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* error)
+// Reads the file block by block: opened tells the size the file has when
+// opened, take gets each block as it arrives.
+bool ReadBlocks(const std::string& path, const std::function<void(qint64)>& opened,
+    const std::function<void(std::string_view)>& take, std::string* error)
 {
-    bytes.clear();
     std::optional<FileHandle> handle; // outlives file, which uses it
     QFile file(QtFileName(path));
     if (!OpenRegularFileForReading(file, handle, error, path))
         return false;
-    std::string content;
     const qint64 size = file.size();
     if (size > kMaxReadBytes)
         return Fail(error, lexicana::Tr(kTooLarge), path);
-    if (size > 0)
-        content.reserve(static_cast<std::size_t>(size));
+    opened(size);
     char block[ReadBlockSize];
+    qint64 total = 0;
     while (true) {
         qint64 got = file.read(block, ReadBlockSize);
         if (got < 0)
@@ -178,10 +177,32 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* err
         if (got == 0)
             break;
         // A file that grows while it is read is held to the same limit.
-        if (static_cast<qint64>(content.size()) + got > kMaxReadBytes)
+        total += got;
+        if (total > kMaxReadBytes)
             return Fail(error, lexicana::Tr(kTooLarge), path);
-        content.append(block, static_cast<std::size_t>(got));
+        take(std::string_view(block, static_cast<std::size_t>(got)));
     }
+    return true;
+}
+
+} // namespace
+
+bool ReadFileBlocks(
+    const std::string& path, const std::function<void(std::string_view)>& take, std::string* error)
+{
+    return ReadBlocks(path, [](qint64) {}, take, error);
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* error)
+{
+    bytes.clear();
+    std::string content;
+    const auto reserve = [&content](qint64 size) {
+        if (size > 0)
+            content.reserve(static_cast<std::size_t>(size));
+    };
+    if (!ReadBlocks(path, reserve, [&content](std::string_view block) { content.append(block); }, error))
+        return false;
     bytes.swap(content);
     return true;
 }

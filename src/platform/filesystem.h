@@ -3,6 +3,7 @@
 // its native name (NativeFileName). Callers see only the standard library.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,13 @@ namespace lexicana {
 // cannot be opened or read; error (when given) then receives a UTF-8 reason
 // naming the file.
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* error = nullptr);
+
+// Reads the file as ReadFileBytes does, handing each block to take as it
+// arrives instead of gathering them: a large file is looked through without
+// holding it in memory. False when it cannot be opened or read (error as for
+// ReadFileBytes); take may then have seen some of its blocks.
+bool ReadFileBlocks(
+    const std::string& path, const std::function<void(std::string_view)>& take, std::string* error = nullptr);
 
 // Replaces the file with exactly bytes through a temporary file in the same
 // folder and a rename; an existing file keeps its permission bits. Where the

@@ -27,8 +27,16 @@ TEST(Hash64, GivesTheReferenceValuesOfXxh64)
         { bytes100, 0xA61F8D4C170FE531ULL },
         { stripes, 0xD037DC0D9D217F50ULL },
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(Hash64(c.bytes), c.hash) << c.bytes.size() << " bytes";
+        // In pieces of every size from 1 to 40 bytes, the same value.
+        for (std::size_t piece = 1; piece <= 40; ++piece) {
+            Hash64Stream stream;
+            for (std::size_t at = 0; at < c.bytes.size(); at += piece)
+                stream.Add(std::string_view(c.bytes).substr(at, piece));
+            EXPECT_EQ(stream.Value(), c.hash) << c.bytes.size() << " bytes in pieces of " << piece;
+        }
+    }
 }
 
 } // namespace
