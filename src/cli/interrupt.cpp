@@ -15,6 +15,15 @@ volatile std::sig_atomic_t g_interrupted = 0;
 // installed: a signal handler may not allocate or translate.
 std::string g_note;
 
+sigset_t InterruptSignals()
+{
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    return signals;
+}
+
 void OnInterrupt(int)
 {
     g_interrupted = 1;
@@ -38,6 +47,23 @@ void InstallInterruptHandler()
     action.sa_flags = SA_RESETHAND | SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    ReleaseInterrupts();
+}
+
+bool HoldInterrupts()
+{
+    const sigset_t signals = InterruptSignals();
+    sigprocmask(SIG_BLOCK, &signals, nullptr);
+    if (!InterruptRequested())
+        return true;
+    ReleaseInterrupts();
+    return false;
+}
+
+void ReleaseInterrupts()
+{
+    const sigset_t signals = InterruptSignals();
+    sigprocmask(SIG_UNBLOCK, &signals, nullptr);
 }
 
 bool InterruptRequested()

@@ -44,4 +44,12 @@ std::unique_ptr<WordLink> MakeWordLink(const StrGrid& table, const TGlobal& glob
     return links;
 }
 
+std::unique_ptr<WordLink> MakeWordLink(StrGrid&& table, const TGlobal& global)
+{
+    auto links = std::make_unique<WordLink>(std::move(table), global.PlaceholderFile, global.PlaceholderName,
+        global.PlaceholderWord, global.LinkTemplate, global.Links);
+    links->SetLinkToSelf(global.LinkToSelf);
+    return links;
+}
+
 } // namespace lexicana

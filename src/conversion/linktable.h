@@ -18,5 +18,7 @@ bool MakeLinkTable(const TRecordTable& grid, const TGlobal& global, const FileLi
     const std::function<bool()>& goOn = {});
 
 std::unique_ptr<WordLink> MakeWordLink(const StrGrid& table, const TGlobal& global);
+// The same, discarding table (left empty) as soon as the word list is made.
+std::unique_ptr<WordLink> MakeWordLink(StrGrid&& table, const TGlobal& global);
 
 } // namespace lexicana

@@ -116,6 +116,22 @@ WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
     , linkTemplate_(linkTemplate)
     , options_(options)
 {
+    Build(linkTable, makeNode, nullptr);
+}
+
+WordLink::WordLink(StrGrid&& linkTable, const std::string& filePlaceholder, const std::string& namePlaceholder,
+    const std::string& wordPlaceholder, const std::string& linkTemplate, const LinkOptions& options)
+    : filePlaceholder_(filePlaceholder)
+    , namePlaceholder_(namePlaceholder)
+    , wordPlaceholder_(wordPlaceholder)
+    , linkTemplate_(linkTemplate)
+    , options_(options)
+{
+    Build(linkTable, nullptr, &linkTable);
+}
+
+void WordLink::Build(const StrGrid& linkTable, NodeMaker makeNode, StrGrid* discard)
+{
     if (makeNode == nullptr)
         makeNode = MakeNode;
     const int entries = linkTable.RowTotal();
@@ -129,10 +145,8 @@ WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
         auto add = [&](const std::string& word) {
             try {
                 made.push_back(makeNode(word, LinkText(fileName, name, word), row));
-                if (options_.ignoreCase) {
-                    made.back()->file = fileName;
-                    made.back()->name = name;
-                }
+                if (options_.ignoreCase)
+                    made.back()->parts = std::make_unique<RepStrs::LinkParts>(RepStrs::LinkParts { fileName, name });
             } catch (const std::bad_alloc&) {
                 ShowError(lexicana::Tr("メモリが足りません"));
             }
@@ -142,6 +156,8 @@ WordLink::WordLink(const StrGrid& linkTable, const std::string& filePlaceholder,
             for (const std::string& alias : SplitAliases(linkTable.Cell(4, entry), options_.aliasSeparator))
                 add(alias);
     }
+    if (discard != nullptr)
+        *discard = StrGrid(linkTable.ColumnTotal(), 0);
 
     // Each node goes before the first node whose word is not longer than its
     // own (by WordOrderLength): longest first, and among equal lengths the
@@ -365,7 +381,7 @@ void WordLink::Emit(const RepStrs& node, std::string_view occurrence, TextRun& r
     if (!options_.ignoreCase || occurrence == node.word)
         run.out->append(node.link);
     else
-        run.out->append(LinkText(node.file, node.name, occurrence));
+        run.out->append(LinkText(node.parts->file, node.parts->name, occurrence));
 }
 
 void WordLink::LinkStretch(std::string_view text, TextRun& run) const

@@ -23,10 +23,15 @@ struct RepStrs {
     std::string word; // the text to look for
     std::string link; // the text that replaces an occurrence
     int row = 0; // grid row of the record the word belongs to
-    // Kept only where an occurrence may differ from word (letter case
-    // ignored), to make its link with the text as written.
-    std::string file;
-    std::string name;
+    // The file and name of the link, kept only where an occurrence may
+    // differ from word (letter case ignored), to make its link with the
+    // text as written; null otherwise, so that a node of a large table
+    // stays small.
+    struct LinkParts {
+        std::string file;
+        std::string name;
+    };
+    std::unique_ptr<LinkParts> parts;
     std::unique_ptr<RepStrs> next;
 };
 
@@ -63,6 +68,11 @@ public:
     WordLink(const StrGrid& linkTable, const std::string& filePlaceholder, const std::string& namePlaceholder,
         const std::string& wordPlaceholder, const std::string& linkTemplate, const LinkOptions& options = {},
         NodeMaker makeNode = nullptr);
+    // The same table from a link table that is discarded (left empty) as
+    // soon as the list is made, before the matcher is built: a large run
+    // does not hold both at once.
+    WordLink(StrGrid&& linkTable, const std::string& filePlaceholder, const std::string& namePlaceholder,
+        const std::string& wordPlaceholder, const std::string& linkTemplate, const LinkOptions& options = {});
     ~WordLink();
     WordLink(const WordLink&) = delete;
     WordLink& operator=(const WordLink&) = delete;
@@ -99,6 +109,9 @@ public:
     int AutomatonNodeCount() const;
 
 private:
+    // Makes the list from linkTable, then (when discard is given) empties
+    // it, then builds the matcher.
+    void Build(const StrGrid& linkTable, NodeMaker makeNode, StrGrid* discard);
     struct TextRun; // the state of one ApplyWordLinks call
     enum class Walk { Automaton, Reference };
     void Apply(std::string_view text, TextRun& run) const;

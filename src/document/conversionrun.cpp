@@ -290,7 +290,7 @@ int TDocument::WriteToHTML(
                     return global_.Converting;
                 }))
                 return RunCancelled;
-            links = MakeWordLink(linkTable, global_);
+            links = MakeWordLink(std::move(linkTable), global_);
         }
         const int pages = HTMLFileOperation(parts, outputList, *links, onlyRow);
         links.reset();

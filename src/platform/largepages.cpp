@@ -1,0 +1,74 @@
+#include "platform/largepages.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#if defined(__linux__) && defined(__GLIBC__)
+#include <gnu/libc-version.h>
+#include <unistd.h>
+#define LEXICANA_LARGE_PAGES 1
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#undef LEXICANA_LARGE_PAGES
+#endif
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#undef LEXICANA_LARGE_PAGES
+#endif
+#endif
+
+namespace lexicana {
+
+namespace {
+constexpr std::string_view kTunable = "glibc.malloc.hugetlb";
+} // namespace
+
+bool LargePagesRestartWanted(std::string_view systemSetting, std::string_view tunables)
+{
+    return systemSetting.find("[madvise]") != std::string_view::npos
+        && tunables.find(kTunable) == std::string_view::npos;
+}
+
+void RestartWithLargePages(const std::vector<std::string>& commandLine)
+{
+#ifdef LEXICANA_LARGE_PAGES
+    // The tunable came with the C library 2.35.
+    int major = 0, minor = 0;
+    if (std::sscanf(gnu_get_libc_version(), "%d.%d", &major, &minor) != 2 || major < 2
+        || (major == 2 && minor < 35))
+        return;
+    std::ifstream setting("/sys/kernel/mm/transparent_hugepage/enabled");
+    const std::string system { std::istreambuf_iterator<char>(setting), std::istreambuf_iterator<char>() };
+    const char* const given = std::getenv("GLIBC_TUNABLES");
+    const std::string tunables = given ? given : "";
+    if (commandLine.empty() || !LargePagesRestartWanted(system, tunables))
+        return;
+    const std::string value = (tunables.empty() ? "" : tunables + ":") + std::string(kTunable) + "=1";
+    if (::setenv("GLIBC_TUNABLES", value.c_str(), 1) != 0)
+        return;
+    char self[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) {
+        ::unsetenv("GLIBC_TUNABLES");
+        return;
+    }
+    self[length] = '\0';
+    std::vector<char*> argv;
+    for (const std::string& argument : commandLine)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    std::fflush(nullptr);
+    ::execv(self, argv.data());
+    // Not restarted: the run goes on here, with the environment as it was.
+    if (given)
+        ::setenv("GLIBC_TUNABLES", given, 1);
+    else
+        ::unsetenv("GLIBC_TUNABLES");
+#else
+    (void)commandLine;
+#endif
+}
+
+} // namespace lexicana
