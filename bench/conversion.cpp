@@ -16,7 +16,8 @@
 //      with the UTF-8 / Shift_JIS ratios; it fails unless the UTF-8 pages,
 //      decoded, equal the Shift_JIS pages decoded;
 // and prints the figures and the ratios, with the peak memory of the
-// lexicana-convert process and the processor time of the runs in this process
+// lexicana-convert process (which restarts itself on large pages, and is
+// also timed kept off them) and the processor time of the runs in this process
 // (on a machine busy with other work, compare that and the ratios measured
 // in the same run rather than the clock).
 // Usage: bench_conversion [records] [pages] [folder]
@@ -265,10 +266,18 @@ long processPeakKb = 0;
 
 // One run of lexicana-convert on the set: its seconds, or -1 when it failed.
 // cached: the run may be answered from the record of the last run.
-double ProcessRun(const QString& cli, const BenchSet& set, bool cached = false)
+// smallPages: the program's allocator is kept off large pages. peakKb: where
+// the peak memory is gathered.
+double ProcessRun(const QString& cli, const BenchSet& set, bool cached = false, bool smallPages = false,
+    long* peakKb = &processPeakKb)
 {
     QProcess run;
     run.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    if (smallPages) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("GLIBC_TUNABLES"), QStringLiteral("glibc.malloc.hugetlb=0"));
+        run.setProcessEnvironment(environment);
+    }
     QStringList args { QStringLiteral("--quiet"), QString::fromStdString(set.setFile) };
     if (!cached)
         args.prepend(QStringLiteral("--no-cache"));
@@ -277,7 +286,7 @@ double ProcessRun(const QString& cli, const BenchSet& set, bool cached = false)
     // The high-water mark only grows: read shortly before the end, it holds
     // the run's peak.
     while (run.state() != QProcess::NotRunning && !run.waitForFinished(2))
-        processPeakKb = std::max(processPeakKb, PeakKbOf(run.processId()));
+        *peakKb = std::max(*peakKb, PeakKbOf(run.processId()));
     const double s = Seconds(t0);
     if (run.exitCode() != 0) {
         std::printf("lexicana-convert failed with %d\n", run.exitCode());
@@ -463,11 +472,15 @@ int main(int argc, char** argv)
     }
     std::printf("pages after the run: %zu bytes\n", pageBytes);
 
-    double process = -1, processSame = -1;
-    long peakKb = 0;
+    double process = -1, processSame = -1, smallPages = -1;
+    long peakKb = 0, smallPeakKb = 0;
     const QString cli = QCoreApplication::applicationDirPath() + "/lexicana-convert";
     if (fs::exists(cli.toStdString())) {
         for (int i = 0; i < kRepeats; ++i) {
+            RestorePages(set, original);
+            RestorePages(set, original);
+            const double small = ProcessRun(cli, set, false, true, &smallPeakKb);
+            smallPages = smallPages < 0 ? small : std::min(smallPages, small);
             RestorePages(set, original);
             const double full = ProcessRun(cli, set);
             const double same = ProcessRun(cli, set);
@@ -522,6 +535,8 @@ int main(int argc, char** argv)
     if (process >= 0) {
         std::printf("lexicana-convert full   : %.3f s, unchanged %.3f s, peak memory %ld MB\n", process,
             processSame, peakKb / 1024);
+        std::printf("  full on small pages   : %.3f s, peak memory %ld MB (GLIBC_TUNABLES=glibc.malloc.hugetlb=0)\n",
+            smallPages, smallPeakKb / 1024);
     }
     std::printf("plain copy              : %.3f s (read the item data file, write the pages)\n", copy);
     std::printf("plain read              : %.3f s (read the item data file and the pages)\n", read);

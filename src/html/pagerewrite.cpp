@@ -7,9 +7,12 @@
 // place.
 #include "html/pagerewrite.h"
 
+#include "common/taskpool.h"
+
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/pathutils.h"
+#include "common/taskpool.h"
 #include "common/translate.h"
 #include "common/utils.h"
 #include "html/externaloutput.h"
@@ -129,10 +132,20 @@ struct PreparedPage {
     long long references = 0; // characters of the part written as references
     bool unchanged = false;
     std::size_t heldBytes = 0; // what the page counts for while it waits
-    // Declared after temp, so that a write still going on has finished
-    // before the file it made is removed.
     PageTempFile temp;
+    // The write of temp on a worker, where one was handed over.
     std::future<bool> tempWritten;
+
+    PreparedPage() = default;
+    PreparedPage(const PreparedPage&) = delete;
+    PreparedPage& operator=(const PreparedPage&) = delete;
+    // A write still going on has finished before the page and the file it
+    // made go away.
+    ~PreparedPage()
+    {
+        if (tempWritten.valid())
+            tempWritten.wait();
+    }
 };
 
 // CommitPage's answer when the user wants the part written again.
@@ -348,8 +361,7 @@ public:
         if (depth_ > 1 && !p->unchanged) {
             p->identity = FileIdentity(p->path);
             PreparedPage* page = p.get();
-            p->tempWritten
-                = std::async(std::launch::async, [page] { return page->temp.Write(page->path, page->page); });
+            p->tempWritten = writers_.Run([page] { return page->temp.Write(page->path, page->page); });
         }
         p->heldBytes = p->page.size();
         waitingBytes_ += p->heldBytes;
@@ -399,6 +411,10 @@ private:
     const std::size_t depth_;
     std::deque<std::unique_ptr<PreparedPage>> waiting_;
     std::size_t waitingBytes_ = 0; // the new pages waiting hold this many bytes
+    // Writes the temporary files of the waiting pages. Declared after
+    // waiting_, so that it ends (finishing every write) before the pages
+    // those writes read go away.
+    TaskPool writers_ { static_cast<int>(kPagesInFlight) };
 };
 
 } // namespace

@@ -48,19 +48,14 @@ void RestartWithLargePages(const std::vector<std::string>& commandLine)
     const std::string value = (tunables.empty() ? "" : tunables + ":") + std::string(kTunable) + "=1";
     if (::setenv("GLIBC_TUNABLES", value.c_str(), 1) != 0)
         return;
-    char self[4096];
-    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0) {
-        ::unsetenv("GLIBC_TUNABLES");
-        return;
-    }
-    self[length] = '\0';
     std::vector<char*> argv;
     for (const std::string& argument : commandLine)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     std::fflush(nullptr);
-    ::execv(self, argv.data());
+    // The running program's own file, even where its name has since been
+    // given to another.
+    ::execv("/proc/self/exe", argv.data());
     // Not restarted: the run goes on here, with the environment as it was.
     if (given)
         ::setenv("GLIBC_TUNABLES", given, 1);
