@@ -153,8 +153,10 @@ int ReportOutcome(const TCliOptions& options, const TRunOutcome& outcome, int re
             = outcome.Done() ? outcome.Summary(options.check) : lexicana::Tr("変換は終了しませんでした");
         char duration[32];
         std::snprintf(duration, sizeof duration, "%.2f", seconds);
-        std::fprintf(stderr, "[%s] %s (%s)\n", NowText().c_str(), text.c_str(),
-            FillArgs(lexicana::Tr("%1 秒"), { duration }).c_str());
+        // Below it, the pages that got characters as numeric references.
+        const std::string references = outcome.Done() ? outcome.ReferenceLines() : std::string();
+        std::fprintf(stderr, "[%s] %s (%s)%s\n", NowText().c_str(), text.c_str(),
+            FillArgs(lexicana::Tr("%1 秒"), { duration }).c_str(), references.c_str());
     }
     std::fflush(stdout);
     std::fflush(stderr);
