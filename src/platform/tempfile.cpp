@@ -14,6 +14,7 @@
 #include <system_error>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -147,6 +148,32 @@ bool WriteTempFileBeside(const std::string& path, std::string_view bytes, std::s
 
 bool ReplaceFileWithTemp(const std::string& tempPath, const std::string& path)
 {
+#ifdef Q_OS_UNIX
+    // The same steps with the system's calls, one each: a run replaces
+    // hundreds of pages, and the file information classes ask the system
+    // again for every property.
+    const std::string native = NativeFileName(path);
+    std::string target = native;
+    struct stat info { };
+    if (::lstat(native.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        std::error_code ignored;
+        const std::filesystem::path canonical = std::filesystem::canonical(native, ignored);
+        if (!ignored)
+            target = canonical.string();
+    }
+    const std::string temp = NativeFileName(tempPath);
+    if (::stat(target.c_str(), &info) == 0) {
+        // A device or FIFO is never replaced by a regular file; a read-only
+        // file is refused.
+        if (!S_ISREG(info.st_mode) || ::access(target.c_str(), W_OK) != 0
+            || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            return false;
+        // The owner, group and other bits only.
+        if (::chmod(temp.c_str(), info.st_mode & 0777) != 0)
+            return false;
+    }
+    return ::rename(temp.c_str(), target.c_str()) == 0;
+#else
     const QString target = FinalTarget(QtFileName(path));
     const QString temp = QtFileName(tempPath);
     const QFileInfo info(target);
@@ -164,6 +191,7 @@ bool ReplaceFileWithTemp(const std::string& tempPath, const std::string& path)
     std::error_code error;
     std::filesystem::rename(FsPath(temp), FsPath(target), error);
     return !error;
+#endif
 }
 
 bool WritableOnlyInPlace(const std::string& path)
