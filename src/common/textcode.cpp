@@ -7,11 +7,24 @@ namespace lexicana {
 
 namespace {
 std::atomic<TextCode> documentCode{TextCode::ShiftJis};
+// The calling thread's own code (a TextCode), or -1 for the document's.
+thread_local int threadCode = -1;
 }
 
 TextCode DocumentTextCode()
 {
-    return documentCode.load(std::memory_order_relaxed);
+    return threadCode >= 0 ? static_cast<TextCode>(threadCode) : documentCode.load(std::memory_order_relaxed);
+}
+
+ThreadTextCode::ThreadTextCode(TextCode code)
+    : previous_(threadCode)
+{
+    threadCode = static_cast<int>(code);
+}
+
+ThreadTextCode::~ThreadTextCode()
+{
+    threadCode = previous_;
 }
 
 void SetDocumentTextCode(TextCode code)

@@ -61,6 +61,20 @@ inline std::size_t CharLength(TextCode code, std::string_view text, std::size_t 
 TextCode DocumentTextCode();
 void SetDocumentTextCode(TextCode code);
 
+// While it lives, DocumentTextCode gives code on the calling thread alone:
+// work on a helper thread made from a snapshot of the document keeps the
+// snapshot's code, whatever the document switches to meanwhile.
+class ThreadTextCode {
+public:
+    explicit ThreadTextCode(TextCode code);
+    ~ThreadTextCode();
+    ThreadTextCode(const ThreadTextCode&) = delete;
+    ThreadTextCode& operator=(const ThreadTextCode&) = delete;
+
+private:
+    int previous_;
+};
+
 // CharLength in the document's code.
 inline std::size_t CharLength(std::string_view text, std::size_t pos)
 {

@@ -283,6 +283,8 @@ TPreviewBuild::~TPreviewBuild() = default;
 void TPreviewBuild::Run()
 {
     SilentSink sink;
+    // The cells are in the code they were copied in.
+    const ThreadTextCode code(code_);
     TPreviewLinks& links = *links_;
     try {
         const TRecordTable grid = cells_->Table();
@@ -382,6 +384,7 @@ std::unique_ptr<TPreviewBuild> TRecordPreview::PrepareBuild()
 {
     std::unique_ptr<TPreviewBuild> build(new TPreviewBuild);
     build->generation_ = generation_;
+    build->code_ = DocumentTextCode();
     auto links = std::make_unique<TPreviewLinks>();
     links->settings = doc_.Global();
     links->settings.PageText.clear();

@@ -6,6 +6,8 @@
 // the window may build them on another thread (PrepareBuild / Install).
 #pragma once
 
+#include "common/textcode.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -36,6 +38,7 @@ private:
     // Read by Run and, while the build runs, by the document's thread.
     std::shared_ptr<const TPreviewCells> cells_;
     unsigned generation_ = 0;
+    TextCode code_ = TextCode::ShiftJis; // the document's code at the snapshot
 };
 
 class TRecordPreview {

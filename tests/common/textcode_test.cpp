@@ -1,7 +1,9 @@
 #include "common/textcode.h"
 #include "common/utils.h"
 
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace lexicana;
 
@@ -45,3 +47,35 @@ TEST(TextCode, CharactersOfEitherCodeAreSteppedOverWholeAndStrayBytesStandAlone)
     EXPECT_EQ(FindChars("x\xE3\x81\x82", "\xE3\x81\x82"), 1u);
     SetDocumentTextCode(TextCode::ShiftJis);
 }
+
+namespace lexicana {
+namespace {
+
+// A helper thread that holds its own code keeps it while the document's
+// code switches, and the other threads follow the document.
+TEST(TextCode, AThreadHoldingItsOwnCodeKeepsItWhileTheDocumentSwitches)
+{
+    SetDocumentTextCode(TextCode::ShiftJis);
+    std::promise<void> held, switched;
+    TextCode seenInside = TextCode::Utf8, seenAfter = TextCode::Utf8;
+    std::thread helper([&] {
+        {
+            const ThreadTextCode own(TextCode::ShiftJis);
+            held.set_value();
+            switched.get_future().wait();
+            seenInside = DocumentTextCode();
+        }
+        seenAfter = DocumentTextCode();
+    });
+    held.get_future().wait();
+    SetDocumentTextCode(TextCode::Utf8);
+    switched.set_value();
+    helper.join();
+    EXPECT_EQ(seenInside, TextCode::ShiftJis);
+    EXPECT_EQ(seenAfter, TextCode::Utf8);
+    EXPECT_EQ(DocumentTextCode(), TextCode::Utf8);
+    SetDocumentTextCode(TextCode::ShiftJis);
+}
+
+} // namespace
+} // namespace lexicana
