@@ -1,9 +1,11 @@
 #include "platform/largepages.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #if defined(__linux__) && defined(__GLIBC__)
 #include <gnu/libc-version.h>
@@ -23,6 +25,7 @@ namespace lexicana {
 
 namespace {
 constexpr std::string_view kTunable = "glibc.malloc.hugetlb";
+constexpr std::string_view kArenas = "glibc.malloc.arena_max";
 } // namespace
 
 bool LargePagesRestartWanted(std::string_view systemSetting, std::string_view tunables)
@@ -45,7 +48,12 @@ void RestartWithLargePages(const std::vector<std::string>& commandLine)
     const std::string tunables = given ? given : "";
     if (commandLine.empty() || !LargePagesRestartWanted(system, tunables))
         return;
-    const std::string value = (tunables.empty() ? "" : tunables + ":") + std::string(kTunable) + "=1";
+    std::string value = (tunables.empty() ? "" : tunables + ":") + std::string(kTunable) + "=1";
+    // One arena per core rather than eight: a large page is taken whole,
+    // so every further arena holds a part-used one of its own.
+    if (tunables.find(kArenas) == std::string::npos)
+        value += ":" + std::string(kArenas) + "="
+            + std::to_string(std::max(2u, std::thread::hardware_concurrency()));
     if (::setenv("GLIBC_TUNABLES", value.c_str(), 1) != 0)
         return;
     std::vector<char*> argv;

@@ -21,7 +21,8 @@ namespace lexicana {
 bool LargePagesRestartWanted(std::string_view systemSetting, std::string_view tunables);
 
 // Replaces this process by a new start of the same program with the same
-// command line (argv[0] first) and the allocator on large pages, when
+// command line (argv[0] first) and the allocator on large pages, with one
+// arena per core (unless GLIBC_TUNABLES sets the arenas already), when
 // LargePagesRestartWanted holds here (a C library that has the tunable, not
 // under a sanitizer's allocator). Returns when it does not restart, or when
 // the restart fails; the run then goes on as it is.
