@@ -478,8 +478,9 @@ int main(int argc, char** argv)
     if (fs::exists(cli.toStdString())) {
         for (int i = 0; i < kRepeats; ++i) {
             RestorePages(set, original);
-            RestorePages(set, original);
             const double small = ProcessRun(cli, set, false, true, &smallPeakKb);
+            if (small < 0)
+                return 1;
             smallPages = smallPages < 0 ? small : std::min(smallPages, small);
             RestorePages(set, original);
             const double full = ProcessRun(cli, set);

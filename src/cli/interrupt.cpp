@@ -3,6 +3,9 @@
 #include "common/translate.h"
 
 #include <csignal>
+#include <cstdlib>
+#include <pthread.h>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 
@@ -15,14 +18,11 @@ volatile std::sig_atomic_t g_interrupted = 0;
 // installed: a signal handler may not allocate or translate.
 std::string g_note;
 
-sigset_t InterruptSignals()
-{
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    return signals;
-}
+// Names the signals a start of the program held back before it started
+// itself again, for the new start to let through ("2 15").
+constexpr const char* kHeldSignals = "LEXICANA_HELD_SIGNALS";
+// The signals HoldInterrupts blocked (those not blocked already).
+sigset_t g_held;
 
 void OnInterrupt(int)
 {
@@ -47,14 +47,35 @@ void InstallInterruptHandler()
     action.sa_flags = SA_RESETHAND | SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
-    ReleaseInterrupts();
+    // Signals held back by the start before a restart (and only those):
+    // one that arrived meanwhile is taken up now.
+    if (const char* held = std::getenv(kHeldSignals)) {
+        sigset_t signals;
+        sigemptyset(&signals);
+        std::istringstream numbers(held);
+        for (int number = 0; numbers >> number;)
+            if (number == SIGINT || number == SIGTERM)
+                sigaddset(&signals, number);
+        ::unsetenv(kHeldSignals);
+        pthread_sigmask(SIG_UNBLOCK, &signals, nullptr);
+    }
 }
 
 bool HoldInterrupts()
 {
-    const sigset_t signals = InterruptSignals();
-    sigprocmask(SIG_BLOCK, &signals, nullptr);
-    if (!InterruptRequested())
+    sigset_t signals, before;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &signals, &before);
+    sigemptyset(&g_held);
+    std::string names;
+    for (const int number : { SIGINT, SIGTERM })
+        if (!sigismember(&before, number)) {
+            sigaddset(&g_held, number);
+            names += (names.empty() ? "" : " ") + std::to_string(number);
+        }
+    if (!InterruptRequested() && ::setenv(kHeldSignals, names.c_str(), 1) == 0)
         return true;
     ReleaseInterrupts();
     return false;
@@ -62,8 +83,9 @@ bool HoldInterrupts()
 
 void ReleaseInterrupts()
 {
-    const sigset_t signals = InterruptSignals();
-    sigprocmask(SIG_UNBLOCK, &signals, nullptr);
+    ::unsetenv(kHeldSignals);
+    pthread_sigmask(SIG_UNBLOCK, &g_held, nullptr);
+    sigemptyset(&g_held);
 }
 
 bool InterruptRequested()

@@ -6,13 +6,14 @@
 
 namespace lexicana {
 
-// Installs the handlers for SIGINT and SIGTERM, then lets through any of
-// them held back by HoldInterrupts before this start of the program.
+// Installs the handlers for SIGINT and SIGTERM, then lets through those
+// that HoldInterrupts held back before this start of the program.
 void InstallInterruptHandler();
 // Holds SIGINT and SIGTERM back (they wait, pending) while the program
-// starts itself again: the new start takes a waiting one up as soon as its
-// handler is installed, so no Ctrl+C is lost. False, holding nothing, when
-// an interrupt has already arrived here.
+// starts itself again, and names them in the environment: the new start
+// takes a waiting one up as soon as its handler is installed, so no Ctrl+C
+// is lost. A signal already held back by whoever started the program is
+// left so. False, holding nothing, when an interrupt has already arrived.
 bool HoldInterrupts();
 // Lets the held signals through again (the restart did not happen).
 void ReleaseInterrupts();

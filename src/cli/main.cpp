@@ -185,10 +185,13 @@ ConversionOutcome ConvertOnce(const TCliOptions& options, const std::string& set
         }
     }
     // A run that converts goes much faster on large pages; nothing has been
-    // written or printed yet, so the program may start again here.
+    // written or printed yet and the set not read, so the program may start
+    // again here.
     if (!watching && HoldInterrupts()) {
+        struct Release {
+            ~Release() { ReleaseInterrupts(); }
+        } release;
         RestartWithLargePages(commandLine);
-        ReleaseInterrupts();
     }
     TMessageCount messages;
     TGlobal global = stored;

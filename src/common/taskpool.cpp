@@ -1,12 +1,11 @@
 #include "common/taskpool.h"
 
-#include <system_error>
-
 namespace lexicana {
 
 TaskPool::TaskPool(int threads)
     : limit_(static_cast<std::size_t>(threads < 1 ? 1 : threads))
 {
+    threads_.reserve(limit_);
 }
 
 TaskPool::~TaskPool()
@@ -29,9 +28,10 @@ std::future<bool> TaskPool::Run(std::function<bool()> task)
     if (idle_ < tasks_.size() && threads_.size() < limit_) {
         try {
             threads_.emplace_back([this] { Work(); });
-        } catch (const std::system_error&) {
+        } catch (...) {
+            // No thread to be had: the workers there are run the task, or
+            // where there are none it is run here.
             if (threads_.empty()) {
-                // No worker at all: the task is run here.
                 std::packaged_task<bool()> here = std::move(tasks_.back());
                 tasks_.pop_back();
                 lock.unlock();

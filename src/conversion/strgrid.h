@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lexicana {
@@ -19,9 +20,18 @@ public:
     // Moving hands the strings over: a grid of many rows is never copied
     // only to be thrown away.
     StrGrid(const StrGrid&) = default;
-    StrGrid(StrGrid&&) noexcept = default;
     StrGrid& operator=(const StrGrid&) = default;
-    StrGrid& operator=(StrGrid&&) noexcept = default;
+    StrGrid(StrGrid&& other) noexcept
+        : columns_(std::move(other.columns_))
+        , rows_(std::exchange(other.rows_, 0))
+    {
+    }
+    StrGrid& operator=(StrGrid&& other) noexcept
+    {
+        columns_ = std::move(other.columns_);
+        rows_ = std::exchange(other.rows_, 0);
+        return *this;
+    }
 
     // Discards every string and gives each column rows empty strings.
     void Resize(int rows)

@@ -144,9 +144,12 @@ void WordLink::Build(const StrGrid& linkTable, NodeMaker makeNode, StrGrid* disc
         const int row = linkTable.RowNumber(3, entry);
         auto add = [&](const std::string& word) {
             try {
-                made.push_back(makeNode(word, LinkText(fileName, name, word), row));
+                // Made whole before it is kept: a node without its parts
+                // would be linked with nothing to make the link from.
+                std::unique_ptr<RepStrs> node = makeNode(word, LinkText(fileName, name, word), row);
                 if (options_.ignoreCase)
-                    made.back()->parts = std::make_unique<RepStrs::LinkParts>(RepStrs::LinkParts { fileName, name });
+                    node->parts = std::make_unique<RepStrs::LinkParts>(RepStrs::LinkParts { fileName, name });
+                made.push_back(std::move(node));
             } catch (const std::bad_alloc&) {
                 ShowError(lexicana::Tr("メモリが足りません"));
             }

@@ -7,8 +7,6 @@
 // place.
 #include "html/pagerewrite.h"
 
-#include "common/taskpool.h"
-
 #include "common/fileio.h"
 #include "common/messages.h"
 #include "common/pathutils.h"

@@ -284,6 +284,9 @@ bool RunStampHolds(const std::string& setFile, const std::string& settings, TRun
             return false;
     }
     for (const StampInput& input : stamp.inputs) {
+        // A file of another size has changed: no need to read it.
+        if (FileFactsOf(input.path).size != input.size)
+            return false;
         std::uint64_t size = 0, hash = 0;
         if (!HashFileBytes(input.path, size, hash) || size != input.size || hash != input.hash)
             return false;

@@ -20,12 +20,20 @@ namespace lexicana {
 // (which it is after the restart, or by a user who chose).
 bool LargePagesRestartWanted(std::string_view systemSetting, std::string_view tunables);
 
+// The GLIBC_TUNABLES of the restart: tunables with large pages on and,
+// unless the arenas are chosen already (in tunables, or arenasChosen for
+// MALLOC_ARENA_MAX), one arena per core (at least two).
+std::string LargePagesTunables(std::string_view tunables, bool arenasChosen, unsigned cores);
+
 // Replaces this process by a new start of the same program with the same
-// command line (argv[0] first) and the allocator on large pages, with one
-// arena per core (unless GLIBC_TUNABLES sets the arenas already), when
-// LargePagesRestartWanted holds here (a C library that has the tunable, not
-// under a sanitizer's allocator). Returns when it does not restart, or when
-// the restart fails; the run then goes on as it is.
+// command line (argv[0] first) and LargePagesTunables, when
+// LargePagesRestartWanted holds here. Never in a start that is itself a
+// restart, in a program the system runs with raised rights (which ignores
+// the tunables), in one started through the dynamic loader by hand (whose
+// own file is the loader), with a C library without the tunable, or under
+// a sanitizer's allocator. Returns when it does not restart, or when the
+// restart fails; the run then goes on as it is, with its environment
+// unchanged.
 void RestartWithLargePages(const std::vector<std::string>& commandLine);
 
 } // namespace lexicana

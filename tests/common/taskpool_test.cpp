@@ -1,7 +1,7 @@
 #include "common/taskpool.h"
 
-#include <gtest/gtest.h>
 #include <atomic>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
 

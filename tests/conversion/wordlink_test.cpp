@@ -303,6 +303,10 @@ TEST(WordLinkTest, LinkOptionsTable)
             cases.Cell(2, 4) = a;
         WordLink links(cases, FilePh, NamePh, WordPh, "[{\\NAME}:{\\WORD}]", options);
         EXPECT_EQ(Link(links, text, 0), expected) << "options " << flags;
+        // A table moved in links the same, and is left empty.
+        const WordLink fromMoved(std::move(cases), FilePh, NamePh, WordPh, "[{\\NAME}:{\\WORD}]", options);
+        EXPECT_EQ(Link(fromMoved, text, 0), expected) << "options " << flags << ", table moved in";
+        EXPECT_EQ(cases.RowTotal(), 0);
     }
 }
 
