@@ -23,6 +23,7 @@
 // Usage: bench_conversion [records] [pages] [folder]
 // (with a folder, the set is made there and kept, e.g. to try the progress
 // line of lexicana-convert on a terminal).
+#include "besttime.h"
 #include "common/messages.h"
 #include "data/global.h"
 #include "document/document.h"
@@ -347,16 +348,7 @@ double ChildCpuSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// The best wall clock and processor time of several runs.
-struct Best {
-    double wall = 1e9;
-    double cpu = 1e9;
-    void Take(double runWall, double runCpu)
-    {
-        wall = std::min(wall, runWall);
-        cpu = std::min(cpu, runCpu);
-    }
-};
+using Best = lexicana::bench::BestTime;
 
 // Text in the given page code as UTF-8.
 std::string Utf8Of(const std::string& bytes, int code)

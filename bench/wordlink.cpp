@@ -7,6 +7,8 @@
 // matcher's memory.
 #include "conversion/wordlink.h"
 
+#include "besttime.h"
+
 #include "common/textcode.h"
 #include "platform/sjistext.h"
 
@@ -165,15 +167,7 @@ Load MakeLoad(TextCode code, const std::vector<std::string>& words, std::vector<
 
 const char* const LinkTemplate = "<a href = \"./{\\FILE}#{\\NAME}\">{\\WORD}</a>";
 
-struct Timing {
-    double wall = 1e30;
-    double cpu = 1e30;
-    void KeepBest(double w, double c)
-    {
-        wall = std::min(wall, w);
-        cpu = std::min(cpu, c);
-    }
-};
+using Timing = lexicana::bench::BestTime;
 
 struct LoadTimes {
     Timing build;
@@ -200,9 +194,9 @@ void TimeLoad(const Load& load, const LinkOptions& options, LoadTimes& times)
         outputBytes += links.ApplyWordLinks(load.texts[t], static_cast<int>(t) + 1).size();
     const double linkWall = Seconds(start);
     const double linkCpu = CpuNow() - cpu;
-    times.build.KeepBest(buildWall, buildCpu);
-    times.link.KeepBest(linkWall, linkCpu);
-    times.whole.KeepBest(buildWall + linkWall, buildCpu + linkCpu);
+    times.build.Take(buildWall, buildCpu);
+    times.link.Take(linkWall, linkCpu);
+    times.whole.Take(buildWall + linkWall, buildCpu + linkCpu);
     times.outputBytes = outputBytes;
     times.links = links.LinksMade();
 }

@@ -162,26 +162,29 @@ bool Parse(const std::string& bytes, Stamp& stamp)
     return !stamp.settings.empty() && !stamp.inputs.empty();
 }
 
-// Facts taken before and after reading a file; they must agree, or the file
-// changed while it was read. A file changed in any way since shortly before
-// the run began (even replaced by one with an old time, as sync and copy
-// tools do) may not be what the run read.
-bool ReadSettledFile(const std::string& path, long long limitNs, std::string& bytes)
+// Facts taken before and after reading a file (read gives whether it could
+// be read); they must agree, or the file changed while it was read. A file
+// changed in any way since shortly before the run began (even replaced by
+// one with an old time, as sync and copy tools do) may not be what the run
+// read.
+template <typename Read> bool ReadSettled(const std::string& path, long long limitNs, Read read)
 {
     const TFileFacts before = FileFactsOf(path);
-    if (!before.exists || LastChangeNs(path) >= limitNs || ReadFileToString(path, bytes) != FileOk)
+    if (!before.exists || LastChangeNs(path) >= limitNs || !read())
         return false;
     return FileFactsOf(path) == before;
+}
+
+bool ReadSettledFile(const std::string& path, long long limitNs, std::string& bytes)
+{
+    return ReadSettled(path, limitNs, [&] { return ReadFileToString(path, bytes) == FileOk; });
 }
 
 // ReadSettledFile for a file whose size and hash are all that is needed.
 bool HashSettledFile(const std::string& path, long long limitNs, StampInput& input)
 {
-    const TFileFacts before = FileFactsOf(path);
-    if (!before.exists || LastChangeNs(path) >= limitNs || !HashFileBytes(path, input.size, input.hash))
-        return false;
     input.path = path;
-    return FileFactsOf(path) == before;
+    return ReadSettled(path, limitNs, [&] { return HashFileBytes(path, input.size, input.hash); });
 }
 
 // The stamp of a run that has just ended, or false when it cannot be
